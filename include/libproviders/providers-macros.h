@@ -1,0 +1,12 @@
+/* Export and deprecation macros shared by every public header. */
+#ifndef LIBPROVIDERS_MACROS_H
+#define LIBPROVIDERS_MACROS_H
+
+#include <glib.h>
+
+/* Marks every symbol that belongs to the library's public surface. The
+ * library is built with hidden visibility, so anything without it stays
+ * private; a linker script admits only the two public prefixes. */
+#define PROVIDERS_API __attribute__ ((visibility ("default"))) extern
+
+#endif /* LIBPROVIDERS_MACROS_H */

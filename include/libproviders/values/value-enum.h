@@ -1,0 +1,13 @@
+/* Enum, flags and set values. */
+#ifndef LIBPROVIDERS_VALUES_VALUE_ENUM_H
+#define LIBPROVIDERS_VALUES_VALUE_ENUM_H
+
+#include <glib-object.h>
+#include <libproviders/providers-macros.h>
+#include <libproviders/values/value-core.h>
+
+G_BEGIN_DECLS
+
+G_END_DECLS
+
+#endif /* LIBPROVIDERS_VALUES_VALUE_ENUM_H */

@@ -1,0 +1,13 @@
+/* Plain, XML, JSON, UUID and UTF-16 text values. */
+#ifndef LIBPROVIDERS_VALUES_VALUE_TEXT_H
+#define LIBPROVIDERS_VALUES_VALUE_TEXT_H
+
+#include <glib-object.h>
+#include <libproviders/providers-macros.h>
+#include <libproviders/values/value-core.h>
+
+G_BEGIN_DECLS
+
+G_END_DECLS
+
+#endif /* LIBPROVIDERS_VALUES_VALUE_TEXT_H */

@@ -1,0 +1,75 @@
+/* Argument checks of the public functions.
+ *
+ * GLib's g_return_val_if_fail names the function by G_STRFUNC, which in C++
+ * is the whole signature; callers and tests expect the plain name, so these
+ * use __func__ (the bare name of an extern "C" function). The failed test is
+ * logged as written, so write it as the message should read: "self != NULL".
+ */
+#pragma once
+
+#include <glib.h>
+
+#define providers_return_if_fail(expr)                                        \
+  G_STMT_START {                                                              \
+    if (G_LIKELY (expr)) {                                                    \
+    } else {                                                                  \
+      g_return_if_fail_warning (G_LOG_DOMAIN, __func__, #expr);               \
+      return;                                                                 \
+    }                                                                         \
+  } G_STMT_END
+
+#define providers_return_val_if_fail(expr, val)                               \
+  G_STMT_START {                                                              \
+    if (G_LIKELY (expr)) {                                                    \
+    } else {                                                                  \
+      g_return_if_fail_warning (G_LOG_DOMAIN, __func__, #expr);               \
+      return (val);                                                           \
+    }                                                                         \
+  } G_STMT_END
+
+/* For checks whose logged text differs from the C expression, such as
+ * positions: providers_return_val_if_fail_text (row >= 0 && row < n,
+ * "0 <= row && row < m_rows.size", NULL). */
+#define providers_return_val_if_fail_text(expr, text, val)                   \
+  G_STMT_START {                                                              \
+    if (G_LIKELY (expr)) {                                                    \
+    } else {                                                                  \
+      g_return_if_fail_warning (G_LOG_DOMAIN, __func__, text);                \
+      return (val);                                                           \
+    }                                                                         \
+  } G_STMT_END
+
+#define providers_return_if_fail_text(expr, text)                             \
+  G_STMT_START {                                                              \
+    if (G_LIKELY (expr)) {                                                    \
+    } else {                                                                  \
+      g_return_if_fail_warning (G_LOG_DOMAIN, __func__, text);                \
+      return;                                                                 \
+    }                                                                         \
+  } G_STMT_END
+
+/* A `construct` function writes the private data of its own class into the
+ * new instance, so the type it is given must be that class or a subclass. */
+#define providers_return_val_if_fail_subtype(object_type, parent_type, val)   \
+  providers_return_val_if_fail_text (g_type_is_a ((object_type), (parent_type)), \
+                                     "g_type_is_a (object_type, " #parent_type ")", val)
+
+#ifdef __cplusplus
+#include <cstring>
+
+namespace providers {
+
+/* The number a C caller passed for an enumeration. C may pass any int,
+ * while in C++ loading an enum outside its declared range is undefined, so
+ * read the bits without an enum-typed load. */
+template <typename Enum>
+inline int raw_enum (const Enum &value) noexcept
+{
+  static_assert (sizeof (Enum) == sizeof (int));
+  int raw;
+  std::memcpy (&raw, &value, sizeof raw);
+  return raw;
+}
+
+}  // namespace providers
+#endif
