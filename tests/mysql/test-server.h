@@ -1,0 +1,54 @@
+/* The private database server the tests run against.
+ *
+ * The CTest fixture `mysql_server` starts it with scripts/test-server and
+ * writes its address, account and TLS files to a file in the build tree;
+ * PROVIDERS_TEST_SERVER_ENV names another such file to run the tests
+ * against a server started by hand.
+ */
+#pragma once
+
+#include <string>
+
+namespace providers::testing {
+
+struct TestServer {
+  std::string dir;
+  std::string host;
+  int port = 0;
+  std::string socket;
+  std::string user;
+  std::string password;
+  std::string database;
+  int pid = 0;
+  std::string ssl_ca;
+  std::string ssl_other_ca;
+  std::string ssl_cert;
+  std::string ssl_key;
+  std::string ssl_key_encrypted;
+  std::string ssl_key_password;
+};
+
+/* The fixture's server; aborts the test program when the file is missing,
+ * since no provider test may pass without a server. */
+const TestServer &test_server ();
+
+/* A server of the test's own, for tests that stop it or need one without
+ * TLS. Stopped when destroyed; the fixture's cleanup stops any left over. */
+class ScratchServer {
+ public:
+  ScratchServer (const std::string &name, bool tls);
+  ~ScratchServer ();
+  ScratchServer (const ScratchServer &) = delete;
+  ScratchServer &operator= (const ScratchServer &) = delete;
+
+  const TestServer &server () const { return server_; }
+  bool running () const { return running_; }
+  void stop ();
+
+ private:
+  std::string dir_;
+  TestServer server_;
+  bool running_ = false;
+};
+
+}  // namespace providers::testing
