@@ -1,0 +1,33 @@
+/* Helpers shared by the classes of the settings file: lists of objects held
+ * in libgee array lists, and reading objects from JSON without letting a
+ * member of the wrong type reach json-glib (which would log a warning for
+ * every such member of a hand-edited file). */
+#pragma once
+
+#include <gee.h>
+#include <json-glib/json-glib.h>
+
+namespace providers::settings {
+
+/* A new empty list holding one reference per element; it has no equality
+ * function, so lookups compare elements by identity. */
+GeeArrayList *new_object_list (GType element_type);
+
+/* An array node with the generic serialization of each element, in order;
+ * a null list gives an empty array. */
+JsonNode *serialize_object_list (GeeArrayList *list);
+
+/* A new list of new objects of `element_type`, one per object element of
+ * `node` in order; other elements are skipped, and a node that is not an
+ * array gives an empty list. */
+GeeArrayList *deserialize_object_list (GType element_type, JsonNode *node);
+
+/* An object of `type` built by json-glib's generic deserialization from an
+ * object node, leaving out members whose JSON type does not fit their
+ * property; null when `node` is not an object. */
+GObject *deserialize_object (GType type, JsonNode *node);
+
+/* Stores `value` in `*field` when it is another list; true when it changed. */
+bool replace_list (GeeArrayList **field, GeeArrayList *value);
+
+}  // namespace providers::settings
