@@ -11,6 +11,234 @@
 
 G_BEGIN_DECLS
 
+/* The types the operations exchange, named here as well so that this
+ * header compiles whichever of their headers is read first. */
+typedef struct _TorvanixProvidersContractsServer TorvanixProvidersContractsServer;
+typedef struct _TorvanixProvidersContractsTableModel TorvanixProvidersContractsTableModel;
+typedef struct _TorvanixProvidersContractsIDataReader TorvanixProvidersContractsIDataReader;
+
+/* DBObject --------------------------------------------------------------- */
+
+/**
+ * TorvanixProvidersContractsDBObject:
+ *
+ * Kinds of database objects, offered to applications that list a server's
+ * contents. The numbers are stable.
+ */
+typedef enum {
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_UNKNOWN = 0,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_AGGREGATE = 1,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_ASSEMBLY = 2,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_BACKUP = 3,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_CHECK = 4,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_CAST = 5,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_CLASS = 6,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_CLASSIFIER = 7,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_COLUMN = 8,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_CONTRAINT = 9,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_CONVERSION = 10,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_DATABASE = 11,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_DEVICE = 12,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_DOMAIN = 13,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_ENDPOINT = 14,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_EVENT = 15,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_EXCLUDE = 16,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_FOREIGN = 17,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_FUNCTION = 18,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_INDEX = 19,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_JOB = 20,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_LANGUAGE = 21,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_MATERIALIZED = 22,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_OPERATOR = 23,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_PACKAGE = 24,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_PARTITION_FUNCTION = 25,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_PARTITION_SCHEME = 26,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_PRIMARY = 27,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_PROCEDURE = 28,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_QUERY = 29,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_REPORT = 30,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_ROLE = 31,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_ROUTINE = 32,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_RULE = 33,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_SCHEMA = 34,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_SEQUENCE = 35,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_SERVER = 36,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_STATISTICS = 37,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_SYNONYM = 38,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_TABLE = 39,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_TABLESPACE = 40,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_TRIGGER = 41,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_TYPE = 42,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_UNIQUE = 43,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_USER = 44,
+  TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_VIEW = 45,
+} TorvanixProvidersContractsDBObject;
+
+#define TORVANIX_PROVIDERS_CONTRACTS_TYPE_DB_OBJECT (torvanix_providers_contracts_db_object_get_type ())
+PROVIDERS_API GType torvanix_providers_contracts_db_object_get_type (void) G_GNUC_CONST;
+/**
+ * torvanix_providers_contracts_db_object_to_string:
+ * @self: a kind of database object
+ *
+ * Returns: (transfer full) (nullable): the value's nick, such as
+ *   "partition-function"; null for a number outside the enumeration
+ */
+PROVIDERS_API gchar *torvanix_providers_contracts_db_object_to_string (TorvanixProvidersContractsDBObject self);
+
+/* IProvider -------------------------------------------------------------- */
+
+#define TORVANIX_PROVIDERS_CONTRACTS_TYPE_IPROVIDER (torvanix_providers_contracts_iprovider_get_type ())
+PROVIDERS_API GType torvanix_providers_contracts_iprovider_get_type (void) G_GNUC_CONST;
+G_DECLARE_INTERFACE (TorvanixProvidersContractsIProvider, torvanix_providers_contracts_iprovider,
+                     TORVANIX_PROVIDERS_CONTRACTS, IPROVIDER, GObject)
+
+/**
+ * TorvanixProvidersContractsIProviderInterface:
+ * @open: connects as the profile describes
+ * @close: closes the connection
+ * @execute_model: runs a query and answers its whole result as a table
+ * @execute_affect: runs a statement and answers the affected-row count
+ * @execute_scalar: runs a statement and answers its first cell or count
+ * @execute_statements: runs a batch and answers one result per statement
+ * @execute_reader: runs a query and answers a forward-only reader
+ * @transaction: begins a transaction
+ * @commit: commits the open transaction
+ * @rollback: rolls the open transaction back
+ * @get_is_opened: getter of "is-opened": whether the connection is alive
+ *
+ * A connection to one database server. The interface fills no slot
+ * itself; the slot order is part of the interface.
+ */
+struct _TorvanixProvidersContractsIProviderInterface {
+  GTypeInterface parent_iface;
+
+  void (*open) (TorvanixProvidersContractsIProvider *self, TorvanixProvidersContractsServer *server,
+                const gchar *connection_string, GError **error);
+  void (*close) (TorvanixProvidersContractsIProvider *self, GError **error);
+  TorvanixProvidersContractsTableModel *(*execute_model) (TorvanixProvidersContractsIProvider *self,
+                                                          const gchar *statement, gint reserved, GError **error);
+  gint64 (*execute_affect) (TorvanixProvidersContractsIProvider *self, const gchar *statement, gint reserved,
+                            GError **error);
+  TorvanixProvidersContractsIValue *(*execute_scalar) (TorvanixProvidersContractsIProvider *self,
+                                                       const gchar *statement, gint reserved, GError **error);
+  GObject **(*execute_statements) (TorvanixProvidersContractsIProvider *self, const gchar *statements,
+                                   gint reserved, gint *result_length, GError **error);
+  TorvanixProvidersContractsIDataReader *(*execute_reader) (TorvanixProvidersContractsIProvider *self,
+                                                            const gchar *statement, GError **error);
+  gboolean (*transaction) (TorvanixProvidersContractsIProvider *self, GError **error);
+  void (*commit) (TorvanixProvidersContractsIProvider *self, GError **error);
+  void (*rollback) (TorvanixProvidersContractsIProvider *self, GError **error);
+  gboolean (*get_is_opened) (TorvanixProvidersContractsIProvider *self);
+};
+
+/**
+ * torvanix_providers_contracts_iprovider_open:
+ * @self: a provider
+ * @server: the profile to connect as
+ * @connection_string: reserved text; connection parameters come from @server
+ * @error: return location for an error
+ */
+PROVIDERS_API void torvanix_providers_contracts_iprovider_open (TorvanixProvidersContractsIProvider *self,
+                                                              TorvanixProvidersContractsServer *server,
+                                                              const gchar *connection_string, GError **error);
+/**
+ * torvanix_providers_contracts_iprovider_close:
+ * @self: a provider
+ * @error: return location for an error
+ */
+PROVIDERS_API void torvanix_providers_contracts_iprovider_close (TorvanixProvidersContractsIProvider *self,
+                                                               GError **error);
+/**
+ * torvanix_providers_contracts_iprovider_execute_model:
+ * @self: a provider
+ * @statement: SQL text
+ * @reserved: passed through to the implementation
+ * @error: return location for an error
+ *
+ * Returns: (transfer full) (nullable): the result as a table; null on failure
+ */
+PROVIDERS_API TorvanixProvidersContractsTableModel *torvanix_providers_contracts_iprovider_execute_model (
+    TorvanixProvidersContractsIProvider *self, const gchar *statement, gint reserved, GError **error);
+/**
+ * torvanix_providers_contracts_iprovider_execute_affect:
+ * @self: a provider
+ * @statement: SQL text
+ * @reserved: passed through to the implementation
+ * @error: return location for an error
+ *
+ * Returns: the number of affected rows; -1 on failure
+ */
+PROVIDERS_API gint64 torvanix_providers_contracts_iprovider_execute_affect (TorvanixProvidersContractsIProvider *self,
+                                                                           const gchar *statement, gint reserved,
+                                                                           GError **error);
+/**
+ * torvanix_providers_contracts_iprovider_execute_scalar:
+ * @self: a provider
+ * @statement: SQL text
+ * @reserved: passed through to the implementation
+ * @error: return location for an error
+ *
+ * Returns: (transfer full) (nullable): the first cell of the first row, or
+ *   the affected-row count of a statement without rows; null on failure
+ */
+PROVIDERS_API TorvanixProvidersContractsIValue *torvanix_providers_contracts_iprovider_execute_scalar (
+    TorvanixProvidersContractsIProvider *self, const gchar *statement, gint reserved, GError **error);
+/**
+ * torvanix_providers_contracts_iprovider_execute_statements:
+ * @self: a provider
+ * @statements: SQL text holding one or more statements
+ * @reserved: passed through to the implementation
+ * @result_length: (out) (optional): the number of results
+ * @error: return location for an error
+ *
+ * Returns: (transfer full) (array length=result_length) (nullable): one
+ *   object per statement result, followed by a null slot; null on failure
+ */
+PROVIDERS_API GObject **torvanix_providers_contracts_iprovider_execute_statements (
+    TorvanixProvidersContractsIProvider *self, const gchar *statements, gint reserved, gint *result_length,
+    GError **error);
+/**
+ * torvanix_providers_contracts_iprovider_execute_reader:
+ * @self: a provider
+ * @statement: SQL text
+ * @error: return location for an error
+ *
+ * Returns: (transfer full) (nullable): a reader over the result; null on
+ *   failure
+ */
+PROVIDERS_API TorvanixProvidersContractsIDataReader *torvanix_providers_contracts_iprovider_execute_reader (
+    TorvanixProvidersContractsIProvider *self, const gchar *statement, GError **error);
+/**
+ * torvanix_providers_contracts_iprovider_transaction:
+ * @self: a provider
+ * @error: return location for an error
+ *
+ * Returns: whether a transaction was begun
+ */
+PROVIDERS_API gboolean torvanix_providers_contracts_iprovider_transaction (TorvanixProvidersContractsIProvider *self,
+                                                                         GError **error);
+/**
+ * torvanix_providers_contracts_iprovider_commit:
+ * @self: a provider
+ * @error: return location for an error
+ */
+PROVIDERS_API void torvanix_providers_contracts_iprovider_commit (TorvanixProvidersContractsIProvider *self,
+                                                                GError **error);
+/**
+ * torvanix_providers_contracts_iprovider_rollback:
+ * @self: a provider
+ * @error: return location for an error
+ */
+PROVIDERS_API void torvanix_providers_contracts_iprovider_rollback (TorvanixProvidersContractsIProvider *self,
+                                                                  GError **error);
+/**
+ * torvanix_providers_contracts_iprovider_get_is_opened:
+ * @self: a provider
+ *
+ * Returns: whether the connection is alive
+ */
+PROVIDERS_API gboolean torvanix_providers_contracts_iprovider_get_is_opened (TorvanixProvidersContractsIProvider *self);
+
 G_END_DECLS
 
 #endif /* LIBPROVIDERS_CONTRACTS_PROVIDER_H */

@@ -7,6 +7,54 @@
 
 G_BEGIN_DECLS
 
+/**
+ * TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR:
+ *
+ * The error domain "MySQL": codes are the client library's error numbers,
+ * or -1 for the provider's own failures.
+ */
+#define TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR (g_quark_from_static_string ("MySQL"))
+
+#define TORVANIX_PROVIDERS_SUPPORTS_TYPE_IMY_SQL_ERROR (torvanix_providers_supports_imy_sql_error_get_type ())
+PROVIDERS_API GType torvanix_providers_supports_imy_sql_error_get_type (void) G_GNUC_CONST;
+G_DECLARE_INTERFACE (TorvanixProvidersSupportsIMySQLError, torvanix_providers_supports_imy_sql_error,
+                     TORVANIX_PROVIDERS_SUPPORTS, IMY_SQL_ERROR, GObject)
+
+/**
+ * TorvanixProvidersSupportsIMySQLErrorInterface:
+ *
+ * Groups the turning of client-library failures into errors; it has no
+ * virtual operations.
+ */
+struct _TorvanixProvidersSupportsIMySQLErrorInterface {
+  GTypeInterface parent_iface;
+};
+
+/**
+ * torvanix_providers_supports_imy_sql_error_dump:
+ * @self: an implementation
+ * @connection: the client handle (a `MYSQL *` of the client library)
+ *
+ * Logs the handle's connection options, twelve lines, at warning level.
+ */
+PROVIDERS_API void torvanix_providers_supports_imy_sql_error_dump (TorvanixProvidersSupportsIMySQLError *self,
+                                                                   gpointer connection);
+/**
+ * torvanix_providers_supports_imy_sql_error_raise_error:
+ * @self: an implementation
+ * @connection: the client handle (a `MYSQL *` of the client library)
+ * @result: the return value of the client call, or -1 when the call is
+ *   known to have failed
+ * @error: return location for an error
+ *
+ * When @result is not 0 and the handle holds an error number, sets @error
+ * to that number and text in the "MySQL" domain and logs the connection
+ * options.
+ */
+PROVIDERS_API void torvanix_providers_supports_imy_sql_error_raise_error (TorvanixProvidersSupportsIMySQLError *self,
+                                                                          gpointer connection, gint result,
+                                                                          GError **error);
+
 G_END_DECLS
 
 #endif /* LIBPROVIDERS_MYSQL_MY_SQL_ERROR_H */

@@ -8,6 +8,43 @@
 
 G_BEGIN_DECLS
 
+#define TORVANIX_PROVIDERS_SUPPORTS_TYPE_IMY_SQL_TYPE (torvanix_providers_supports_imy_sql_type_get_type ())
+PROVIDERS_API GType torvanix_providers_supports_imy_sql_type_get_type (void) G_GNUC_CONST;
+G_DECLARE_INTERFACE (TorvanixProvidersSupportsIMySQLType, torvanix_providers_supports_imy_sql_type,
+                     TORVANIX_PROVIDERS_SUPPORTS, IMY_SQL_TYPE, GObject)
+
+/**
+ * TorvanixProvidersSupportsIMySQLTypeInterface:
+ *
+ * Groups the mapping of the protocol's column descriptions; it has no
+ * virtual operations.
+ */
+struct _TorvanixProvidersSupportsIMySQLTypeInterface {
+  GTypeInterface parent_iface;
+};
+
+/**
+ * torvanix_providers_supports_imy_sql_type_map_dbms_type:
+ * @self: (nullable): an implementation; not read
+ * @type: the protocol's field type code
+ * @flags: the field flags; not used
+ *
+ * Returns: (transfer full): the server's name of the type, such as
+ *   "NEWDECIMAL"; "" for a code the protocol does not send for results
+ */
+PROVIDERS_API gchar *torvanix_providers_supports_imy_sql_type_map_dbms_type (TorvanixProvidersSupportsIMySQLType *self,
+                                                                           guint32 type, guint32 flags);
+/**
+ * torvanix_providers_supports_imy_sql_type_map_data_type:
+ * @self: (nullable): an implementation; not read
+ * @type: the protocol's field type code
+ * @flags: the field flags: the unsigned (0x20) and binary (0x80) bits matter
+ *
+ * Returns: the data type of the column's values
+ */
+PROVIDERS_API TorvanixProvidersContractsDataType torvanix_providers_supports_imy_sql_type_map_data_type (
+    TorvanixProvidersSupportsIMySQLType *self, guint32 type, guint32 flags);
+
 G_END_DECLS
 
 #endif /* LIBPROVIDERS_MYSQL_MY_SQL_TYPE_H */
