@@ -6,6 +6,7 @@
 #include "common/check.h"
 #include "common/gobject-ref.h"
 #include "contracts/values/value-object-private.h"
+#include "contracts/values/value-class-private.h"
 
 struct TorvanixProvidersContractsValueDateTimePrivate {
   GDateTime *itsvalue; /* owned reference, may be null */
@@ -22,13 +23,6 @@ enum {
 };
 
 GParamSpec *date_time_props[N_PROPS];
-
-/* ValueDate and ValueTime install only "name" and "data-type". */
-enum {
-  SUBCLASS_PROP_0,
-  SUBCLASS_PROP_NAME,
-  SUBCLASS_PROP_DATA_TYPE,
-};
 
 }  // namespace
 
@@ -169,21 +163,6 @@ date_time_finalize (GObject *object)
 }
 
 /* ValueDate and ValueTime --------------------------------------------------- */
-
-void
-subclass_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
-{
-  if (!providers::values::get_standard_property (object, pspec, value))
-    G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
-}
-
-void
-install_subclass_properties (GObjectClass *object_class)
-{
-  object_class->get_property = subclass_get_property;
-  g_object_class_install_property (object_class, SUBCLASS_PROP_NAME, providers::values::name_pspec ());
-  g_object_class_install_property (object_class, SUBCLASS_PROP_DATA_TYPE, providers::values::data_type_pspec ());
-}
 
 void
 date_to_value (TorvanixProvidersContractsValueObject *self, GValue *result)
@@ -368,7 +347,7 @@ torvanix_providers_contracts_value_date_class_init (TorvanixProvidersContractsVa
   value_class->to_string = date_to_string;
   value_class->get_name = date_get_name;
   value_class->get_data_type = date_get_data_type;
-  install_subclass_properties (G_OBJECT_CLASS (klass));
+  providers::values::install_name_and_data_type (G_OBJECT_CLASS (klass));
 }
 
 static void
@@ -447,7 +426,7 @@ torvanix_providers_contracts_value_time_class_init (TorvanixProvidersContractsVa
   value_class->to_string = time_to_string;
   value_class->get_name = time_get_name;
   value_class->get_data_type = time_get_data_type;
-  install_subclass_properties (G_OBJECT_CLASS (klass));
+  providers::values::install_name_and_data_type (G_OBJECT_CLASS (klass));
 }
 
 static void

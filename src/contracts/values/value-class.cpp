@@ -1,0 +1,48 @@
+/* Helpers shared by the value classes. */
+#include "contracts/values/value-class-private.h"
+
+#include "contracts/values/value-object-private.h"
+
+namespace {
+
+enum {
+  PROP_0,
+  PROP_NAME,
+  PROP_DATA_TYPE,
+};
+
+void
+subclass_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
+{
+  if (!providers::values::get_standard_property (object, pspec, value))
+    G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
+}
+
+}  // namespace
+
+namespace providers::values {
+
+void
+install_name_and_data_type (GObjectClass *object_class)
+{
+  object_class->get_property = subclass_get_property;
+  g_object_class_install_property (object_class, PROP_NAME, name_pspec ());
+  g_object_class_install_property (object_class, PROP_DATA_TYPE, data_type_pspec ());
+}
+
+GParamSpec *
+text_itsvalue_pspec ()
+{
+  return g_param_spec_string ("itsvalue", "itsvalue", "itsvalue", nullptr,
+                              static_cast<GParamFlags> (G_PARAM_READWRITE | G_PARAM_STATIC_STRINGS | G_PARAM_EXPLICIT_NOTIFY));
+}
+
+void
+replace_text (gchar **slot, const gchar *text)
+{
+  gchar *old = *slot;
+  *slot = g_strdup (text);
+  g_free (old);
+}
+
+}  // namespace providers::values
