@@ -1,0 +1,316 @@
+/* ValueString and its kinds ValueXml, ValueJson and ValueUuid: UTF-8 text,
+ * with asynchronous loading from and saving to a file. */
+#include "libproviders/values/value-text.h"
+
+#include "common/check.h"
+#include "common/gobject-ref.h"
+#include "contracts/values/value-file-io.h"
+#include "contracts/values/value-object-private.h"
+
+#include <cstring>
+
+struct TorvanixProvidersContractsValueStringPrivate {
+  gchar *itsvalue; /* owned; may be null, or kEmptyText */
+};
+
+namespace {
+
+enum {
+  PROP_0,
+  PROP_NAME,
+  PROP_ITSVALUE,
+  PROP_DATA_TYPE,
+};
+
+GParamSpec *itsvalue_pspec;
+
+/* What a new instance holds, shared so that making a value allocates only
+ * the text it is given: values are made once per cell. */
+constexpr char kEmptyText[] = "";
+
+void
+free_text (gchar *text)
+{
+  if (text != kEmptyText) g_free (text);
+}
+
+}  // namespace
+
+G_DEFINE_TYPE_WITH_PRIVATE (TorvanixProvidersContractsValueString, torvanix_providers_contracts_value_string,
+                            TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT)
+
+namespace {
+
+TorvanixProvidersContractsValueStringPrivate *
+priv_of (gpointer self)
+{
+  return static_cast<TorvanixProvidersContractsValueStringPrivate *> (
+      torvanix_providers_contracts_value_string_get_instance_private (TORVANIX_PROVIDERS_CONTRACTS_VALUE_STRING (self)));
+}
+
+/* Replaces the text by `text` (owned) without notification. */
+void
+store_text (gpointer self, gchar *text)
+{
+  TorvanixProvidersContractsValueStringPrivate *priv = priv_of (self);
+  free_text (priv->itsvalue);
+  priv->itsvalue = text;
+}
+
+/* A new instance of `type` holding `text` (owned). */
+gpointer
+make_text_value (GType type, gchar *text)
+{
+  gpointer self = torvanix_providers_contracts_value_object_construct (type);
+  priv_of (self)->itsvalue = text;
+  return self;
+}
+
+void
+value_string_to_value (TorvanixProvidersContractsValueObject *self, GValue *result)
+{
+  g_value_init (result, G_TYPE_STRING);
+  g_value_set_string (result, priv_of (self)->itsvalue);
+}
+
+gchar *
+value_string_to_string (TorvanixProvidersContractsValueObject *self)
+{
+  return g_strdup (priv_of (self)->itsvalue);
+}
+
+/* Serves every kind: the copy has the class of the original. A null text
+ * is copied as null, so a clone never fails. */
+TorvanixProvidersContractsIValue *
+value_string_clone (TorvanixProvidersContractsValueObject *self)
+{
+  return TORVANIX_PROVIDERS_CONTRACTS_IVALUE (make_text_value (G_OBJECT_TYPE (self), g_strdup (priv_of (self)->itsvalue)));
+}
+
+const gchar *
+value_string_get_name (TorvanixProvidersContractsValueObject *)
+{
+  return "string";
+}
+
+TorvanixProvidersContractsDataType
+value_string_get_data_type (TorvanixProvidersContractsValueObject *)
+{
+  return TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_STRING;
+}
+
+void
+value_string_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
+{
+  if (prop_id == PROP_ITSVALUE)
+    g_value_set_string (value, priv_of (object)->itsvalue);
+  else if (!providers::values::get_standard_property (object, pspec, value))
+    G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
+}
+
+void
+value_string_set_property (GObject *object, guint prop_id, const GValue *value, GParamSpec *pspec)
+{
+  if (prop_id == PROP_ITSVALUE)
+    torvanix_providers_contracts_value_string_set_itsvalue (TORVANIX_PROVIDERS_CONTRACTS_VALUE_STRING (object),
+                                                            g_value_get_string (value));
+  else
+    G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
+}
+
+void
+value_string_finalize (GObject *object)
+{
+  free_text (priv_of (object)->itsvalue);
+  G_OBJECT_CLASS (torvanix_providers_contracts_value_string_parent_class)->finalize (object);
+}
+
+/* A successful load stores the file's lines without notification. */
+void
+commit_loaded_text (GObject *self, GByteArray *contents)
+{
+  g_byte_array_append (contents, reinterpret_cast<const guint8 *> (""), 1);
+  store_text (self, reinterpret_cast<gchar *> (g_byte_array_free (contents, FALSE)));
+}
+
+/* Installs "name" and "data-type" and the answers behind them for a kind
+ * of text; the kinds share everything else with ValueString. */
+void
+init_text_kind (gpointer klass, const gchar *(*get_name) (TorvanixProvidersContractsValueObject *),
+                TorvanixProvidersContractsDataType (*get_data_type) (TorvanixProvidersContractsValueObject *))
+{
+  GObjectClass *object_class = G_OBJECT_CLASS (klass);
+  auto *value_class = TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT_CLASS (klass);
+  object_class->get_property = value_string_get_property;
+  value_class->get_name = get_name;
+  value_class->get_data_type = get_data_type;
+  g_object_class_install_property (object_class, PROP_NAME, providers::values::name_pspec ());
+  g_object_class_install_property (object_class, PROP_DATA_TYPE, providers::values::data_type_pspec ());
+}
+
+}  // namespace
+
+static void
+torvanix_providers_contracts_value_string_class_init (TorvanixProvidersContractsValueStringClass *klass)
+{
+  GObjectClass *object_class = G_OBJECT_CLASS (klass);
+  auto *value_class = TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT_CLASS (klass);
+  init_text_kind (klass, value_string_get_name, value_string_get_data_type);
+  object_class->set_property = value_string_set_property;
+  object_class->finalize = value_string_finalize;
+  value_class->to_value = value_string_to_value;
+  value_class->to_string = value_string_to_string;
+  value_class->clone = value_string_clone;
+
+  itsvalue_pspec = g_param_spec_string (
+      "itsvalue", "itsvalue", "itsvalue", nullptr,
+      static_cast<GParamFlags> (G_PARAM_READWRITE | G_PARAM_STATIC_STRINGS | G_PARAM_EXPLICIT_NOTIFY));
+  g_object_class_install_property (object_class, PROP_ITSVALUE, itsvalue_pspec);
+}
+
+static void
+torvanix_providers_contracts_value_string_init (TorvanixProvidersContractsValueString *self)
+{
+  priv_of (self)->itsvalue = const_cast<gchar *> (kEmptyText);
+}
+
+extern "C" TorvanixProvidersContractsValueString *
+torvanix_providers_contracts_value_string_construct (GType object_type, const gchar *text)
+{
+  providers_return_val_if_fail (text != NULL, nullptr);
+  providers_return_val_if_fail_subtype (object_type, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_STRING, nullptr);
+  return TORVANIX_PROVIDERS_CONTRACTS_VALUE_STRING (make_text_value (object_type, g_strdup (text)));
+}
+
+extern "C" TorvanixProvidersContractsValueString *
+torvanix_providers_contracts_value_string_new (const gchar *text)
+{
+  return torvanix_providers_contracts_value_string_construct (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_STRING, text);
+}
+
+extern "C" const gchar *
+torvanix_providers_contracts_value_string_get_itsvalue (TorvanixProvidersContractsValueString *self)
+{
+  providers_return_val_if_fail (self != NULL, nullptr);
+  return priv_of (self)->itsvalue;
+}
+
+extern "C" void
+torvanix_providers_contracts_value_string_set_itsvalue (TorvanixProvidersContractsValueString *self, const gchar *value)
+{
+  providers_return_if_fail (self != NULL);
+  /* Copy before freeing: `value` may be the text held now. */
+  store_text (self, g_strdup (value));
+  g_object_notify_by_pspec (G_OBJECT (self), itsvalue_pspec);
+}
+
+extern "C" void
+torvanix_providers_contracts_value_string_load (TorvanixProvidersContractsValueString *self, const gchar *filename,
+                                                GAsyncReadyCallback callback, gpointer user_data)
+{
+  providers_return_if_fail (self != NULL);
+  providers_return_if_fail (filename != NULL);
+  GTask *task = providers::values::start_task (self, callback, user_data,
+                                               reinterpret_cast<gpointer> (torvanix_providers_contracts_value_string_load));
+  providers::values::load_lines (task, filename, commit_loaded_text);
+}
+
+extern "C" void
+torvanix_providers_contracts_value_string_load_finish (TorvanixProvidersContractsValueString *self, GAsyncResult *result,
+                                                       GError **error)
+{
+  providers_return_if_fail (self != NULL);
+  providers_return_if_fail (providers::values::is_task_of (
+      self, result, reinterpret_cast<gpointer> (torvanix_providers_contracts_value_string_load)));
+  g_task_propagate_boolean (G_TASK (result), error);
+}
+
+extern "C" void
+torvanix_providers_contracts_value_string_save (TorvanixProvidersContractsValueString *self, const gchar *filename,
+                                                GAsyncReadyCallback callback, gpointer user_data)
+{
+  providers_return_if_fail (self != NULL);
+  providers_return_if_fail (filename != NULL);
+  const gchar *text = priv_of (self)->itsvalue;
+  /* A null text is a caller's mistake, but the file is still replaced,
+   * by an empty one. */
+  if (text == nullptr) g_return_if_fail_warning (G_LOG_DOMAIN, __func__, "itsvalue != NULL");
+  GBytes *contents = g_bytes_new (text, text ? std::strlen (text) : 0);
+  GTask *task = providers::values::start_task (self, callback, user_data,
+                                               reinterpret_cast<gpointer> (torvanix_providers_contracts_value_string_save));
+  providers::values::save_bytes (task, filename, contents);
+}
+
+extern "C" void
+torvanix_providers_contracts_value_string_save_finish (TorvanixProvidersContractsValueString *self, GAsyncResult *result,
+                                                       GError **error)
+{
+  providers_return_if_fail (self != NULL);
+  providers_return_if_fail (providers::values::is_task_of (
+      self, result, reinterpret_cast<gpointer> (torvanix_providers_contracts_value_string_save)));
+  g_task_propagate_boolean (G_TASK (result), error);
+}
+
+/* The kinds ------------------------------------------------------------------- */
+
+/* Registers TorvanixProvidersContracts<Name>, a ValueString that answers
+ * its own short name and data type. */
+#define PROVIDERS_DEFINE_TEXT_KIND(Name, lower, short_name, DATA_TYPE)                                        \
+  G_DEFINE_TYPE (TorvanixProvidersContracts##Name, torvanix_providers_contracts_##lower,                        \
+                 TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_STRING)                                                 \
+  static void torvanix_providers_contracts_##lower##_class_init (TorvanixProvidersContracts##Name##Class *klass) \
+  {                                                                                                             \
+    init_text_kind (                                                                                            \
+        klass, [] (TorvanixProvidersContractsValueObject *) -> const gchar * { return short_name; },            \
+        [] (TorvanixProvidersContractsValueObject *) { return TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_##DATA_TYPE; }); \
+  }                                                                                                             \
+  static void torvanix_providers_contracts_##lower##_init (TorvanixProvidersContracts##Name *) {}
+
+/* The constructor pair of a kind that holds the text it is given. */
+#define PROVIDERS_DEFINE_TEXT_CONSTRUCTORS(Name, lower, UPPER)                                                  \
+  extern "C" TorvanixProvidersContracts##Name *torvanix_providers_contracts_##lower##_construct (GType object_type, \
+                                                                                              const gchar *text) \
+  {                                                                                                             \
+    providers_return_val_if_fail (text != NULL, nullptr);                                                       \
+    providers_return_val_if_fail_subtype (object_type, TORVANIX_PROVIDERS_CONTRACTS_TYPE_##UPPER, nullptr);     \
+    return static_cast<TorvanixProvidersContracts##Name *> (make_text_value (object_type, g_strdup (text)));    \
+  }                                                                                                             \
+  extern "C" TorvanixProvidersContracts##Name *torvanix_providers_contracts_##lower##_new (const gchar *text)    \
+  {                                                                                                             \
+    return torvanix_providers_contracts_##lower##_construct (TORVANIX_PROVIDERS_CONTRACTS_TYPE_##UPPER, text);  \
+  }
+
+PROVIDERS_DEFINE_TEXT_KIND (ValueXml, value_xml, "xml", XML)
+PROVIDERS_DEFINE_TEXT_KIND (ValueJson, value_json, "json", JSON)
+PROVIDERS_DEFINE_TEXT_KIND (ValueUuid, value_uuid, "uuid", UUID)
+
+PROVIDERS_DEFINE_TEXT_CONSTRUCTORS (ValueXml, value_xml, VALUE_XML)
+PROVIDERS_DEFINE_TEXT_CONSTRUCTORS (ValueJson, value_json, VALUE_JSON)
+
+extern "C" TorvanixProvidersContractsValueUuid *
+torvanix_providers_contracts_value_uuid_construct_uuid (GType object_type, const gchar *uuid)
+{
+  providers_return_val_if_fail (uuid != NULL, nullptr);
+  providers_return_val_if_fail_subtype (object_type, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_UUID, nullptr);
+  return static_cast<TorvanixProvidersContractsValueUuid *> (make_text_value (object_type, g_strdup (uuid)));
+}
+
+extern "C" TorvanixProvidersContractsValueUuid *
+torvanix_providers_contracts_value_uuid_new_uuid (const gchar *uuid)
+{
+  return torvanix_providers_contracts_value_uuid_construct_uuid (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_UUID, uuid);
+}
+
+extern "C" TorvanixProvidersContractsValueUuid *
+torvanix_providers_contracts_value_uuid_construct (GType object_type)
+{
+  providers_return_val_if_fail_subtype (object_type, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_UUID, nullptr);
+  /* GLib's random UUIDs are version 4, in lower case. */
+  return static_cast<TorvanixProvidersContractsValueUuid *> (make_text_value (object_type, g_uuid_string_random ()));
+}
+
+extern "C" TorvanixProvidersContractsValueUuid *
+torvanix_providers_contracts_value_uuid_new (void)
+{
+  return torvanix_providers_contracts_value_uuid_construct (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_UUID);
+}
