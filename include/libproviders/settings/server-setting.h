@@ -2,11 +2,162 @@
 #ifndef LIBPROVIDERS_SETTINGS_SERVER_SETTING_H
 #define LIBPROVIDERS_SETTINGS_SERVER_SETTING_H
 
+#include <gee.h>
 #include <glib-object.h>
+#include <json-glib/json-glib.h>
 #include <libproviders/providers-macros.h>
 #include <libproviders/settings/server-group.h>
 
 G_BEGIN_DECLS
+
+/**
+ * TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_ERROR:
+ *
+ * The error domain of the settings file, the quark of "ServerSetting".
+ */
+#define TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_ERROR (g_quark_from_static_string ("ServerSetting"))
+
+/**
+ * TorvanixProvidersContractsServerSettingError:
+ * @TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_ERROR_LOAD_FAILED: the file
+ *   holds no settings object (it is empty, or its root is not an object)
+ */
+typedef enum {
+  TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_ERROR_LOAD_FAILED = -2
+} TorvanixProvidersContractsServerSettingError;
+
+#define TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER_SETTING (torvanix_providers_contracts_server_setting_get_type ())
+PROVIDERS_API GType torvanix_providers_contracts_server_setting_get_type (void) G_GNUC_CONST;
+G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsServerSetting, torvanix_providers_contracts_server_setting,
+                          TORVANIX_PROVIDERS_CONTRACTS, SERVER_SETTING, GObject)
+
+/**
+ * TorvanixProvidersContractsServerSettingClass:
+ *
+ * The root of the saved settings: organizations, the groups outside any
+ * organization and the profiles outside any group. Implements
+ * JsonSerializable. Emits "changed" (no arguments, run-last) once per
+ * append() and remove(), and for nothing else.
+ */
+struct _TorvanixProvidersContractsServerSettingClass {
+  GObjectClass parent_class;
+};
+
+/**
+ * torvanix_providers_contracts_server_setting_new:
+ *
+ * Returns: (transfer full): an empty settings root with no file name
+ */
+PROVIDERS_API TorvanixProvidersContractsServerSetting *torvanix_providers_contracts_server_setting_new (void);
+/**
+ * torvanix_providers_contracts_server_setting_construct:
+ * @object_type: ServerSetting or a subclass of it
+ *
+ * Returns: (transfer full) (nullable): a new empty instance
+ */
+PROVIDERS_API TorvanixProvidersContractsServerSetting *torvanix_providers_contracts_server_setting_construct (GType object_type);
+/**
+ * torvanix_providers_contracts_server_setting_load:
+ * @self: a settings root
+ * @filename: the settings file; recorded for save() even when reading fails
+ * @error: return location for an error: the file system's or the JSON
+ *   parser's, or %TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_ERROR_LOAD_FAILED
+ *
+ * Replaces the three lists by those read from @filename. On failure the
+ * lists are left as they were.
+ *
+ * Returns: %TRUE when the file was loaded
+ */
+PROVIDERS_API gboolean torvanix_providers_contracts_server_setting_load (TorvanixProvidersContractsServerSetting *self, const gchar *filename, GError **error);
+/**
+ * torvanix_providers_contracts_server_setting_save:
+ * @self: a settings root
+ * @error: return location for the file system's error
+ *
+ * Writes the tree to the file name the last load() recorded, readable and
+ * writable by its owner only. The new content goes to a temporary file
+ * beside it first, so a failed save leaves the previous file intact.
+ *
+ * Returns: %TRUE when the file was written
+ */
+PROVIDERS_API gboolean torvanix_providers_contracts_server_setting_save (TorvanixProvidersContractsServerSetting *self, GError **error);
+/**
+ * torvanix_providers_contracts_server_setting_append:
+ * @self: a settings root
+ * @server: the profile to file
+ * @group_name: the group to file it in, or "" for none
+ * @org_name: the organization whose group is meant, or "" for none
+ *
+ * Adds @server to the end of the first group named @group_name (inside the
+ * first organization named @org_name when there is one), or else to the
+ * top-level profiles; then emits "changed".
+ */
+PROVIDERS_API void torvanix_providers_contracts_server_setting_append (TorvanixProvidersContractsServerSetting *self, TorvanixProvidersContractsServer *server, const gchar *group_name, const gchar *org_name);
+/**
+ * torvanix_providers_contracts_server_setting_remove:
+ * @self: a settings root
+ * @server: the profile to take out
+ * @group_name: the group to take it from, or "" for none
+ * @org_name: the organization whose group is meant, or "" for none
+ *
+ * Looks the list up as append() does and removes the first element that is
+ * @server itself from it; then emits "changed", even when nothing was removed.
+ */
+PROVIDERS_API void torvanix_providers_contracts_server_setting_remove (TorvanixProvidersContractsServerSetting *self, TorvanixProvidersContractsServer *server, const gchar *group_name, const gchar *org_name);
+/**
+ * torvanix_providers_contracts_server_setting_unite_servers:
+ * @self: a settings root
+ * @result_length: (out) (optional): where to store the number of profiles
+ *
+ * Every profile of the tree: those of the organizations' groups, then of
+ * the top-level groups, then the top-level profiles, each once per place.
+ *
+ * Returns: (transfer full) (nullable) (array length=result_length): a new
+ *   array, also terminated by %NULL; unref each profile and g_free() it
+ */
+PROVIDERS_API TorvanixProvidersContractsServer **torvanix_providers_contracts_server_setting_unite_servers (TorvanixProvidersContractsServerSetting *self, gint *result_length);
+/**
+ * torvanix_providers_contracts_server_setting_get_organizations:
+ * @self: a settings root
+ *
+ * Returns: (transfer none) (nullable): the organizations, a list of
+ *   TorvanixProvidersContractsOrganization
+ */
+PROVIDERS_API GeeArrayList *torvanix_providers_contracts_server_setting_get_organizations (TorvanixProvidersContractsServerSetting *self);
+/**
+ * torvanix_providers_contracts_server_setting_set_organizations:
+ * @self: a settings root
+ * @value: (nullable): the list to hold (a reference is taken, not a copy)
+ */
+PROVIDERS_API void torvanix_providers_contracts_server_setting_set_organizations (TorvanixProvidersContractsServerSetting *self, GeeArrayList *value);
+/**
+ * torvanix_providers_contracts_server_setting_get_groups:
+ * @self: a settings root
+ *
+ * Returns: (transfer none) (nullable): the groups outside any
+ *   organization, a list of TorvanixProvidersContractsServerGroup
+ */
+PROVIDERS_API GeeArrayList *torvanix_providers_contracts_server_setting_get_groups (TorvanixProvidersContractsServerSetting *self);
+/**
+ * torvanix_providers_contracts_server_setting_set_groups:
+ * @self: a settings root
+ * @value: (nullable): the list to hold (a reference is taken, not a copy)
+ */
+PROVIDERS_API void torvanix_providers_contracts_server_setting_set_groups (TorvanixProvidersContractsServerSetting *self, GeeArrayList *value);
+/**
+ * torvanix_providers_contracts_server_setting_get_servers:
+ * @self: a settings root
+ *
+ * Returns: (transfer none) (nullable): the profiles outside any group, a
+ *   list of TorvanixProvidersContractsServer
+ */
+PROVIDERS_API GeeArrayList *torvanix_providers_contracts_server_setting_get_servers (TorvanixProvidersContractsServerSetting *self);
+/**
+ * torvanix_providers_contracts_server_setting_set_servers:
+ * @self: a settings root
+ * @value: (nullable): the list to hold (a reference is taken, not a copy)
+ */
+PROVIDERS_API void torvanix_providers_contracts_server_setting_set_servers (TorvanixProvidersContractsServerSetting *self, GeeArrayList *value);
 
 G_END_DECLS
 

@@ -145,38 +145,12 @@ list_pspec (const char *name)
                               static_cast<GParamFlags> (G_PARAM_READWRITE | G_PARAM_EXPLICIT_NOTIFY | G_PARAM_STATIC_STRINGS));
 }
 
-/* The JSON hooks: the list property is an array of the children's generic
- * serializations; "name" keeps json-glib's default (left out when null). */
-JsonNode *
-serialize_named_list_property (JsonSerializable *self, const char *list_property, const gchar *property_name,
-                               const GValue *value, GParamSpec *pspec)
-{
-  if (g_strcmp0 (property_name, list_property) == 0) {
-    gpointer list = G_VALUE_HOLDS_OBJECT (value) ? g_value_get_object (value) : nullptr;
-    return providers::settings::serialize_object_list (list ? GEE_ARRAY_LIST (list) : nullptr);
-  }
-  return json_serializable_default_serialize_property (self, property_name, value, pspec);
-}
-
-gboolean
-deserialize_named_list_property (JsonSerializable *self, const char *list_property, GType element_type,
-                                 const gchar *property_name, GValue *value, GParamSpec *pspec, JsonNode *property_node)
-{
-  if (g_strcmp0 (property_name, list_property) == 0) {
-    g_value_take_object (value, providers::settings::deserialize_object_list (element_type, property_node));
-    return TRUE;
-  }
-  if (json_serializable_default_deserialize_property (self, property_name, value, pspec, property_node)) return TRUE;
-  /* A member of the wrong JSON type is not applied: answer the current
-   * value, so json-glib neither changes it nor logs a warning. */
-  g_object_get_property (G_OBJECT (self), pspec->name, value);
-  return TRUE;
-}
-
-#define PROVIDERS_CHECK_SERIALIZE_ARGUMENTS(fallback)          \
-  providers_return_val_if_fail (property_name != NULL, fallback); \
-  providers_return_val_if_fail (value != NULL, fallback);         \
-  providers_return_val_if_fail (pspec != NULL, fallback)
+const providers::settings::ListProperty kGroupLists[] = {
+    {"servers", torvanix_providers_contracts_server_get_type},
+};
+const providers::settings::ListProperty kOrganizationLists[] = {
+    {"groups", torvanix_providers_contracts_server_group_get_type},
+};
 
 /* ServerGroup -------------------------------------------------------------- */
 
@@ -185,7 +159,7 @@ torvanix_providers_contracts_server_group_real_serialize_property (JsonSerializa
                                                                    const GValue *value, GParamSpec *pspec)
 {
   PROVIDERS_CHECK_SERIALIZE_ARGUMENTS (nullptr);
-  return serialize_named_list_property (self, "servers", property_name, value, pspec);
+  return providers::settings::serialize_property (self, kGroupLists, property_name, value, pspec);
 }
 
 gboolean
@@ -195,8 +169,7 @@ torvanix_providers_contracts_server_group_real_deserialize_property (JsonSeriali
 {
   PROVIDERS_CHECK_SERIALIZE_ARGUMENTS (FALSE);
   providers_return_val_if_fail (property_node != NULL, FALSE);
-  return deserialize_named_list_property (self, "servers", TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER, property_name,
-                                          value, pspec, property_node);
+  return providers::settings::deserialize_property (self, kGroupLists, property_name, value, pspec, property_node);
 }
 
 void
@@ -325,7 +298,7 @@ torvanix_providers_contracts_organization_real_serialize_property (JsonSerializa
                                                                    const GValue *value, GParamSpec *pspec)
 {
   PROVIDERS_CHECK_SERIALIZE_ARGUMENTS (nullptr);
-  return serialize_named_list_property (self, "groups", property_name, value, pspec);
+  return providers::settings::serialize_property (self, kOrganizationLists, property_name, value, pspec);
 }
 
 gboolean
@@ -335,8 +308,8 @@ torvanix_providers_contracts_organization_real_deserialize_property (JsonSeriali
 {
   PROVIDERS_CHECK_SERIALIZE_ARGUMENTS (FALSE);
   providers_return_val_if_fail (property_node != NULL, FALSE);
-  return deserialize_named_list_property (self, "groups", TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER_GROUP,
-                                          property_name, value, pspec, property_node);
+  return providers::settings::deserialize_property (self, kOrganizationLists, property_name, value, pspec,
+                                                   property_node);
 }
 
 void

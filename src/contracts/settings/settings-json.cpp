@@ -117,4 +117,42 @@ replace_list (GeeArrayList **field, GeeArrayList *value)
   return true;
 }
 
+namespace {
+
+const ListProperty *
+find_list (std::span<const ListProperty> lists, const gchar *property_name)
+{
+  for (const ListProperty &list : lists)
+    if (g_strcmp0 (list.name, property_name) == 0) return &list;
+  return nullptr;
+}
+
+}  // namespace
+
+JsonNode *
+serialize_property (JsonSerializable *self, std::span<const ListProperty> lists, const gchar *property_name,
+                    const GValue *value, GParamSpec *pspec)
+{
+  if (find_list (lists, property_name)) {
+    gpointer list = G_VALUE_HOLDS_OBJECT (value) ? g_value_get_object (value) : nullptr;
+    return serialize_object_list (GEE_IS_ARRAY_LIST (list) ? GEE_ARRAY_LIST (list) : nullptr);
+  }
+  return json_serializable_default_serialize_property (self, property_name, value, pspec);
+}
+
+gboolean
+deserialize_property (JsonSerializable *self, std::span<const ListProperty> lists, const gchar *property_name,
+                      GValue *value, GParamSpec *pspec, JsonNode *property_node)
+{
+  if (const ListProperty *list = find_list (lists, property_name)) {
+    g_value_take_object (value, deserialize_object_list (list->element_type (), property_node));
+    return TRUE;
+  }
+  if (json_serializable_default_deserialize_property (self, property_name, value, pspec, property_node)) return TRUE;
+  /* A member of the wrong JSON type is not applied: answer the current
+   * value, so json-glib neither changes it nor logs a warning. */
+  g_object_get_property (G_OBJECT (self), pspec->name, value);
+  return TRUE;
+}
+
 }  // namespace providers::settings

@@ -7,6 +7,10 @@
 #include <gee.h>
 #include <json-glib/json-glib.h>
 
+#include <span>
+
+#include "common/check.h"
+
 namespace providers::settings {
 
 /* A new empty list holding one reference per element; it has no equality
@@ -30,4 +34,27 @@ GObject *deserialize_object (GType type, JsonNode *node);
 /* Stores `value` in `*field` when it is another list; true when it changed. */
 bool replace_list (GeeArrayList **field, GeeArrayList *value);
 
+/* A list property of a serializable class and the type of its elements. */
+struct ListProperty {
+  const char *name;
+  GType (*element_type) ();
+};
+
+/* The JsonSerializable hooks of the settings classes: a list property is
+ * an array of its elements' generic serializations (always written); any
+ * other property keeps json-glib's default (left out when at its default). */
+JsonNode *serialize_property (JsonSerializable *self, std::span<const ListProperty> lists, const gchar *property_name,
+                              const GValue *value, GParamSpec *pspec);
+/* A list property becomes a new list of new elements; any other property
+ * is read by json-glib's default, and kept as it is when the member's JSON
+ * type does not fit it. */
+gboolean deserialize_property (JsonSerializable *self, std::span<const ListProperty> lists, const gchar *property_name,
+                               GValue *value, GParamSpec *pspec, JsonNode *property_node);
+
 }  // namespace providers::settings
+
+/* The argument checks of the JsonSerializable hooks. */
+#define PROVIDERS_CHECK_SERIALIZE_ARGUMENTS(fallback)                 \
+  providers_return_val_if_fail (property_name != NULL, fallback); \
+  providers_return_val_if_fail (value != NULL, fallback);         \
+  providers_return_val_if_fail (pspec != NULL, fallback)

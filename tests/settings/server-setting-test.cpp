@@ -1,0 +1,611 @@
+/* The settings root and its file: round trips, the file's format and mode,
+ * safe saving, bad files, filing profiles and the translated error. */
+#include <libproviders/providers.h>
+
+#include <gtest/gtest.h>
+
+#include <glib/gstdio.h>
+#include <json-glib/json-glib.h>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <clocale>
+#include <csignal>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "settings/server-fixtures.h"
+#include "support/gobject-test.h"
+#include "support/log-capture.h"
+#include "support/notify-counter.h"
+
+using providers::testing::assertion_text;
+using providers::testing::expect_same_properties;
+using providers::testing::fill_every_property;
+using providers::testing::LogCapture;
+using providers::testing::NotifyCounter;
+using providers::testing::own;
+using providers::testing::Owned;
+using providers::testing::take_string;
+
+namespace {
+
+using Setting = TorvanixProvidersContractsServerSetting;
+using Server = TorvanixProvidersContractsServer;
+using Group = TorvanixProvidersContractsServerGroup;
+using Organization = TorvanixProvidersContractsOrganization;
+
+const char *const kCorpus = SETTINGS_CORPUS_DIR;
+
+/* A private directory, removed with its contents. */
+class TempDir {
+ public:
+  TempDir () : path_ (take_string (g_dir_make_tmp ("settings-XXXXXX", nullptr))) {}
+  ~TempDir () { remove_tree (path_); }
+  std::string file (const char *name) const { return path_ + "/" + name; }
+  const std::string &path () const { return path_; }
+  std::vector<std::string> entries () const
+  {
+    std::vector<std::string> names;
+    GDir *dir = g_dir_open (path_.c_str (), 0, nullptr);
+    while (const gchar *name = g_dir_read_name (dir)) names.emplace_back (name);
+    g_dir_close (dir);
+    return names;
+  }
+
+ private:
+  static void remove_tree (const std::string &path)
+  {
+    if (g_file_test (path.c_str (), G_FILE_TEST_IS_DIR) && !g_file_test (path.c_str (), G_FILE_TEST_IS_SYMLINK)) {
+      g_chmod (path.c_str (), 0700);
+      GDir *dir = g_dir_open (path.c_str (), 0, nullptr);
+      while (const gchar *name = dir ? g_dir_read_name (dir) : nullptr) remove_tree (path + "/" + name);
+      if (dir) g_dir_close (dir);
+      g_rmdir (path.c_str ());
+    } else {
+      g_unlink (path.c_str ());
+    }
+  }
+  std::string path_;
+};
+
+int size_of (GeeArrayList *list) { return list ? gee_collection_get_size (GEE_COLLECTION (list)) : -1; }
+
+template <typename T>
+T *at (GeeArrayList *list, int i)
+{
+  auto *item = static_cast<T *> (gee_list_get (GEE_LIST (list), i));
+  g_object_unref (item);  /* the list still holds it */
+  return item;
+}
+
+template <typename T>
+void add (GeeArrayList *list, T *item) { gee_collection_add (GEE_COLLECTION (list), item); }
+
+Owned<Group> group_named (const char *name) { return own (torvanix_providers_contracts_server_group_new_with_name (name)); }
+
+Owned<Server> server_titled (const char *title)
+{
+  auto server = own (torvanix_providers_contracts_server_new_with_provider ("MySQL"));
+  torvanix_providers_contracts_server_set_title (server.get (), title);
+  return server;
+}
+
+GeeArrayList *orgs (Setting *s) { return torvanix_providers_contracts_server_setting_get_organizations (s); }
+GeeArrayList *groups (Setting *s) { return torvanix_providers_contracts_server_setting_get_groups (s); }
+GeeArrayList *servers (Setting *s) { return torvanix_providers_contracts_server_setting_get_servers (s); }
+GeeArrayList *servers_of (Group *g) { return torvanix_providers_contracts_server_group_get_servers (g); }
+GeeArrayList *groups_of (Organization *o) { return torvanix_providers_contracts_organization_get_groups (o); }
+
+std::vector<Server *> united (Setting *setting)
+{
+  gint n = -1;
+  Server **all = torvanix_providers_contracts_server_setting_unite_servers (setting, &n);
+  std::vector<Server *> result (all, all + n);
+  EXPECT_EQ (all[n], nullptr);
+  for (Server *s : result) g_object_unref (s);  /* the tree still holds them */
+  g_free (all);
+  return result;
+}
+
+std::string read_file (const std::string &path)
+{
+  gchar *text = nullptr;
+  gsize length = 0;
+  EXPECT_TRUE (g_file_get_contents (path.c_str (), &text, &length, nullptr));
+  std::string result (text ? text : "", length);
+  g_free (text);
+  return result;
+}
+
+/* One organization (two groups), one top-level group, two top-level
+ * profiles; every profile's every property differs from its start value. */
+Owned<Setting> sample_tree ()
+{
+  auto setting = own (torvanix_providers_contracts_server_setting_new ());
+  auto north = own (torvanix_providers_contracts_organization_new_with_name ("North"));
+  auto g1 = group_named ("g1");
+  auto g2 = group_named ("g2");
+  auto dev = group_named ("Dev");
+  int n = 0;
+  for (GeeArrayList *list : {servers_of (g1.get ()), servers_of (g1.get ()), servers_of (dev.get ()),
+                             servers (setting.get ()), servers (setting.get ())}) {
+    auto server = own (torvanix_providers_contracts_server_new ());
+    fill_every_property (server.get ());
+    torvanix_providers_contracts_server_set_title (server.get (), ("s" + std::to_string (++n)).c_str ());
+    torvanix_providers_contracts_server_set_port (server.get (), 3300 + n);
+    add (list, server.get ());
+  }
+  add (groups_of (north.get ()), g1.get ());
+  add (groups_of (north.get ()), g2.get ());
+  add (orgs (setting.get ()), north.get ());
+  add (groups (setting.get ()), dev.get ());
+  return setting;
+}
+
+TEST (ServerSetting, SaveThenLoadGivesAnEqualTree)
+{
+  TempDir dir;
+  std::string path = dir.file ("settings.json");
+  auto written = sample_tree ();
+  GError *error = nullptr;
+  /* A failed load still records where to save. */
+  EXPECT_FALSE (torvanix_providers_contracts_server_setting_load (written.get (), path.c_str (), &error));
+  g_clear_error (&error);
+  NotifyCounter changed_lists (written.get (), "servers");
+  ASSERT_TRUE (torvanix_providers_contracts_server_setting_save (written.get (), &error)) << error->message;
+  EXPECT_EQ (changed_lists.count (), 0);
+
+  struct stat info;
+  ASSERT_EQ (g_stat (path.c_str (), &info), 0);
+  EXPECT_EQ (info.st_mode & 07777, 0600u);
+  EXPECT_EQ (dir.entries (), std::vector<std::string> {"settings.json"});
+
+  auto read = own (torvanix_providers_contracts_server_setting_new ());
+  NotifyCounter notified_groups (read.get (), "groups"), notified_servers (read.get (), "servers"),
+      notified_orgs (read.get (), "organizations");
+  int changed = 0;
+  g_signal_connect_swapped (read.get (), "changed", G_CALLBACK (+[] (int *n) { ++*n; }), &changed);
+  ASSERT_TRUE (torvanix_providers_contracts_server_setting_load (read.get (), path.c_str (), &error)) << error->message;
+  EXPECT_EQ (notified_groups.count () + notified_servers.count () + notified_orgs.count (), 3);
+  EXPECT_EQ (changed, 0);
+
+  ASSERT_EQ (size_of (orgs (read.get ())), 1);
+  auto *north = at<Organization> (orgs (read.get ()), 0);
+  EXPECT_EQ (take_string (torvanix_providers_contracts_organization_to_string (north)), "Organization North => g1, g2");
+  EXPECT_EQ (take_string (torvanix_providers_contracts_server_group_to_string (at<Group> (groups_of (north), 0))),
+             "ServerGroup g1 => s1, s2");
+  std::vector<Server *> before = united (written.get ()), after = united (read.get ());
+  ASSERT_EQ (after.size (), 5u);
+  for (size_t i = 0; i < before.size (); ++i) {
+    SCOPED_TRACE (i);
+    EXPECT_NE (before[i], after[i]);
+    expect_same_properties (before[i], after[i], true);
+  }
+
+  /* Saving again rewrites the same text, still for the owner only. */
+  std::string first = read_file (path);
+  g_chmod (path.c_str (), 0644);
+  ASSERT_TRUE (torvanix_providers_contracts_server_setting_save (read.get (), &error));
+  EXPECT_EQ (read_file (path), first);
+  EXPECT_EQ (changed, 0);
+  ASSERT_EQ (g_stat (path.c_str (), &info), 0);
+  EXPECT_EQ (info.st_mode & 07777, 0600u);
+}
+
+TEST (ServerSetting, FileFormat)
+{
+  TempDir dir;
+  std::string path = dir.file ("settings.json");
+  ASSERT_TRUE (g_file_set_contents (path.c_str (), "{}", -1, nullptr));
+  auto setting = own (torvanix_providers_contracts_server_setting_new ());
+  ASSERT_TRUE (torvanix_providers_contracts_server_setting_load (setting.get (), path.c_str (), nullptr));
+  ASSERT_TRUE (torvanix_providers_contracts_server_setting_save (setting.get (), nullptr));
+  EXPECT_EQ (read_file (path), "{\n  \"organizations\" : [],\n  \"groups\" : [],\n  \"servers\" : []\n}");
+
+  /* A profile at its start values: every text, no port at its default, no
+   * false boolean, and the databases always. */
+  auto server = own (torvanix_providers_contracts_server_new ());
+  add (servers (setting.get ()), server.get ());
+  auto unnamed = group_named ("x");
+  torvanix_providers_contracts_server_group_set_name (unnamed.get (), nullptr);
+  add (groups (setting.get ()), unnamed.get ());
+  ASSERT_TRUE (torvanix_providers_contracts_server_setting_save (setting.get (), nullptr));
+  std::string expected = "{\n  \"organizations\" : [],\n  \"groups\" : [\n    {\n      \"servers\" : []\n    }\n  ],\n"
+                         "  \"servers\" : [\n    {\n";
+  for (const auto &row : providers::testing::properties ()) {
+    if (row.type == G_TYPE_STRING)
+      expected += std::string ("      \"") + row.name + "\" : \"" + row.start_text + "\",\n";
+    else if (row.type == G_TYPE_STRV)
+      expected += "      \"databases\" : [],\n";
+  }
+  expected.erase (expected.size () - 2);  /* the last comma */
+  expected += "\n    }\n  ]\n}";
+  EXPECT_EQ (read_file (path), expected);
+
+  torvanix_providers_contracts_server_set_port (server.get (), 3306);
+  torvanix_providers_contracts_server_set_ssl_using (server.get (), TRUE);
+  torvanix_providers_contracts_server_set_http_port (server.get (), 8080);
+  ASSERT_TRUE (torvanix_providers_contracts_server_setting_save (setting.get (), nullptr));
+  std::string text = read_file (path);
+  EXPECT_NE (text.find ("      \"port\" : 3306,\n"), std::string::npos);
+  EXPECT_NE (text.find ("      \"ssl-using\" : true,\n"), std::string::npos);
+  EXPECT_EQ (text.find ("http-port"), std::string::npos);
+}
+
+/* Each bad file gives an error, never a crash, a hang, a CRITICAL or a
+ * partial result: the lists stay the very objects they were. */
+TEST (ServerSetting, BadFilesLeaveTheTreeAlone)
+{
+  TempDir dir;
+  std::string directory = dir.file ("a-directory");
+  g_mkdir (directory.c_str (), 0700);
+  std::string pipe = dir.file ("a-pipe");
+  ASSERT_EQ (mkfifo (pipe.c_str (), 0600), 0);
+  std::string unreadable = dir.file ("unreadable.json");
+  ASSERT_TRUE (g_file_set_contents (unreadable.c_str (), "{}", -1, nullptr));
+  g_chmod (unreadable.c_str (), 0);
+  /* Permissions do not stop root; a file whose read fails does. */
+  if (geteuid () == 0) unreadable = "/proc/self/mem";
+
+  struct Case {
+    std::string path;
+    GQuark domain;
+    int code; /* -1: any code of the domain */
+  };
+  const GQuark setting_error = g_quark_from_static_string ("ServerSetting");
+  auto corpus = [] (const char *name) { return std::string (kCorpus) + "/" + name; };
+  const Case cases[] = {
+      {corpus ("empty.json"), setting_error, -2},
+      {corpus ("blank.json"), setting_error, -2},
+      {corpus ("array-root.json"), setting_error, -2},
+      {corpus ("string-root.json"), setting_error, -2},
+      {corpus ("truncated.json"), JSON_PARSER_ERROR, -1},
+      {corpus ("invalid-utf8.json"), JSON_PARSER_ERROR, JSON_PARSER_ERROR_INVALID_DATA},
+      {corpus ("deep-nesting.json"), JSON_PARSER_ERROR, JSON_PARSER_ERROR_PARSE},
+      {corpus ("missing.json"), G_FILE_ERROR, G_FILE_ERROR_NOENT},
+      {directory, G_FILE_ERROR, G_FILE_ERROR_ISDIR},
+      {pipe, G_FILE_ERROR, G_FILE_ERROR_INVAL},
+      {unreadable, G_FILE_ERROR, -1},
+  };
+  auto setting = sample_tree ();
+  GeeArrayList *o = orgs (setting.get ()), *g = groups (setting.get ()), *s = servers (setting.get ());
+  NotifyCounter notified (setting.get (), "servers");
+  for (const Case &c : cases) {
+    SCOPED_TRACE (c.path);
+    GError *error = nullptr;
+    EXPECT_FALSE (torvanix_providers_contracts_server_setting_load (setting.get (), c.path.c_str (), &error));
+    ASSERT_NE (error, nullptr);
+    EXPECT_EQ (g_quark_to_string (error->domain), g_quark_to_string (c.domain)) << error->message;
+    if (c.code != -1) {
+      EXPECT_EQ (error->code, c.code) << error->message;
+    }
+    if (c.domain == setting_error) {
+      EXPECT_STREQ (error->message, "Failed to load database setting file.");
+    }
+    if (error->domain == JSON_PARSER_ERROR && c.code != JSON_PARSER_ERROR_INVALID_DATA) {
+      EXPECT_TRUE (g_str_has_prefix (error->message, c.path.c_str ())) << error->message;
+    }
+    g_error_free (error);
+    EXPECT_EQ (orgs (setting.get ()), o);
+    EXPECT_EQ (groups (setting.get ()), g);
+    EXPECT_EQ (servers (setting.get ()), s);
+    EXPECT_EQ (united (setting.get ()).size (), 5u);
+  }
+  EXPECT_EQ (notified.count (), 0);
+}
+
+/* Damaged but parseable files load what fits. */
+TEST (ServerSetting, DamagedFilesLoadWhatFits)
+{
+  auto setting = own (torvanix_providers_contracts_server_setting_new ());
+  auto load = [&] (const char *name) {
+    GError *error = nullptr;
+    std::string path = std::string (kCorpus) + "/" + name;
+    EXPECT_TRUE (torvanix_providers_contracts_server_setting_load (setting.get (), path.c_str (), &error))
+        << (error ? error->message : "");
+    g_clear_error (&error);
+  };
+
+  load ("wrong-types.json");
+  EXPECT_EQ (size_of (orgs (setting.get ())), 0);
+  EXPECT_EQ (size_of (groups (setting.get ())), 0);
+  ASSERT_EQ (size_of (servers (setting.get ())), 1);
+  Server *server = at<Server> (servers (setting.get ()), 0);
+  EXPECT_EQ (take_string (torvanix_providers_contracts_server_to_string (server, FALSE)),
+             "Server  => Provider:UNKNOWN, Initial:, Host:, port:0, User:, SSL:No, Tunnel:");
+  EXPECT_EQ (torvanix_providers_contracts_server_get_ssh_port (server), 22);
+  EXPECT_EQ (torvanix_providers_contracts_server_get_http_port (server), 8080);
+  EXPECT_STREQ (torvanix_providers_contracts_server_get_ssl_mode (server), "require");
+  EXPECT_EQ (torvanix_providers_contracts_server_get_http_protocol (server), nullptr);
+  gint n = 0;
+  gchar **names = torvanix_providers_contracts_server_get_databases (server, &n);
+  ASSERT_EQ (n, 2);
+  EXPECT_STREQ (names[0], "shop");
+  EXPECT_STREQ (names[1], "stock");
+
+  load ("servers-not-array.json");
+  EXPECT_EQ (united (setting.get ()).size (), 0u);
+  EXPECT_EQ (size_of (orgs (setting.get ())) + size_of (groups (setting.get ())), 0);
+
+  load ("elements-not-objects.json");
+  EXPECT_EQ (size_of (groups (setting.get ())), 0);
+  ASSERT_EQ (size_of (orgs (setting.get ())), 1);
+  std::vector<std::string> titles;
+  for (Server *s : united (setting.get ())) titles.emplace_back (torvanix_providers_contracts_server_get_title (s));
+  EXPECT_EQ (titles, (std::vector<std::string> {"s", "t"}));
+}
+
+/* A settings file of 50 MB: many ordinary profiles. */
+TEST (ServerSetting, LargeFileLoads)
+{
+  TempDir dir;
+  std::string path = dir.file ("large.json");
+  const std::string options (13000, 'o');
+  const int profiles = 4000;
+  GString *text = g_string_sized_new (52u << 20);
+  g_string_append (text, "{\"organizations\": [], \"groups\": [], \"servers\": [\n");
+  for (int i = 0; i < profiles; ++i) {
+    g_string_append_printf (text,
+                            "%s{\"uuid\": \"%08d-0000-4000-8000-000000000000\", \"provider\": \"MySQL\", \"title\": \"db%d\","
+                            " \"host\": \"10.0.%d.%d\", \"port\": 3306, \"username\": \"app\", \"password\": \"secret\","
+                            " \"databases\": [\"shop\", \"stock\"], \"ssl-using\": true, \"options\": \"%s\"}\n",
+                            i ? "," : "", i, i, i / 256 % 256, i % 256, options.c_str ());
+  }
+  g_string_append (text, "]}\n");
+  ASSERT_GE (text->len, 50u << 20);
+  ASSERT_TRUE (g_file_set_contents (path.c_str (), text->str, static_cast<gssize> (text->len), nullptr));
+  g_string_free (text, TRUE);
+
+  auto setting = own (torvanix_providers_contracts_server_setting_new ());
+  auto start = std::chrono::steady_clock::now ();
+  GError *error = nullptr;
+  ASSERT_TRUE (torvanix_providers_contracts_server_setting_load (setting.get (), path.c_str (), &error));
+  auto seconds = std::chrono::duration<double> (std::chrono::steady_clock::now () - start).count ();
+  RecordProperty ("load_seconds", std::to_string (seconds));
+  ASSERT_EQ (size_of (servers (setting.get ())), profiles);
+  Server *last = at<Server> (servers (setting.get ()), profiles - 1);
+  EXPECT_STREQ (torvanix_providers_contracts_server_get_title (last), "db3999");
+  EXPECT_EQ (torvanix_providers_contracts_server_get_port (last), 3306);
+  EXPECT_TRUE (torvanix_providers_contracts_server_get_ssl_using (last));
+}
+
+/* A save that fails leaves the previous file as it was, and no temporary
+ * file behind. */
+TEST (ServerSetting, FailedSaveKeepsThePreviousFile)
+{
+  TempDir dir;
+  std::string path = dir.file ("settings.json");
+  auto setting = own (torvanix_providers_contracts_server_setting_new ());
+  GError *error = nullptr;
+
+  /* Before any load there is no file name. */
+  EXPECT_FALSE (torvanix_providers_contracts_server_setting_save (setting.get (), &error));
+  ASSERT_NE (error, nullptr);
+  EXPECT_TRUE (g_error_matches (error, G_FILE_ERROR, G_FILE_ERROR_NOENT)) << error->message;
+  g_clear_error (&error);
+
+  /* A directory that does not exist. */
+  std::string nowhere = dir.file ("missing/settings.json");
+  EXPECT_FALSE (torvanix_providers_contracts_server_setting_load (setting.get (), nowhere.c_str (), nullptr));
+  EXPECT_FALSE (torvanix_providers_contracts_server_setting_save (setting.get (), &error));
+  EXPECT_TRUE (g_error_matches (error, G_FILE_ERROR, G_FILE_ERROR_NOENT)) << (error ? error->message : "");
+  g_clear_error (&error);
+  EXPECT_TRUE (dir.entries ().empty ());
+
+  /* The disk fills up halfway through the new content. */
+  ASSERT_TRUE (g_file_set_contents (path.c_str (), "{}", -1, nullptr));
+  ASSERT_TRUE (torvanix_providers_contracts_server_setting_load (setting.get (), path.c_str (), nullptr));
+  auto big = sample_tree ();
+  torvanix_providers_contracts_server_setting_set_servers (setting.get (), servers (big.get ()));
+  for (int i = 0; i < 50; ++i) add (servers (setting.get ()), server_titled ("filler").get ());
+  struct rlimit saved;
+  getrlimit (RLIMIT_FSIZE, &saved);
+  struct rlimit small = saved;
+  small.rlim_cur = 4096;
+  auto old_handler = signal (SIGXFSZ, SIG_IGN);
+  ASSERT_EQ (setrlimit (RLIMIT_FSIZE, &small), 0);
+  gboolean saved_ok = torvanix_providers_contracts_server_setting_save (setting.get (), &error);
+  setrlimit (RLIMIT_FSIZE, &saved);
+  signal (SIGXFSZ, old_handler);
+  EXPECT_FALSE (saved_ok);
+  ASSERT_NE (error, nullptr);
+  EXPECT_EQ (error->domain, G_FILE_ERROR) << error->message;
+  g_clear_error (&error);
+  EXPECT_EQ (read_file (path), "{}");
+  EXPECT_EQ (dir.entries (), std::vector<std::string> {"settings.json"});
+
+  /* The name is taken by a directory. */
+  std::string taken = dir.file ("taken");
+  g_mkdir (taken.c_str (), 0700);
+  EXPECT_FALSE (torvanix_providers_contracts_server_setting_load (setting.get (), taken.c_str (), nullptr));
+  EXPECT_FALSE (torvanix_providers_contracts_server_setting_save (setting.get (), &error));
+  EXPECT_NE (error, nullptr);
+  g_clear_error (&error);
+  EXPECT_TRUE (g_file_test (taken.c_str (), G_FILE_TEST_IS_DIR));
+  EXPECT_EQ (dir.entries ().size (), 2u);
+}
+
+TEST (ServerSetting, AppendAndRemoveFileByName)
+{
+  struct Case {
+    const char *org;
+    const char *group;
+    const char *expected; /* where the profile lands */
+  };
+  const Case cases[] = {
+      {"", "", "top"},           {"", "Dev", "Dev"},           {"", "Nope", "top"},
+      {"North", "", "top"},      {"North", "Other", "North/Other"}, {"North", "Dev", "top"},
+      {"South", "Dev", "Dev"},   {"South", "Nope", "top"},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE (std::string (c.org) + "/" + c.group);
+    auto setting = own (torvanix_providers_contracts_server_setting_new ());
+    auto north = own (torvanix_providers_contracts_organization_new_with_name ("North"));
+    auto other = group_named ("Other");
+    auto dev = group_named ("Dev");
+    auto second_dev = group_named ("Dev");
+    add (groups_of (north.get ()), other.get ());
+    add (orgs (setting.get ()), north.get ());
+    add (groups (setting.get ()), dev.get ());
+    add (groups (setting.get ()), second_dev.get ());
+    int changed = 0;
+    g_signal_connect_swapped (setting.get (), "changed", G_CALLBACK (+[] (int *n) { ++*n; }), &changed);
+
+    auto server = server_titled ("s");
+    torvanix_providers_contracts_server_setting_append (setting.get (), server.get (), c.group, c.org);
+    EXPECT_EQ (changed, 1);
+    std::string where = size_of (servers (setting.get ())) == 1      ? "top"
+                        : size_of (servers_of (dev.get ())) == 1    ? "Dev"
+                        : size_of (servers_of (other.get ())) == 1  ? "North/Other"
+                                                                    : "nowhere";
+    EXPECT_EQ (where, c.expected);
+    EXPECT_EQ (united (setting.get ()).size (), 1u);
+
+    torvanix_providers_contracts_server_setting_remove (setting.get (), server.get (), c.group, c.org);
+    EXPECT_EQ (changed, 2);
+    EXPECT_EQ (united (setting.get ()).size (), 0u);
+  }
+}
+
+TEST (ServerSetting, RemoveLooksOnlyInTheNamedList)
+{
+  auto setting = own (torvanix_providers_contracts_server_setting_new ());
+  auto dev = group_named ("Dev");
+  add (groups (setting.get ()), dev.get ());
+  auto server = server_titled ("s");
+  auto twin = own (torvanix_providers_contracts_server_clone (server.get (), FALSE));
+  add (servers (setting.get ()), server.get ());
+  add (servers (setting.get ()), server.get ());
+  int changed = 0;
+  g_signal_connect_swapped (setting.get (), "changed", G_CALLBACK (+[] (int *n) { ++*n; }), &changed);
+
+  torvanix_providers_contracts_server_setting_remove (setting.get (), server.get (), "Dev", "");
+  torvanix_providers_contracts_server_setting_remove (setting.get (), twin.get (), "", "");
+  EXPECT_EQ (size_of (servers (setting.get ())), 2);
+  torvanix_providers_contracts_server_setting_remove (setting.get (), server.get (), "", "");
+  EXPECT_EQ (size_of (servers (setting.get ())), 1);
+  EXPECT_EQ (changed, 3);
+
+  /* A list set to null gets a new one rather than losing the profile. */
+  torvanix_providers_contracts_server_setting_set_servers (setting.get (), nullptr);
+  torvanix_providers_contracts_server_setting_remove (setting.get (), server.get (), "", "");
+  torvanix_providers_contracts_server_setting_append (setting.get (), server.get (), "", "");
+  EXPECT_EQ (size_of (servers (setting.get ())), 1);
+}
+
+TEST (ServerSetting, UniteServersInTreeOrder)
+{
+  auto empty = own (torvanix_providers_contracts_server_setting_new ());
+  EXPECT_TRUE (united (empty.get ()).empty ());
+
+  auto setting = sample_tree ();
+  std::vector<std::string> titles;
+  for (Server *s : united (setting.get ())) titles.emplace_back (torvanix_providers_contracts_server_get_title (s));
+  EXPECT_EQ (titles, (std::vector<std::string> {"s1", "s2", "s3", "s4", "s5"}));
+  std::vector<int> ports;
+  for (Server *s : united (setting.get ())) ports.push_back (torvanix_providers_contracts_server_get_port (s));
+  EXPECT_EQ (ports, (std::vector<int> {3301, 3302, 3303, 3304, 3305}));
+
+  /* A profile in two places is listed twice; the result holds references. */
+  Server *first = at<Server> (servers (setting.get ()), 0);
+  add (servers (setting.get ()), first);
+  gint n = 0;
+  Server **all = torvanix_providers_contracts_server_setting_unite_servers (setting.get (), nullptr);
+  Server **counted = torvanix_providers_contracts_server_setting_unite_servers (setting.get (), &n);
+  EXPECT_EQ (n, 6);
+  EXPECT_EQ (counted[3], counted[5]);
+  torvanix_providers_contracts_server_setting_set_servers (setting.get (), nullptr);
+  EXPECT_EQ (G_OBJECT (all[3])->ref_count, 4u); /* twice in each array */
+  for (Server **p : {all, counted}) {
+    for (int i = 0; p[i]; ++i) g_object_unref (p[i]);
+    g_free (p);
+  }
+}
+
+/* Writes a message catalogue with one translation, in the binary format
+ * gettext reads, so the test needs no tools and no installed catalogue. */
+void write_catalogue (const std::string &path, const char *original, const char *translation)
+{
+  const std::string header = "Content-Type: text/plain; charset=UTF-8\n";
+  const std::vector<std::pair<std::string, std::string>> entries = {{"", header}, {original, translation}};
+  const guint32 n = entries.size (), originals = 28, translations = originals + 8 * n, strings = translations + 8 * n;
+  std::vector<guint32> words = {0x950412de, 0, n, originals, translations, 0, strings};
+  std::string pool;
+  std::vector<guint32> original_table, translation_table;
+  for (const auto &[key, value] : entries) {
+    original_table.insert (original_table.end (), {static_cast<guint32> (key.size ()), strings + static_cast<guint32> (pool.size ())});
+    pool += key + '\0';
+  }
+  for (const auto &[key, value] : entries) {
+    translation_table.insert (translation_table.end (),
+                              {static_cast<guint32> (value.size ()), strings + static_cast<guint32> (pool.size ())});
+    pool += value + '\0';
+  }
+  words.insert (words.end (), original_table.begin (), original_table.end ());
+  words.insert (words.end (), translation_table.begin (), translation_table.end ());
+  std::string data (reinterpret_cast<const char *> (words.data ()), words.size () * 4);
+  data += pool;
+  ASSERT_TRUE (g_file_set_contents (path.c_str (), data.data (), static_cast<gssize> (data.size ()), nullptr));
+}
+
+TEST (ServerSetting, LoadErrorIsTranslatedInItsTextDomain)
+{
+  TempDir dir;
+  std::string messages = dir.file ("de/LC_MESSAGES");
+  ASSERT_EQ (g_mkdir_with_parents (messages.c_str (), 0700), 0);
+  write_catalogue (messages + "/torvanix.mo", "Failed to load database setting file.",
+                   "Die Datenbank-Einstellungsdatei konnte nicht geladen werden.");
+  /* The library binds its domain when the class is first used; a test
+   * binds it to the catalogue above after that. */
+  g_type_class_unref (g_type_class_ref (TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER_SETTING));
+  std::string saved_binding = bindtextdomain ("torvanix", nullptr);
+  bindtextdomain ("torvanix", dir.path ().c_str ());
+  std::string saved_locale = setlocale (LC_ALL, nullptr);
+  ASSERT_NE (setlocale (LC_ALL, "de_DE.UTF-8"), nullptr) << "the de_DE.UTF-8 locale is not installed";
+
+  auto setting = own (torvanix_providers_contracts_server_setting_new ());
+  GError *error = nullptr;
+  std::string path = std::string (kCorpus) + "/array-root.json";
+  EXPECT_FALSE (torvanix_providers_contracts_server_setting_load (setting.get (), path.c_str (), &error));
+  setlocale (LC_ALL, saved_locale.c_str ());
+  bindtextdomain ("torvanix", saved_binding.c_str ());
+  ASSERT_NE (error, nullptr);
+  EXPECT_EQ (error->code, -2);
+  EXPECT_STREQ (error->message, "Die Datenbank-Einstellungsdatei konnte nicht geladen werden.");
+  g_error_free (error);
+}
+
+TEST (ServerSetting, ArgumentChecks)
+{
+  auto setting = own (torvanix_providers_contracts_server_setting_new ());
+  auto server = own (torvanix_providers_contracts_server_new ());
+  int changed = 0;
+  g_signal_connect_swapped (setting.get (), "changed", G_CALLBACK (+[] (int *n) { ++*n; }), &changed);
+  LogCapture log;
+  Setting *s = setting.get ();
+  Server *p = server.get ();
+  torvanix_providers_contracts_server_setting_append (nullptr, p, "", "");
+  torvanix_providers_contracts_server_setting_append (s, nullptr, "", "");
+  torvanix_providers_contracts_server_setting_append (s, p, nullptr, "");
+  torvanix_providers_contracts_server_setting_remove (s, p, "", nullptr);
+  EXPECT_FALSE (torvanix_providers_contracts_server_setting_load (s, nullptr, nullptr));
+  EXPECT_EQ (torvanix_providers_contracts_server_setting_unite_servers (nullptr, nullptr), nullptr);
+  EXPECT_EQ (changed, 0);
+  EXPECT_EQ (size_of (servers (s)), 0);
+  const std::string append = "torvanix_providers_contracts_server_setting_append";
+  EXPECT_EQ (log.criticals (), (std::vector<std::string> {
+      assertion_text (append, "self != NULL"),
+      assertion_text (append, "server != NULL"),
+      assertion_text (append, "group_name != NULL"),
+      assertion_text ("torvanix_providers_contracts_server_setting_remove", "org_name != NULL"),
+      assertion_text ("torvanix_providers_contracts_server_setting_load", "filename != NULL"),
+      assertion_text ("torvanix_providers_contracts_server_setting_unite_servers", "self != NULL"),
+  }));
+}
+
+}  // namespace
