@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <glib/gstdio.h>
+#include <gio/gio.h>
 #include <json-glib/json-glib.h>
 
 #include <sys/resource.h>
@@ -418,6 +419,15 @@ TEST (ServerSetting, FailedSaveKeepsThePreviousFile)
   g_clear_error (&error);
   EXPECT_EQ (read_file (path), "{}");
   EXPECT_EQ (dir.entries (), std::vector<std::string> {"settings.json"});
+
+  /* Text that is not UTF-8 would make a file that no load accepts. */
+  auto latin1 = server_titled ("caf\xe9");
+  torvanix_providers_contracts_server_setting_set_servers (setting.get (), nullptr);
+  torvanix_providers_contracts_server_setting_append (setting.get (), latin1.get (), "", "");
+  EXPECT_FALSE (torvanix_providers_contracts_server_setting_save (setting.get (), &error));
+  EXPECT_TRUE (g_error_matches (error, G_IO_ERROR, G_IO_ERROR_INVALID_DATA)) << (error ? error->message : "");
+  g_clear_error (&error);
+  EXPECT_EQ (read_file (path), "{}");
 
   /* The name is taken by a directory. */
   std::string taken = dir.file ("taken");

@@ -268,7 +268,8 @@ collect_servers (GeeArrayList *list, GPtrArray *out)
   gint size = list ? gee_collection_get_size (GEE_COLLECTION (list)) : 0;
   for (gint i = 0; i < size; ++i) {
     gpointer server = gee_list_get (GEE_LIST (list), i);
-    if (server) g_ptr_array_add (out, server);
+    if (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER (server)) g_ptr_array_add (out, server);
+    else if (server) g_object_unref (server);
   }
 }
 
@@ -440,6 +441,15 @@ torvanix_providers_contracts_server_setting_save (TorvanixProvidersContractsServ
   json_node_unref (root);
   gsize length = 0;
   providers::GUnique<gchar> data (json_generator_to_data (generator.get (), &length));
+  /* The reader refuses a document that is not UTF-8, so writing one (from a
+   * password typed in another encoding, say) would lose every profile at
+   * the next load: keep the previous file instead. */
+  if (!g_utf8_validate_len (data.get (), length, nullptr)) {
+    providers::GUnique<gchar> display (g_filename_display_name (filename));
+    g_set_error (error, G_IO_ERROR, G_IO_ERROR_INVALID_DATA,
+                 "Failed to save “%s”: a setting holds text that is not valid UTF-8", display.get ());
+    return FALSE;
+  }
 
   /* A temporary file beside the target, renamed over it once complete; the
    * passwords inside make it the owner's alone. */
