@@ -135,25 +135,31 @@ read_regular_file (const gchar *filename, GError **error)
     set_file_error (error, errno, "Failed to get attributes of file “%s”", filename);
     return nullptr;
   }
-  if (!S_ISREG (info.st_mode)) {
-    set_file_error (error, S_ISDIR (info.st_mode) ? EISDIR : EINVAL, "Failed to read from file “%s”: not a regular file",
-                    filename);
+  if (S_ISDIR (info.st_mode)) {
+    set_file_error (error, EISDIR, "Failed to read from file “%s”", filename);
     return nullptr;
   }
-  GString *contents = g_string_sized_new (static_cast<gsize> (info.st_size) + 1);
+  if (!S_ISREG (info.st_mode)) {
+    providers::GUnique<gchar> display (g_filename_display_name (filename));
+    g_set_error (error, G_FILE_ERROR, G_FILE_ERROR_INVAL, "Failed to read from file “%s”: not a regular file",
+                 display.get ());
+    return nullptr;
+  }
+  /* The size is a hint only: the file may change while it is read. */
+  constexpr gsize kMaxHint = 64u << 20;
+  providers::GUnique<GString> contents (g_string_sized_new (MIN (static_cast<gsize> (info.st_size), kMaxHint) + 1));
   char chunk[16384];
   for (;;) {
     ssize_t got = read (file.fd, chunk, sizeof chunk);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) {
       set_file_error (error, errno, "Failed to read from file “%s”", filename);
-      g_string_free (contents, TRUE);
       return nullptr;
     }
     if (got == 0) break;
-    g_string_append_len (contents, chunk, got);
+    g_string_append_len (contents.get (), chunk, got);
   }
-  return contents;
+  return contents.release ();
 }
 
 /* json-glib parses recursively and has no depth limit of its own, so a file
@@ -183,9 +189,8 @@ nesting_within (const GString *data, guint limit)
 GRef<JsonParser>
 parse_file (const gchar *filename, GError **error)
 {
-  GString *raw = read_regular_file (filename, error);
-  if (raw == nullptr) return nullptr;
-  std::unique_ptr<GString, providers::GDeleter<GString>> data (raw);
+  providers::GUnique<GString> data (read_regular_file (filename, error));
+  if (!data) return nullptr;
   if (!nesting_within (data.get (), kMaxNesting)) {
     providers::GUnique<gchar> display (g_filename_display_name (filename));
     g_set_error (error, JSON_PARSER_ERROR, JSON_PARSER_ERROR_PARSE, "%s: Parse error: nested deeper than %u levels",
@@ -205,12 +210,6 @@ parse_file (const gchar *filename, GError **error)
     return nullptr;
   }
   return parser;
-}
-
-const gchar *
-translate (const gchar *message)
-{
-  return g_dgettext (GETTEXT_PACKAGE, message);
 }
 
 /* Lookups ----------------------------------------------------------------------- */
@@ -409,7 +408,7 @@ torvanix_providers_contracts_server_setting_load (TorvanixProvidersContractsServ
         providers::settings::deserialize_object (TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER_SETTING, root));
   if (!loaded || !TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_SETTING (loaded.get ())) {
     g_set_error_literal (error, setting_error_quark (), TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_ERROR_LOAD_FAILED,
-                         translate ("Failed to load database setting file."));
+                         _("Failed to load database setting file."));
     return FALSE;
   }
   auto *from = priv_of (TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING (loaded.get ()));
