@@ -3,12 +3,165 @@
 #define LIBPROVIDERS_MODELS_TABLE_MODEL_H
 
 #include <glib-object.h>
+#include <gee.h>
 #include <libproviders/providers-macros.h>
 #include <libproviders/models/column-model.h>
 #include <libproviders/models/row-model.h>
 #include <libproviders/contracts/result.h>
 
 G_BEGIN_DECLS
+
+#define TORVANIX_PROVIDERS_CONTRACTS_TYPE_TABLE_MODEL (torvanix_providers_contracts_table_model_get_type ())
+PROVIDERS_API GType torvanix_providers_contracts_table_model_get_type (void) G_GNUC_CONST;
+G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsTableModel, torvanix_providers_contracts_table_model,
+                          TORVANIX_PROVIDERS_CONTRACTS, TABLE_MODEL, GObject)
+
+/**
+ * TorvanixProvidersContractsTableModelClass:
+ *
+ * A whole result in memory: its columns and its rows. A table is an
+ * #TorvanixProvidersContractsIResult and a #GListModel of its rows; the
+ * row operations emit #GListModel::items-changed, changes made through the
+ * lists returned by the getters emit nothing.
+ */
+struct _TorvanixProvidersContractsTableModelClass {
+  GObjectClass parent_class;
+};
+
+/**
+ * torvanix_providers_contracts_table_model_new:
+ *
+ * Returns: (transfer full): a table with no columns and no rows
+ */
+PROVIDERS_API TorvanixProvidersContractsTableModel *torvanix_providers_contracts_table_model_new (void);
+/**
+ * torvanix_providers_contracts_table_model_construct:
+ * @object_type: TableModel or a subclass
+ *
+ * Returns: (transfer full) (nullable): a new empty instance
+ */
+PROVIDERS_API TorvanixProvidersContractsTableModel *torvanix_providers_contracts_table_model_construct (GType object_type);
+/**
+ * torvanix_providers_contracts_table_model_new_with_types:
+ * @types: (array length=types_length) (nullable): one data type per column
+ * @types_length: the number of types
+ *
+ * Returns: (transfer full): a table with one unnamed column per type
+ */
+PROVIDERS_API TorvanixProvidersContractsTableModel *torvanix_providers_contracts_table_model_new_with_types (TorvanixProvidersContractsDataType *types, gint types_length);
+/**
+ * torvanix_providers_contracts_table_model_construct_with_types:
+ * @object_type: TableModel or a subclass
+ * @types: (array length=types_length) (nullable): one data type per column
+ * @types_length: the number of types
+ *
+ * Returns: (transfer full) (nullable): a new instance
+ */
+PROVIDERS_API TorvanixProvidersContractsTableModel *torvanix_providers_contracts_table_model_construct_with_types (GType object_type, TorvanixProvidersContractsDataType *types, gint types_length);
+/**
+ * torvanix_providers_contracts_table_model_get_rows:
+ * @self: a table
+ *
+ * Returns: (transfer none) (nullable): the row list, element type RowModel
+ */
+PROVIDERS_API GeeArrayList *torvanix_providers_contracts_table_model_get_rows (TorvanixProvidersContractsTableModel *self);
+/**
+ * torvanix_providers_contracts_table_model_get_columns:
+ * @self: a table
+ *
+ * Returns: (transfer none) (nullable): the column list, element type
+ *   ColumnModel
+ */
+PROVIDERS_API GeeArrayList *torvanix_providers_contracts_table_model_get_columns (TorvanixProvidersContractsTableModel *self);
+/**
+ * torvanix_providers_contracts_table_model_get_value_at:
+ * @self: a table
+ * @col: a position within the row
+ * @row: a row position
+ *
+ * Returns: (transfer full) (nullable): the value, or %NULL outside the table
+ */
+PROVIDERS_API TorvanixProvidersContractsValueObject *torvanix_providers_contracts_table_model_get_value_at (TorvanixProvidersContractsTableModel *self, gint col, gint row);
+/**
+ * torvanix_providers_contracts_table_model_set_value_at:
+ * @self: a table
+ * @col: a position within the row
+ * @row: a row position
+ * @value: the new value; the row takes its own reference
+ *
+ * Replaces one value. Row versions are left alone and nothing is emitted.
+ */
+PROVIDERS_API void torvanix_providers_contracts_table_model_set_value_at (TorvanixProvidersContractsTableModel *self, gint col, gint row, TorvanixProvidersContractsValueObject *value);
+/**
+ * torvanix_providers_contracts_table_model_new_row:
+ * @self: a table
+ *
+ * Makes a row marked insert holding one default value per column. The
+ * table itself is not changed.
+ *
+ * Returns: (transfer full) (nullable): the new row
+ */
+PROVIDERS_API TorvanixProvidersContractsRowModel *torvanix_providers_contracts_table_model_new_row (TorvanixProvidersContractsTableModel *self);
+/**
+ * torvanix_providers_contracts_table_model_append:
+ * @self: a table
+ * @row: the row to add at the end
+ *
+ * Returns: the position of the added row
+ */
+PROVIDERS_API gint torvanix_providers_contracts_table_model_append (TorvanixProvidersContractsTableModel *self, TorvanixProvidersContractsRowModel *row);
+/**
+ * torvanix_providers_contracts_table_model_insert:
+ * @self: a table
+ * @position: the position to insert before; a negative one, or one past
+ *   the end, appends
+ * @row: the row to add
+ *
+ * Returns: the position of the added row
+ */
+PROVIDERS_API gint torvanix_providers_contracts_table_model_insert (TorvanixProvidersContractsTableModel *self, gint position, TorvanixProvidersContractsRowModel *row);
+/**
+ * torvanix_providers_contracts_table_model_delete:
+ * @self: a table
+ * @row: the row to remove (compared by identity)
+ */
+PROVIDERS_API void torvanix_providers_contracts_table_model_delete (TorvanixProvidersContractsTableModel *self, TorvanixProvidersContractsRowModel *row);
+/**
+ * torvanix_providers_contracts_table_model_delete_at:
+ * @self: a table
+ * @position: a row position
+ *
+ * Returns: (transfer full) (nullable): the removed row, or %NULL when
+ *   @position is outside the table
+ */
+PROVIDERS_API TorvanixProvidersContractsRowModel *torvanix_providers_contracts_table_model_delete_at (TorvanixProvidersContractsTableModel *self, gint position);
+/**
+ * torvanix_providers_contracts_table_model_find:
+ * @self: a table
+ * @row: the row to look for (compared by identity)
+ * @position: (out) (optional): its first position, 0 when absent
+ *
+ * Returns: whether the table holds @row
+ */
+PROVIDERS_API gboolean torvanix_providers_contracts_table_model_find (TorvanixProvidersContractsTableModel *self, TorvanixProvidersContractsRowModel *row, gint *position);
+/**
+ * torvanix_providers_contracts_table_model_clear:
+ * @self: a table
+ * @columns: whether to remove the columns too
+ */
+PROVIDERS_API void torvanix_providers_contracts_table_model_clear (TorvanixProvidersContractsTableModel *self, gboolean columns);
+/**
+ * torvanix_providers_contracts_table_model_update_row_version:
+ * @self: a table
+ * @position: a row position
+ * @version: the edit to record: delete or update
+ *
+ * Records an edit of a row. Deleting a row that was inserted since the
+ * table was read removes it from the table (emitting items-changed);
+ * deleting any other row marks it delete; updating a row as read marks it
+ * update. Other combinations change nothing.
+ */
+PROVIDERS_API void torvanix_providers_contracts_table_model_update_row_version (TorvanixProvidersContractsTableModel *self, gint position, TorvanixProvidersContractsDataVersion version);
 
 G_END_DECLS
 

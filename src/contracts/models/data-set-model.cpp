@@ -1,0 +1,119 @@
+/* DataSetModel: a result of several tables, as a list model of them. */
+#include "libproviders/models/data-set-model.h"
+
+#include <gio/gio.h>
+
+#include "common/check.h"
+#include "contracts/models/list-access.h"
+#include "contracts/models/property-helpers.h"
+
+struct TorvanixProvidersContractsDataSetModelPrivate {
+  GeeArrayList *tables;
+};
+
+namespace {
+
+enum { PROP_0, PROP_TABLES, N_PROPS };
+GParamSpec *props[N_PROPS];
+
+void data_set_list_model_init (GListModelInterface *iface);
+
+}  // namespace
+
+G_DEFINE_TYPE_WITH_CODE (TorvanixProvidersContractsDataSetModel, torvanix_providers_contracts_data_set_model, G_TYPE_OBJECT,
+                         G_ADD_PRIVATE (TorvanixProvidersContractsDataSetModel)
+                         G_IMPLEMENT_INTERFACE (G_TYPE_LIST_MODEL, data_set_list_model_init))
+
+namespace {
+
+GeeArrayList *
+tables_of (gpointer self)
+{
+  return static_cast<TorvanixProvidersContractsDataSetModelPrivate *> (
+             torvanix_providers_contracts_data_set_model_get_instance_private (
+                 TORVANIX_PROVIDERS_CONTRACTS_DATA_SET_MODEL (self)))
+      ->tables;
+}
+
+GType
+data_set_get_item_type (GListModel *)
+{
+  return TORVANIX_PROVIDERS_CONTRACTS_TYPE_TABLE_MODEL;
+}
+
+guint
+data_set_get_n_items (GListModel *list)
+{
+  return providers::models::list_size (tables_of (list));
+}
+
+gpointer
+data_set_get_item (GListModel *list, guint position)
+{
+  return providers::models::list_ref_at (tables_of (list), position);
+}
+
+void
+data_set_list_model_init (GListModelInterface *iface)
+{
+  iface->get_item_type = data_set_get_item_type;
+  iface->get_n_items = data_set_get_n_items;
+  iface->get_item = data_set_get_item;
+}
+
+void
+data_set_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
+{
+  if (prop_id == PROP_TABLES)
+    g_value_set_object (value, tables_of (object));
+  else
+    G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
+}
+
+void
+data_set_finalize (GObject *object)
+{
+  GeeArrayList *tables = tables_of (object);
+  g_object_unref (tables);
+  G_OBJECT_CLASS (torvanix_providers_contracts_data_set_model_parent_class)->finalize (object);
+}
+
+}  // namespace
+
+static void
+torvanix_providers_contracts_data_set_model_class_init (TorvanixProvidersContractsDataSetModelClass *klass)
+{
+  GObjectClass *object_class = G_OBJECT_CLASS (klass);
+  object_class->get_property = data_set_get_property;
+  object_class->finalize = data_set_finalize;
+  props[PROP_TABLES] = providers::models::list_pspec ("tables", GEE_TYPE_ARRAY_LIST);
+  g_object_class_install_properties (object_class, N_PROPS, props);
+}
+
+static void
+torvanix_providers_contracts_data_set_model_init (TorvanixProvidersContractsDataSetModel *self)
+{
+  static_cast<TorvanixProvidersContractsDataSetModelPrivate *> (
+      torvanix_providers_contracts_data_set_model_get_instance_private (self))
+      ->tables = providers::models::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_TABLE_MODEL);
+}
+
+extern "C" TorvanixProvidersContractsDataSetModel *
+torvanix_providers_contracts_data_set_model_construct (GType object_type)
+{
+  providers_return_val_if_fail_subtype (object_type, TORVANIX_PROVIDERS_CONTRACTS_TYPE_DATA_SET_MODEL, nullptr);
+  return static_cast<TorvanixProvidersContractsDataSetModel *> (g_object_new (object_type, nullptr));
+}
+
+extern "C" TorvanixProvidersContractsDataSetModel *
+torvanix_providers_contracts_data_set_model_new (void)
+{
+  return torvanix_providers_contracts_data_set_model_construct (TORVANIX_PROVIDERS_CONTRACTS_TYPE_DATA_SET_MODEL);
+}
+
+extern "C" GeeArrayList *
+torvanix_providers_contracts_data_set_model_get_tables (TorvanixProvidersContractsDataSetModel *self)
+{
+  providers_return_val_if_fail (self != NULL, nullptr);
+  return tables_of (self);
+}
