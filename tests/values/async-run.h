@@ -74,6 +74,27 @@ inline Completion run_in_worker_thread (const Start &start)
   return completion;
 }
 
+/* Checks that the operation completed once, later, on its own context, and
+ * ends it with `finish`: "ok", or the error as "domain:code". */
+template <typename Value>
+std::string outcome_of (const Completion &c, void (*finish) (Value *, GAsyncResult *, GError **), Value *value)
+{
+  EXPECT_EQ (c.calls, 1);
+  EXPECT_FALSE (c.called_synchronously);
+  EXPECT_TRUE (c.on_its_context);
+  GError *error = nullptr;
+  finish (value, c.result, &error);
+  if (error == nullptr) return "ok";
+  std::string outcome = std::string (g_quark_to_string (error->domain)) + ":" + std::to_string (error->code);
+  g_error_free (error);
+  return outcome;
+}
+
+inline std::string io_error (GIOErrorEnum code)
+{
+  return std::string (g_quark_to_string (G_IO_ERROR)) + ":" + std::to_string (code);
+}
+
 /* A scratch folder, removed with its files. */
 class ScratchDir {
  public:

@@ -11,9 +11,10 @@
 #include "values/async-run.h"
 
 using providers::testing::assertion_text;
-using providers::testing::Completion;
+using providers::testing::io_error;
 using providers::testing::LogCapture;
 using providers::testing::NotifyCounter;
+using providers::testing::outcome_of;
 using providers::testing::own;
 using providers::testing::patterned_bytes;
 using providers::testing::run_in_worker_thread;
@@ -80,19 +81,6 @@ std::string held (gpointer value)
   return std::string (static_cast<const char *> (data), length);
 }
 
-std::string outcome_of (const Completion &c, void (*finish) (Binary *, GAsyncResult *, GError **), Binary *value)
-{
-  EXPECT_EQ (c.calls, 1);
-  EXPECT_FALSE (c.called_synchronously);
-  EXPECT_TRUE (c.on_its_context);
-  GError *error = nullptr;
-  finish (value, c.result, &error);
-  if (error == nullptr) return "ok";
-  std::string outcome = std::string (g_quark_to_string (error->domain)) + ":" + std::to_string (error->code);
-  g_error_free (error);
-  return outcome;
-}
-
 std::string load (Binary *value, const std::string &path, bool in_worker = false)
 {
   auto start = [&] (GAsyncReadyCallback done, gpointer data) {
@@ -110,8 +98,6 @@ std::string save (Binary *value, const std::string &path, bool in_worker = false
   return outcome_of (in_worker ? run_in_worker_thread (start) : run_on_new_context (start),
                      torvanix_providers_contracts_value_binary_save_finish, value);
 }
-
-std::string io_error (GIOErrorEnum code) { return std::string (g_quark_to_string (G_IO_ERROR)) + ":" + std::to_string (code); }
 
 TEST (ValueBinary, BinaryAndBlobAnswerTheirNamesAndDataTypes)
 {

@@ -13,9 +13,10 @@
 #include "values/async-run.h"
 
 using providers::testing::assertion_text;
-using providers::testing::Completion;
+using providers::testing::io_error;
 using providers::testing::LogCapture;
 using providers::testing::NotifyCounter;
+using providers::testing::outcome_of;
 using providers::testing::own;
 using providers::testing::patterned_bytes;
 using providers::testing::run_in_worker_thread;
@@ -36,22 +37,13 @@ const char *held (gpointer value)
   return torvanix_providers_contracts_value_string_get_itsvalue (TORVANIX_PROVIDERS_CONTRACTS_VALUE_STRING (value));
 }
 
-/* Loads `path` into `value`; returns the error's "domain:code", or "ok". */
 std::string load (String *value, const std::string &path, bool in_worker = false)
 {
   auto start = [&] (GAsyncReadyCallback done, gpointer data) {
     torvanix_providers_contracts_value_string_load (value, path.c_str (), done, data);
   };
-  Completion c = in_worker ? run_in_worker_thread (start) : run_on_new_context (start);
-  EXPECT_EQ (c.calls, 1);
-  EXPECT_FALSE (c.called_synchronously);
-  EXPECT_TRUE (c.on_its_context);
-  GError *error = nullptr;
-  torvanix_providers_contracts_value_string_load_finish (value, c.result, &error);
-  if (error == nullptr) return "ok";
-  std::string outcome = std::string (g_quark_to_string (error->domain)) + ":" + std::to_string (error->code);
-  g_error_free (error);
-  return outcome;
+  return outcome_of (in_worker ? run_in_worker_thread (start) : run_on_new_context (start),
+                     torvanix_providers_contracts_value_string_load_finish, value);
 }
 
 std::string save (String *value, const std::string &path, bool in_worker = false)
@@ -59,19 +51,9 @@ std::string save (String *value, const std::string &path, bool in_worker = false
   auto start = [&] (GAsyncReadyCallback done, gpointer data) {
     torvanix_providers_contracts_value_string_save (value, path.c_str (), done, data);
   };
-  Completion c = in_worker ? run_in_worker_thread (start) : run_on_new_context (start);
-  EXPECT_EQ (c.calls, 1);
-  EXPECT_FALSE (c.called_synchronously);
-  EXPECT_TRUE (c.on_its_context);
-  GError *error = nullptr;
-  torvanix_providers_contracts_value_string_save_finish (value, c.result, &error);
-  if (error == nullptr) return "ok";
-  std::string outcome = std::string (g_quark_to_string (error->domain)) + ":" + std::to_string (error->code);
-  g_error_free (error);
-  return outcome;
+  return outcome_of (in_worker ? run_in_worker_thread (start) : run_on_new_context (start),
+                     torvanix_providers_contracts_value_string_save_finish, value);
 }
-
-std::string io_error (GIOErrorEnum code) { return std::string (g_quark_to_string (G_IO_ERROR)) + ":" + std::to_string (code); }
 
 TEST (ValueText, EachClassAnswersItsNameAndDataType)
 {
