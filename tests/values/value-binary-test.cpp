@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include "support/gobject-test.h"
 #include "support/log-capture.h"
@@ -304,6 +307,32 @@ TEST (ValueBinary, FailuresPassGiosErrorsAndKeepTheBytes)
   /* An empty file gives an empty buffer, not a missing one. */
   EXPECT_EQ (load (value.get (), dir.write ("empty.bin", "")), "ok");
   EXPECT_EQ (held (value.get ()), "");
+}
+
+TEST (ValueBinary, AFailedSaveKeepsTheOldFile)
+{
+  /* A file size limit makes the second write come up short and the third
+   * fail, as a full disk would. */
+  ScratchDir dir;
+  std::string path = dir.write ("kept.bin", "old contents");
+  auto value = own (binary_of (patterned_bytes (5000)));
+  struct rlimit saved;
+  ASSERT_EQ (getrlimit (RLIMIT_FSIZE, &saved), 0);
+  struct rlimit limited = saved;
+  limited.rlim_cur = 2000;
+  void (*old_handler) (int) = signal (SIGXFSZ, SIG_IGN);
+  ASSERT_EQ (setrlimit (RLIMIT_FSIZE, &limited), 0);
+  std::string outcome = save (value.get (), path);
+  setrlimit (RLIMIT_FSIZE, &saved);
+  signal (SIGXFSZ, old_handler);
+
+  EXPECT_EQ (outcome.rfind (g_quark_to_string (G_IO_ERROR), 0), 0u) << outcome;
+  EXPECT_EQ (ScratchDir::read (path), "old contents");
+  GDir *listing = g_dir_open (dir.file ("").c_str (), 0, nullptr);
+  int files = 0;
+  while (g_dir_read_name (listing)) ++files;
+  g_dir_close (listing);
+  EXPECT_EQ (files, 1) << "no partial file is left behind";
 }
 
 TEST (ValueBinary, SavingWithoutABufferLeavesAnEmptyFile)
