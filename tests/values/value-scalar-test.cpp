@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfloat>
 #include <functional>
 #include <optional>
@@ -108,6 +109,17 @@ TEST (ValueScalar, EachClassRegistersItsNamesTypesAndInterfaces)
     EXPECT_EQ (G_VALUE_TYPE (&v), c.gvalue_type);
     g_value_unset (&v);
   }
+}
+
+TEST (ValueScalar, UnsignedValuesAreAlsoIntegers)
+{
+  guint n = 0;
+  GType *prerequisites = g_type_interface_prerequisites (TORVANIX_PROVIDERS_CONTRACTS_TYPE_IUNSIGNED, &n);
+  EXPECT_NE (std::find (prerequisites, prerequisites + n, TORVANIX_PROVIDERS_CONTRACTS_TYPE_IINTEGER), prerequisites + n);
+  g_free (prerequisites);
+  EXPECT_STREQ (g_type_name (TORVANIX_PROVIDERS_CONTRACTS_TYPE_IUNSIGNED), "TorvanixProvidersContractsIUnsigned");
+  EXPECT_STREQ (g_type_name (TORVANIX_PROVIDERS_CONTRACTS_TYPE_IINTEGER), "TorvanixProvidersContractsIInteger");
+  EXPECT_STREQ (g_type_name (TORVANIX_PROVIDERS_CONTRACTS_TYPE_INUMERIC), "TorvanixProvidersContractsINumeric");
 }
 
 TEST (ValueScalar, PropertyRangesFollowTheStoredTypes)
