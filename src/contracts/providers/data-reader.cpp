@@ -169,5 +169,6 @@ torvanix_providers_contracts_idata_reader_default_init (TorvanixProvidersContrac
   iface->get_geography = default_empty_text;
   iface->get_variant = default_get_variant;
   iface->get_object = default_get_object;
+  iface->get_value = providers::contracts::default_get_value;
   iface->get_values = default_get_values;
 }
