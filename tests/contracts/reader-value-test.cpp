@@ -93,7 +93,9 @@ TEST (ReaderGetValue, EachDataTypeReachesItsGetterAndValueClass)
     ASSERT_EQ (error, nullptr);
     ASSERT_NE (value.get (), nullptr);
     EXPECT_EQ (std::string (G_OBJECT_TYPE_NAME (value.get ())), std::string ("TorvanixProvidersContracts") + c.klass);
-    if (c.text) EXPECT_EQ (text_of (value.get ()), c.text);
+    if (c.text) {
+      EXPECT_EQ (text_of (value.get ()), c.text);
+    }
   }
 }
 
@@ -130,7 +132,7 @@ TEST (ReaderGetValue, NullCellsCallNoTypedGetter)
 TEST (ReaderGetValue, EveryStepHandsItsErrorOver)
 {
   for (MemoryReaderStep step : {MEMORY_READER_FAIL_IS_NULL, MEMORY_READER_FAIL_DATA_TYPE, MEMORY_READER_FAIL_GETTER}) {
-    for (int type : {5, 18, 20, 23, 31, 34}) {
+    for (int type : {5, 18, 20, 23, 31}) {
       SCOPED_TRACE (testing::Message () << "step " << step << ", type " << type);
       auto reader = one_cell (type_number (type), "2024-01-01T00:00:00Z");
       memory_reader_fail (reader.get (), step, 0);
@@ -179,7 +181,7 @@ TEST (ReaderGetValues, ARowComesBackInColumnOrder)
 TEST (ReaderGetValues, AFailedCellReturnsNothing)
 {
   auto reader = three_columns ();
-  memory_reader_fail (reader.get (), MEMORY_READER_FAIL_DATA_TYPE, 1);
+  memory_reader_fail (reader.get (), MEMORY_READER_FAIL_IS_NULL, 1);
   gint length = -1;
   GError *error = nullptr;
   /* The value already made for the first column is released (the leak
