@@ -1,7 +1,11 @@
 #include "test-server.h"
 
 #include <glib.h>
+#include <mysql.h>
 
+#include <unistd.h>
+
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -47,9 +51,11 @@ int run_script (const std::string &command, const std::string &dir, bool tls)
 {
   gchar *quoted_script = g_shell_quote (PROVIDERS_TEST_SERVER_SCRIPT);
   gchar *quoted_dir = g_shell_quote (dir.c_str ());
-  std::string line = std::string (quoted_script) + " " + command + " " + quoted_dir + (tls ? "" : " --no-tls");
+  gchar *quoted_template = g_shell_quote (PROVIDERS_TEST_SERVER_TEMPLATE);
+  std::string line = std::string ("PROVIDERS_TEST_SERVER_TEMPLATE=") + quoted_template + " " + quoted_script + " " + command + " " + quoted_dir + (tls ? "" : " --no-tls");
   g_free (quoted_script);
   g_free (quoted_dir);
+  g_free (quoted_template);
   return std::system (line.c_str ());
 }
 
@@ -88,6 +94,54 @@ void ScratchServer::stop ()
   if (running_)
     run_script ("stop", dir_, true);
   running_ = false;
+}
+
+Observer::Observer (const TestServer &server) : handle_ (mysql_init (nullptr))
+{
+  auto *mysql = static_cast<MYSQL *> (handle_);
+  if (mysql_real_connect (mysql, server.host.c_str (), server.user.c_str (), server.password.c_str (),
+                          server.database.c_str (), server.port, nullptr, CLIENT_MULTI_STATEMENTS)
+      == nullptr)
+    throw std::runtime_error (std::string ("observer: ") + mysql_error (mysql));
+}
+
+Observer::~Observer ()
+{
+  mysql_close (static_cast<MYSQL *> (handle_));
+}
+
+std::string Observer::cell (const std::string &statement)
+{
+  auto *mysql = static_cast<MYSQL *> (handle_);
+  if (mysql_real_query (mysql, statement.data (), statement.size ()) != 0)
+    return std::string ("error: ") + mysql_error (mysql);
+  std::string answer;
+  if (MYSQL_RES *result = mysql_store_result (mysql)) {
+    if (MYSQL_ROW row = mysql_fetch_row (result))
+      answer = row[0] ? row[0] : "<null>";
+    mysql_free_result (result);
+  }
+  while (mysql_next_result (mysql) == 0)
+    if (MYSQL_RES *more = mysql_store_result (mysql))
+      mysql_free_result (more);
+  return answer;
+}
+
+Owned<TorvanixProvidersContractsServer> make_profile (const TestServer &server)
+{
+  auto profile = own (torvanix_providers_contracts_server_new_with_provider ("MySQL"));
+  torvanix_providers_contracts_server_set_host (profile.get (), server.host.c_str ());
+  torvanix_providers_contracts_server_set_port (profile.get (), server.port);
+  torvanix_providers_contracts_server_set_username (profile.get (), server.user.c_str ());
+  torvanix_providers_contracts_server_set_password (profile.get (), server.password.c_str ());
+  torvanix_providers_contracts_server_set_initial (profile.get (), server.database.c_str ());
+  return profile;
+}
+
+std::string unique_name (const std::string &stem)
+{
+  static std::atomic<int> counter{0};
+  return stem + "_" + std::to_string (getpid ()) + "_" + std::to_string (++counter);
 }
 
 }  // namespace providers::testing

@@ -7,7 +7,11 @@
  */
 #pragma once
 
+#include <libproviders/providers.h>
+
 #include <string>
+
+#include "support/gobject-test.h"
 
 namespace providers::testing {
 
@@ -50,5 +54,29 @@ class ScratchServer {
   TestServer server_;
   bool running_ = false;
 };
+
+/* A connection of the test's own with the bare client library, to look
+ * at what the provider did from outside. */
+class Observer {
+ public:
+  explicit Observer (const TestServer &server);
+  ~Observer ();
+  Observer (const Observer &) = delete;
+  Observer &operator= (const Observer &) = delete;
+
+  /* The first cell of the statement's result: "<null>" for NULL, "error:
+   * <text>" when the statement failed, "" when it returned no rows. */
+  std::string cell (const std::string &statement);
+
+ private:
+  void *handle_;
+};
+
+/* A profile for `server`'s test account and database; TLS off. */
+Owned<TorvanixProvidersContractsServer> make_profile (const TestServer &server);
+
+/* A name no other test process uses at the same time: tests run in
+ * parallel against one server, under several variants. */
+std::string unique_name (const std::string &stem);
 
 }  // namespace providers::testing

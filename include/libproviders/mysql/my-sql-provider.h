@@ -9,6 +9,38 @@
 
 G_BEGIN_DECLS
 
+#define TORVANIX_PROVIDERS_SUPPORTS_TYPE_MY_SQL_PROVIDER (torvanix_providers_supports_my_sql_provider_get_type ())
+PROVIDERS_API GType torvanix_providers_supports_my_sql_provider_get_type (void) G_GNUC_CONST;
+G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersSupportsMySQLProvider, torvanix_providers_supports_my_sql_provider,
+                          TORVANIX_PROVIDERS_SUPPORTS, MY_SQL_PROVIDER, GObject)
+
+/**
+ * TorvanixProvidersSupportsMySQLProviderClass:
+ *
+ * A provider for MySQL and MariaDB servers. Every operation on its
+ * connection holds the provider's own recursive lock, so one provider may
+ * be called from several threads. It implements
+ * #TorvanixProvidersContractsIProvider and
+ * #TorvanixProvidersSupportsIMySQLError.
+ */
+struct _TorvanixProvidersSupportsMySQLProviderClass {
+  GObjectClass parent_class;
+};
+
+/**
+ * torvanix_providers_supports_my_sql_provider_new:
+ *
+ * Returns: (transfer full): a new provider, closed
+ */
+PROVIDERS_API TorvanixProvidersSupportsMySQLProvider *torvanix_providers_supports_my_sql_provider_new (void);
+/**
+ * torvanix_providers_supports_my_sql_provider_construct:
+ * @object_type: the provider class or a subclass of it
+ *
+ * Returns: (transfer full) (nullable): a new instance, closed
+ */
+PROVIDERS_API TorvanixProvidersSupportsMySQLProvider *torvanix_providers_supports_my_sql_provider_construct (GType object_type);
+
 G_END_DECLS
 
 #endif /* LIBPROVIDERS_MYSQL_MY_SQL_PROVIDER_H */
