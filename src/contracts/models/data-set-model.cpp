@@ -35,30 +35,10 @@ tables_of (gpointer self)
       ->tables;
 }
 
-GType
-data_set_get_item_type (GListModel *)
-{
-  return TORVANIX_PROVIDERS_CONTRACTS_TYPE_TABLE_MODEL;
-}
-
-guint
-data_set_get_n_items (GListModel *list)
-{
-  return providers::models::list_size (tables_of (list));
-}
-
-gpointer
-data_set_get_item (GListModel *list, guint position)
-{
-  return providers::models::list_ref_at (tables_of (list), position);
-}
-
 void
 data_set_list_model_init (GListModelInterface *iface)
 {
-  iface->get_item_type = data_set_get_item_type;
-  iface->get_n_items = data_set_get_n_items;
-  iface->get_item = data_set_get_item;
+  providers::models::publish_list<torvanix_providers_contracts_table_model_get_type, tables_of> (iface);
 }
 
 void

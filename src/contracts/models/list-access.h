@@ -51,3 +51,20 @@ list_find (GeeArrayList *list, gconstpointer item)
 }
 
 }  // namespace providers::models
+
+#include <gio/gio.h>
+
+namespace providers::models {
+
+/* Publishes one of a model's own lists as its GListModel: the item type,
+ * the count, and each element as a new reference (null past the end). */
+template <GType (*ItemType) (), GeeArrayList *(*ListOf) (gpointer model)>
+void
+publish_list (GListModelInterface *iface)
+{
+  iface->get_item_type = [] (GListModel *) { return ItemType (); };
+  iface->get_n_items = [] (GListModel *model) { return list_size (ListOf (model)); };
+  iface->get_item = [] (GListModel *model, guint position) { return list_ref_at (ListOf (model), position); };
+}
+
+}  // namespace providers::models

@@ -35,30 +35,16 @@ priv_of (TorvanixProvidersContractsRowModel *self)
       torvanix_providers_contracts_row_model_get_instance_private (self));
 }
 
-GType
-row_get_item_type (GListModel *)
+GeeArrayList *
+values_of (gpointer self)
 {
-  return TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT;
-}
-
-guint
-row_get_n_items (GListModel *list)
-{
-  return providers::models::list_size (priv_of (TORVANIX_PROVIDERS_CONTRACTS_ROW_MODEL (list))->values);
-}
-
-gpointer
-row_get_item (GListModel *list, guint position)
-{
-  return providers::models::list_ref_at (priv_of (TORVANIX_PROVIDERS_CONTRACTS_ROW_MODEL (list))->values, position);
+  return priv_of (TORVANIX_PROVIDERS_CONTRACTS_ROW_MODEL (self))->values;
 }
 
 void
 row_list_model_init (GListModelInterface *iface)
 {
-  iface->get_item_type = row_get_item_type;
-  iface->get_n_items = row_get_n_items;
-  iface->get_item = row_get_item;
+  providers::models::publish_list<torvanix_providers_contracts_value_object_get_type, values_of> (iface);
 }
 
 TorvanixProvidersContractsRowModel *

@@ -45,30 +45,10 @@ rows_of (gpointer self)
   return priv_of (TORVANIX_PROVIDERS_CONTRACTS_TABLE_MODEL (self))->rows;
 }
 
-GType
-table_get_item_type (GListModel *)
-{
-  return TORVANIX_PROVIDERS_CONTRACTS_TYPE_ROW_MODEL;
-}
-
-guint
-table_get_n_items (GListModel *list)
-{
-  return providers::models::list_size (rows_of (list));
-}
-
-gpointer
-table_get_item (GListModel *list, guint position)
-{
-  return providers::models::list_ref_at (rows_of (list), position);
-}
-
 void
 table_list_model_init (GListModelInterface *iface)
 {
-  iface->get_item_type = table_get_item_type;
-  iface->get_n_items = table_get_n_items;
-  iface->get_item = table_get_item;
+  providers::models::publish_list<torvanix_providers_contracts_row_model_get_type, rows_of> (iface);
 }
 
 void
