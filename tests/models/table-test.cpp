@@ -341,6 +341,37 @@ TEST (TableModel, ItemsChangedKeepsAShadowListInStep)
   }
 }
 
+TEST (TableModel, NewRowHoldsOneDefaultPerColumnAndLeavesTheTableAlone)
+{
+  TorvanixProvidersContractsDataType types[] = {TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT32,
+                                                TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_STRING};
+  auto table = own (torvanix_providers_contracts_table_model_new_with_types (types, 2));
+  ChangeLog log (table.get ());
+  auto row = own (torvanix_providers_contracts_table_model_new_row (table.get ()));
+  ASSERT_NE (row.get (), nullptr);
+  EXPECT_EQ (torvanix_providers_contracts_row_model_get_version (row.get ()), INSERT);
+  std::vector<gpointer> values = items_of (row.get ());
+  ASSERT_EQ (values.size (), 2u);
+  EXPECT_STREQ (G_OBJECT_TYPE_NAME (values[0]), "TorvanixProvidersContractsValueInt32");
+  EXPECT_STREQ (G_OBJECT_TYPE_NAME (values[1]), "TorvanixProvidersContractsValueString");
+  gchar *text = torvanix_providers_contracts_ivalue_to_string (TORVANIX_PROVIDERS_CONTRACTS_IVALUE (values[0]));
+  EXPECT_STREQ (text, "0");
+  g_free (text);
+  EXPECT_EQ (g_list_model_get_n_items (G_LIST_MODEL (table.get ())), 0u);
+  EXPECT_TRUE (log.changes.empty ());
+
+  /* Added and deleted again before reaching the server: gone, and said so. */
+  EXPECT_EQ (torvanix_providers_contracts_table_model_append (table.get (), row.get ()), 0);
+  torvanix_providers_contracts_table_model_update_row_version (table.get (), 0, DELETE);
+  EXPECT_EQ (g_list_model_get_n_items (G_LIST_MODEL (table.get ())), 0u);
+  EXPECT_EQ (log.changes, (std::vector<Change>{{0, 0, 1}, {0, 1, 0}}));
+
+  LogCapture critical;
+  EXPECT_EQ (torvanix_providers_contracts_table_model_new_row (nullptr), nullptr);
+  EXPECT_EQ (critical.criticals (),
+             std::vector<std::string>{assertion_text ("torvanix_providers_contracts_table_model_new_row", "self != NULL")});
+}
+
 TEST (DataSetModel, ItemsFollowTheTableList)
 {
   auto set = own (torvanix_providers_contracts_data_set_model_new ());
