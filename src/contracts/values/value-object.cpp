@@ -74,7 +74,7 @@ torvanix_providers_contracts_ivalue_get_is_null (TorvanixProvidersContractsIValu
   return iface->get_is_null ? iface->get_is_null (self) : FALSE;
 }
 
-/* Shared property specifications ----------------------------------------- */
+/* Property descriptions shared by the value classes -------------------- */
 
 namespace providers::values {
 
