@@ -75,6 +75,35 @@ struct _TorvanixProvidersContractsIDataReaderInterface {
   gboolean (*get_is_closed) (TorvanixProvidersContractsIDataReader *self);
 };
 
+/* The slots that hand back arrays, annotated like their callers so that
+ * bindings can implement them. */
+/**
+ * TorvanixProvidersContractsIDataReaderInterface::get_binary:
+ * @self: a reader
+ * @ordinal: a column ordinal, counted from 0
+ * @result_length1: (out): the length of the result
+ * @error: return location for an error
+ *
+ * Returns: (transfer full) (array length=result_length1) (nullable): the bytes
+ */
+/**
+ * TorvanixProvidersContractsIDataReaderInterface::get_object:
+ * @self: a reader
+ * @ordinal: a column ordinal, counted from 0
+ * @result_length1: (out): the length of the result
+ * @error: return location for an error
+ *
+ * Returns: (transfer full) (array length=result_length1) (nullable): the bytes
+ */
+/**
+ * TorvanixProvidersContractsIDataReaderInterface::get_values:
+ * @self: a reader
+ * @result_length1: (out): the length of the result
+ * @error: return location for an error
+ *
+ * Returns: (transfer full) (array length=result_length1) (nullable): the values of the current row, in column order
+ */
+
 /**
  * torvanix_providers_contracts_idata_reader_bulk:
  * @self: a reader
