@@ -6,6 +6,7 @@
 #include "common/check.h"
 #include "common/gobject-ref.h"
 #include "contracts/values/value-file-io.h"
+#include "contracts/values/value-class-private.h"
 #include "contracts/values/value-object-private.h"
 
 #include <cstring>
@@ -164,15 +165,6 @@ commit_loaded_bytes (GObject *self, GByteArray *contents)
   store_bytes (self, g_byte_array_free_to_bytes (contents));
 }
 
-void
-install_identity (gpointer klass)
-{
-  GObjectClass *object_class = G_OBJECT_CLASS (klass);
-  object_class->get_property = value_binary_get_property;
-  g_object_class_install_property (object_class, PROP_NAME, providers::values::name_pspec ());
-  g_object_class_install_property (object_class, PROP_DATA_TYPE, providers::values::data_type_pspec ());
-}
-
 }  // namespace
 
 static void
@@ -180,7 +172,7 @@ torvanix_providers_contracts_value_binary_class_init (TorvanixProvidersContracts
 {
   GObjectClass *object_class = G_OBJECT_CLASS (klass);
   auto *value_class = TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT_CLASS (klass);
-  install_identity (klass);
+  object_class->get_property = value_binary_get_property;
   object_class->set_property = value_binary_set_property;
   object_class->finalize = value_binary_finalize;
   value_class->to_value = value_binary_to_value;
@@ -192,7 +184,9 @@ torvanix_providers_contracts_value_binary_class_init (TorvanixProvidersContracts
   itsvalue_pspec = g_param_spec_boxed (
       "itsvalue", "itsvalue", "itsvalue", G_TYPE_BYTES,
       static_cast<GParamFlags> (G_PARAM_READWRITE | G_PARAM_STATIC_STRINGS | G_PARAM_EXPLICIT_NOTIFY));
+  g_object_class_install_property (object_class, PROP_NAME, providers::values::name_pspec ());
   g_object_class_install_property (object_class, PROP_ITSVALUE, itsvalue_pspec);
+  g_object_class_install_property (object_class, PROP_DATA_TYPE, providers::values::data_type_pspec ());
 }
 
 static void
@@ -317,24 +311,7 @@ torvanix_providers_contracts_value_binary_save_finish (TorvanixProvidersContract
 
 /* ValueBlob ------------------------------------------------------------------ */
 
-G_DEFINE_TYPE (TorvanixProvidersContractsValueBlob, torvanix_providers_contracts_value_blob,
-               TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_BINARY)
-
-static void
-torvanix_providers_contracts_value_blob_class_init (TorvanixProvidersContractsValueBlobClass *klass)
-{
-  auto *value_class = TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT_CLASS (klass);
-  install_identity (klass);
-  value_class->get_name = [] (TorvanixProvidersContractsValueObject *) -> const gchar * { return "blob"; };
-  value_class->get_data_type = [] (TorvanixProvidersContractsValueObject *) {
-    return TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB;
-  };
-}
-
-static void
-torvanix_providers_contracts_value_blob_init (TorvanixProvidersContractsValueBlob *)
-{
-}
+PROVIDERS_DEFINE_VALUE_KIND (ValueBlob, value_blob, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_BINARY, "blob", BLOB)
 
 extern "C" TorvanixProvidersContractsValueBlob *
 torvanix_providers_contracts_value_blob_construct (GType object_type, const guint8 *data, gint length)

@@ -21,3 +21,20 @@ GParamSpec *text_itsvalue_pspec ();
 void replace_text (gchar **slot, const gchar *text);
 
 }  // namespace providers::values
+
+/* Registers TorvanixProvidersContracts<Name>, a kind of the value class
+ * `parent_type` that keeps its parent's value and behaviour and answers
+ * only its own short name and data type (ValueFlags, ValueBlob, ValueXml...).
+ * Its constructors stay written out beside it. */
+#define PROVIDERS_DEFINE_VALUE_KIND(Name, lower, parent_type, short_name, DATA_TYPE)                              \
+  G_DEFINE_TYPE (TorvanixProvidersContracts##Name, torvanix_providers_contracts_##lower, parent_type)              \
+  static void torvanix_providers_contracts_##lower##_class_init (TorvanixProvidersContracts##Name##Class *klass)   \
+  {                                                                                                              \
+    auto *value_class = TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT_CLASS (klass);                                 \
+    value_class->get_name = [] (TorvanixProvidersContractsValueObject *) -> const gchar * { return short_name; }; \
+    value_class->get_data_type = [] (TorvanixProvidersContractsValueObject *) {                                  \
+      return TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_##DATA_TYPE;                                                 \
+    };                                                                                                           \
+    providers::values::install_name_and_data_type (G_OBJECT_CLASS (klass));                                      \
+  }                                                                                                              \
+  static void torvanix_providers_contracts_##lower##_init (TorvanixProvidersContracts##Name *) {}

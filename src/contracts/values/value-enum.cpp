@@ -27,10 +27,6 @@ GParamSpec *enum_props[N_PROPS];
 
 G_DEFINE_TYPE_WITH_PRIVATE (TorvanixProvidersContractsValueEnum, torvanix_providers_contracts_value_enum,
                             TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT)
-G_DEFINE_TYPE (TorvanixProvidersContractsValueFlags, torvanix_providers_contracts_value_flags,
-               TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_ENUM)
-G_DEFINE_TYPE (TorvanixProvidersContractsValueSet, torvanix_providers_contracts_value_set,
-               TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_ENUM)
 
 namespace {
 
@@ -125,30 +121,6 @@ enum_finalize (GObject *object)
   G_OBJECT_CLASS (torvanix_providers_contracts_value_enum_parent_class)->finalize (object);
 }
 
-const gchar *
-flags_get_name (TorvanixProvidersContractsValueObject *)
-{
-  return "flags";
-}
-
-TorvanixProvidersContractsDataType
-flags_get_data_type (TorvanixProvidersContractsValueObject *)
-{
-  return TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_FLAGS;
-}
-
-const gchar *
-set_get_name (TorvanixProvidersContractsValueObject *)
-{
-  return "set";
-}
-
-TorvanixProvidersContractsDataType
-set_get_data_type (TorvanixProvidersContractsValueObject *)
-{
-  return TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_SET;
-}
-
 }  // namespace
 
 /* ValueEnum ------------------------------------------------------------------- */
@@ -221,19 +193,7 @@ torvanix_providers_contracts_value_enum_initialize (TorvanixProvidersContractsVa
 
 /* ValueFlags ------------------------------------------------------------------ */
 
-static void
-torvanix_providers_contracts_value_flags_class_init (TorvanixProvidersContractsValueFlagsClass *klass)
-{
-  auto *value_class = TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT_CLASS (klass);
-  value_class->get_name = flags_get_name;
-  value_class->get_data_type = flags_get_data_type;
-  providers::values::install_name_and_data_type (G_OBJECT_CLASS (klass));
-}
-
-static void
-torvanix_providers_contracts_value_flags_init (TorvanixProvidersContractsValueFlags *)
-{
-}
+PROVIDERS_DEFINE_VALUE_KIND (ValueFlags, value_flags, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_ENUM, "flags", FLAGS)
 
 extern "C" TorvanixProvidersContractsValueFlags *
 torvanix_providers_contracts_value_flags_construct (GType object_type, const gchar *flag_value)
@@ -251,19 +211,7 @@ torvanix_providers_contracts_value_flags_new (const gchar *flag_value)
 
 /* ValueSet -------------------------------------------------------------------- */
 
-static void
-torvanix_providers_contracts_value_set_class_init (TorvanixProvidersContractsValueSetClass *klass)
-{
-  auto *value_class = TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT_CLASS (klass);
-  value_class->get_name = set_get_name;
-  value_class->get_data_type = set_get_data_type;
-  providers::values::install_name_and_data_type (G_OBJECT_CLASS (klass));
-}
-
-static void
-torvanix_providers_contracts_value_set_init (TorvanixProvidersContractsValueSet *)
-{
-}
+PROVIDERS_DEFINE_VALUE_KIND (ValueSet, value_set, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_ENUM, "set", SET)
 
 extern "C" TorvanixProvidersContractsValueSet *
 torvanix_providers_contracts_value_set_construct (GType object_type, const gchar *set_value)

@@ -27,8 +27,6 @@ GParamSpec *geometry_props[N_PROPS];
 
 G_DEFINE_TYPE_WITH_PRIVATE (TorvanixProvidersContractsValueGeometry, torvanix_providers_contracts_value_geometry,
                             TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT)
-G_DEFINE_TYPE (TorvanixProvidersContractsValueGeography, torvanix_providers_contracts_value_geography,
-               TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_GEOMETRY)
 
 namespace {
 
@@ -109,18 +107,6 @@ geometry_finalize (GObject *object)
 {
   g_free (priv_of (object)->itsvalue);
   G_OBJECT_CLASS (torvanix_providers_contracts_value_geometry_parent_class)->finalize (object);
-}
-
-const gchar *
-geography_get_name (TorvanixProvidersContractsValueObject *)
-{
-  return "geography";
-}
-
-TorvanixProvidersContractsDataType
-geography_get_data_type (TorvanixProvidersContractsValueObject *)
-{
-  return TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_GEOGRAPHY;
 }
 
 /* Two numbers separated by a comma and optional white space, anywhere in
@@ -218,19 +204,8 @@ torvanix_providers_contracts_value_geometry_set_itsvalue (TorvanixProvidersContr
 
 /* ValueGeography -------------------------------------------------------------- */
 
-static void
-torvanix_providers_contracts_value_geography_class_init (TorvanixProvidersContractsValueGeographyClass *klass)
-{
-  auto *value_class = TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT_CLASS (klass);
-  value_class->get_name = geography_get_name;
-  value_class->get_data_type = geography_get_data_type;
-  providers::values::install_name_and_data_type (G_OBJECT_CLASS (klass));
-}
-
-static void
-torvanix_providers_contracts_value_geography_init (TorvanixProvidersContractsValueGeography *)
-{
-}
+PROVIDERS_DEFINE_VALUE_KIND (ValueGeography, value_geography, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_GEOMETRY, "geography",
+                             GEOGRAPHY)
 
 extern "C" TorvanixProvidersContractsValueGeography *
 torvanix_providers_contracts_value_geography_construct (GType object_type, const gchar *value)

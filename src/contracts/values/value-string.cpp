@@ -4,6 +4,7 @@
 
 #include "common/check.h"
 #include "common/gobject-ref.h"
+#include "contracts/values/value-class-private.h"
 #include "contracts/values/value-file-io.h"
 #include "contracts/values/value-object-private.h"
 
@@ -133,21 +134,6 @@ commit_loaded_text (GObject *self, GByteArray *contents)
   store_text (self, reinterpret_cast<gchar *> (g_byte_array_free (contents, FALSE)));
 }
 
-/* Installs "name" and "data-type" and the answers behind them for a kind
- * of text; the kinds share everything else with ValueString. */
-void
-init_text_kind (gpointer klass, const gchar *(*get_name) (TorvanixProvidersContractsValueObject *),
-                TorvanixProvidersContractsDataType (*get_data_type) (TorvanixProvidersContractsValueObject *))
-{
-  GObjectClass *object_class = G_OBJECT_CLASS (klass);
-  auto *value_class = TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT_CLASS (klass);
-  object_class->get_property = value_string_get_property;
-  value_class->get_name = get_name;
-  value_class->get_data_type = get_data_type;
-  g_object_class_install_property (object_class, PROP_NAME, providers::values::name_pspec ());
-  g_object_class_install_property (object_class, PROP_DATA_TYPE, providers::values::data_type_pspec ());
-}
-
 }  // namespace
 
 static void
@@ -155,17 +141,21 @@ torvanix_providers_contracts_value_string_class_init (TorvanixProvidersContracts
 {
   GObjectClass *object_class = G_OBJECT_CLASS (klass);
   auto *value_class = TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT_CLASS (klass);
-  init_text_kind (klass, value_string_get_name, value_string_get_data_type);
+  object_class->get_property = value_string_get_property;
   object_class->set_property = value_string_set_property;
   object_class->finalize = value_string_finalize;
   value_class->to_value = value_string_to_value;
   value_class->to_string = value_string_to_string;
   value_class->clone = value_string_clone;
+  value_class->get_name = value_string_get_name;
+  value_class->get_data_type = value_string_get_data_type;
 
   itsvalue_pspec = g_param_spec_string (
       "itsvalue", "itsvalue", "itsvalue", nullptr,
       static_cast<GParamFlags> (G_PARAM_READWRITE | G_PARAM_STATIC_STRINGS | G_PARAM_EXPLICIT_NOTIFY));
+  g_object_class_install_property (object_class, PROP_NAME, providers::values::name_pspec ());
   g_object_class_install_property (object_class, PROP_ITSVALUE, itsvalue_pspec);
+  g_object_class_install_property (object_class, PROP_DATA_TYPE, providers::values::data_type_pspec ());
 }
 
 static void
@@ -253,19 +243,6 @@ torvanix_providers_contracts_value_string_save_finish (TorvanixProvidersContract
 
 /* The kinds ------------------------------------------------------------------- */
 
-/* Registers TorvanixProvidersContracts<Name>, a ValueString that answers
- * its own short name and data type. */
-#define PROVIDERS_DEFINE_TEXT_KIND(Name, lower, short_name, DATA_TYPE)                                        \
-  G_DEFINE_TYPE (TorvanixProvidersContracts##Name, torvanix_providers_contracts_##lower,                        \
-                 TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_STRING)                                                 \
-  static void torvanix_providers_contracts_##lower##_class_init (TorvanixProvidersContracts##Name##Class *klass) \
-  {                                                                                                             \
-    init_text_kind (                                                                                            \
-        klass, [] (TorvanixProvidersContractsValueObject *) -> const gchar * { return short_name; },            \
-        [] (TorvanixProvidersContractsValueObject *) { return TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_##DATA_TYPE; }); \
-  }                                                                                                             \
-  static void torvanix_providers_contracts_##lower##_init (TorvanixProvidersContracts##Name *) {}
-
 /* The constructor pair of a kind that holds the text it is given. */
 #define PROVIDERS_DEFINE_TEXT_CONSTRUCTORS(Name, lower, UPPER)                                                  \
   extern "C" TorvanixProvidersContracts##Name *torvanix_providers_contracts_##lower##_construct (GType object_type, \
@@ -280,9 +257,9 @@ torvanix_providers_contracts_value_string_save_finish (TorvanixProvidersContract
     return torvanix_providers_contracts_##lower##_construct (TORVANIX_PROVIDERS_CONTRACTS_TYPE_##UPPER, text);  \
   }
 
-PROVIDERS_DEFINE_TEXT_KIND (ValueXml, value_xml, "xml", XML)
-PROVIDERS_DEFINE_TEXT_KIND (ValueJson, value_json, "json", JSON)
-PROVIDERS_DEFINE_TEXT_KIND (ValueUuid, value_uuid, "uuid", UUID)
+PROVIDERS_DEFINE_VALUE_KIND (ValueXml, value_xml, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_STRING, "xml", XML)
+PROVIDERS_DEFINE_VALUE_KIND (ValueJson, value_json, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_STRING, "json", JSON)
+PROVIDERS_DEFINE_VALUE_KIND (ValueUuid, value_uuid, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_STRING, "uuid", UUID)
 
 PROVIDERS_DEFINE_TEXT_CONSTRUCTORS (ValueXml, value_xml, VALUE_XML)
 PROVIDERS_DEFINE_TEXT_CONSTRUCTORS (ValueJson, value_json, VALUE_JSON)
