@@ -226,6 +226,8 @@ TEST (ValueBinary, MissingBufferPrintsEmptyAfterAWarning)
   EXPECT_EQ (take_string (torvanix_providers_contracts_ivalue_to_string (as_ivalue (value.get ()))), "");
   EXPECT_EQ (take_string (torvanix_providers_contracts_value_binary_to_hexadecimal (value.get ())), "");
   EXPECT_EQ (log.criticals ().size (), 2u);
+  EXPECT_EQ (log.criticals ().front (),
+             assertion_text ("torvanix_providers_contracts_value_object_to_string", "itsvalue != NULL"));
   EXPECT_EQ (log.criticals ().back (),
              assertion_text ("torvanix_providers_contracts_value_binary_to_hexadecimal", "itsvalue != NULL"));
   log.clear ();

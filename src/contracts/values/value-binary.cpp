@@ -91,7 +91,9 @@ gchar *
 value_binary_to_string (TorvanixProvidersContractsValueObject *self)
 {
   gsize length = 0;
-  const guint8 *data = bytes_for_text (self, &length, __func__);
+  /* Named as ValueEnum and ValueDateTime name theirs: the public route
+   * every call takes, not this override. */
+  const guint8 *data = bytes_for_text (self, &length, "torvanix_providers_contracts_value_object_to_string");
   if (length == 0) return g_strdup ("");
   /* Text ends at the first zero byte; what comes before it prints as is
    * when it is UTF-8, otherwise the whole buffer prints in hexadecimal. */
