@@ -177,6 +177,39 @@ TEST (ValueCore, NullArgumentsWarnWithThePlainFunctionNameAndReturnZero)
   EXPECT_EQ (log.criticals (), expected);
 }
 
+/* Every override hands what it makes to the GValue, so a missing or busy
+ * GValue must be refused before it runs, or that would leak. */
+TEST (ValueCore, ToValueRefusesAMissingOrBusyGValue)
+{
+  std::vector<providers::testing::Owned<TorvanixProvidersContractsIValue>> values;
+  for (int type = 0; type <= TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_ERROR; ++type)
+    values.push_back (own (torvanix_providers_contracts_ivalue_factory (
+        static_cast<TorvanixProvidersContractsDataType> (type), "1")));
+  values.push_back (own (as_ivalue (torvanix_providers_contracts_value_error_new (1064, "syntax"))));
+  values.push_back (own (as_ivalue (torvanix_providers_contracts_value_utf16_new_string ("w"))));
+  values.push_back (own (as_ivalue (torvanix_providers_contracts_value_enum_new ("a"))));
+  for (const auto &value : values) {
+    SCOPED_TRACE (G_OBJECT_TYPE_NAME (value.get ()));
+    LogCapture log;
+    GValue busy = G_VALUE_INIT;
+    g_value_init (&busy, G_TYPE_INT);
+    torvanix_providers_contracts_ivalue_to_value (value.get (), nullptr);
+    torvanix_providers_contracts_ivalue_to_value (value.get (), &busy);
+    auto *base = TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT (value.get ());
+    torvanix_providers_contracts_value_object_to_value (base, nullptr);
+    torvanix_providers_contracts_value_object_to_value (base, &busy);
+    EXPECT_EQ (G_VALUE_TYPE (&busy), G_TYPE_INT);
+    std::vector<std::string> expected = {
+      assertion_text ("torvanix_providers_contracts_ivalue_to_value", "result != NULL"),
+      assertion_text ("torvanix_providers_contracts_ivalue_to_value", "!G_IS_VALUE (result)"),
+      assertion_text ("torvanix_providers_contracts_value_object_to_value", "result != NULL"),
+      assertion_text ("torvanix_providers_contracts_value_object_to_value", "!G_IS_VALUE (result)"),
+    };
+    EXPECT_EQ (log.criticals (), expected);
+    g_value_unset (&busy);
+  }
+}
+
 TEST (ValueCore, ConstructRefusesTypesOutsideItsClass)
 {
   LogCapture log;

@@ -22,6 +22,10 @@ extern "C" void
 torvanix_providers_contracts_ivalue_to_value (TorvanixProvidersContractsIValue *self, GValue *result)
 {
   providers_return_if_fail (self != NULL);
+  /* The overrides initialise `result` and then hand it what they made;
+   * with nowhere to put it, or a GValue already in use, that would leak. */
+  providers_return_if_fail (result != NULL);
+  providers_return_if_fail (!G_IS_VALUE (result));
   auto *iface = TORVANIX_PROVIDERS_CONTRACTS_IVALUE_GET_IFACE (self);
   if (iface->to_value) iface->to_value (self, result);
 }
@@ -296,6 +300,8 @@ extern "C" void
 torvanix_providers_contracts_value_object_to_value (TorvanixProvidersContractsValueObject *self, GValue *result)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (result != NULL);
+  providers_return_if_fail (!G_IS_VALUE (result));
   auto *klass = VALUE_OBJECT_CLASS_OF (self);
   if (klass->to_value) klass->to_value (self, result);
 }
