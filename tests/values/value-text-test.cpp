@@ -13,6 +13,7 @@
 #include "values/async-run.h"
 
 using providers::testing::assertion_text;
+using providers::testing::Completion;
 using providers::testing::io_error;
 using providers::testing::LogCapture;
 using providers::testing::NotifyCounter;
@@ -340,6 +341,38 @@ TEST (ValueText, SavingMissingTextWarnsAndLeavesAnEmptyFile)
   EXPECT_EQ (ScratchDir::read (path), "");
   EXPECT_EQ (log.criticals (), std::vector<std::string> {assertion_text ("torvanix_providers_contracts_value_string_save",
                                                                          "itsvalue != NULL")});
+}
+
+/* A _finish given a result that its operation did not start for this value
+ * must refuse it with a warning a caller can read, and set no error. */
+TEST (ValueText, FinishRefusesAResultItDidNotStart)
+{
+  ScratchDir dir;
+  auto value = own (torvanix_providers_contracts_value_string_new ("v"));
+  auto other = own (torvanix_providers_contracts_value_string_new ("w"));
+  std::string path = dir.file ("out.txt");
+  Completion saved = run_on_new_context ([&] (GAsyncReadyCallback done, gpointer data) {
+    torvanix_providers_contracts_value_string_save (value.get (), path.c_str (), done, data);
+  });
+  ASSERT_NE (saved.result, nullptr);
+  {
+    LogCapture log;
+    GError *error = nullptr;
+    torvanix_providers_contracts_value_string_load_finish (value.get (), saved.result, &error);
+    torvanix_providers_contracts_value_string_save_finish (other.get (), saved.result, &error);
+    torvanix_providers_contracts_value_string_save_finish (value.get (), nullptr, &error);
+    torvanix_providers_contracts_value_binary_load_finish (nullptr, saved.result, &error);
+    EXPECT_EQ (error, nullptr);
+    std::vector<std::string> expected = {
+      assertion_text ("torvanix_providers_contracts_value_string_load_finish",
+                      "g_async_result_is_tagged (result, torvanix_providers_contracts_value_string_load)"),
+      assertion_text ("torvanix_providers_contracts_value_string_save_finish", "g_task_is_valid (result, self)"),
+      assertion_text ("torvanix_providers_contracts_value_string_save_finish", "g_task_is_valid (result, self)"),
+      assertion_text ("torvanix_providers_contracts_value_binary_load_finish", "self != NULL"),
+    };
+    EXPECT_EQ (log.criticals (), expected);
+  }
+  EXPECT_EQ (outcome_of (saved, torvanix_providers_contracts_value_string_save_finish, value.get ()), "ok");
 }
 
 TEST (ValueText, NullArgumentsAreRefused)

@@ -282,8 +282,7 @@ torvanix_providers_contracts_value_binary_load_finish (TorvanixProvidersContract
                                                        GError **error)
 {
   providers_return_if_fail (self != NULL);
-  providers_return_if_fail (providers::values::is_task_of (
-      self, result, reinterpret_cast<gpointer> (torvanix_providers_contracts_value_binary_load)));
+  PROVIDERS_RETURN_IF_NOT_TASK_OF (self, result, torvanix_providers_contracts_value_binary_load);
   g_task_propagate_boolean (G_TASK (result), error);
 }
 
@@ -306,8 +305,7 @@ torvanix_providers_contracts_value_binary_save_finish (TorvanixProvidersContract
                                                        GError **error)
 {
   providers_return_if_fail (self != NULL);
-  providers_return_if_fail (providers::values::is_task_of (
-      self, result, reinterpret_cast<gpointer> (torvanix_providers_contracts_value_binary_save)));
+  PROVIDERS_RETURN_IF_NOT_TASK_OF (self, result, torvanix_providers_contracts_value_binary_save);
   g_task_propagate_boolean (G_TASK (result), error);
 }
 

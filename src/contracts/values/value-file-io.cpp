@@ -226,12 +226,6 @@ start_task (gpointer value, GAsyncReadyCallback callback, gpointer user_data, gp
   return task;
 }
 
-bool
-is_task_of (gpointer value, GAsyncResult *result, gpointer source_tag)
-{
-  return g_task_is_valid (result, value) && g_task_get_source_tag (G_TASK (result)) == source_tag;
-}
-
 void
 load_lines (GTask *task, const char *filename, LoadCommit commit)
 {

@@ -6,6 +6,8 @@
 
 #include <gio/gio.h>
 
+#include "common/check.h"
+
 namespace providers::values {
 
 /* Stores the contents of a finished load (transfer full) in the value that
@@ -14,8 +16,6 @@ using LoadCommit = void (*) (GObject *value, GByteArray *contents);
 
 /* A task whose source object (kept alive until completion) is `value`. */
 GTask *start_task (gpointer value, GAsyncReadyCallback callback, gpointer user_data, gpointer source_tag);
-/* Whether `result` is a task that start_task made for `value` with `source_tag`. */
-bool is_task_of (gpointer value, GAsyncResult *result, gpointer source_tag);
 
 /* Each takes over the caller's reference to `task`. A file that does not
  * exist completes the task at once and leaves the value alone. */
@@ -31,3 +31,11 @@ void load_bytes (GTask *task, const char *filename, LoadCommit commit);
 void save_bytes (GTask *task, const char *filename, GBytes *contents);
 
 }  // namespace providers::values
+
+/* The argument checks of a _finish function: `result` must be the task that
+ * `operation` started for `self`. A macro, so that the warnings name the
+ * exported function and read as GLib's own. */
+#define PROVIDERS_RETURN_IF_NOT_TASK_OF(self, result, operation)                                         \
+  providers_return_if_fail (g_task_is_valid (result, self));                                             \
+  providers_return_if_fail_text (g_async_result_is_tagged (result, reinterpret_cast<gpointer> (operation)), \
+                                 "g_async_result_is_tagged (result, " #operation ")")

@@ -210,8 +210,7 @@ torvanix_providers_contracts_value_string_load_finish (TorvanixProvidersContract
                                                        GError **error)
 {
   providers_return_if_fail (self != NULL);
-  providers_return_if_fail (providers::values::is_task_of (
-      self, result, reinterpret_cast<gpointer> (torvanix_providers_contracts_value_string_load)));
+  PROVIDERS_RETURN_IF_NOT_TASK_OF (self, result, torvanix_providers_contracts_value_string_load);
   g_task_propagate_boolean (G_TASK (result), error);
 }
 
@@ -236,8 +235,7 @@ torvanix_providers_contracts_value_string_save_finish (TorvanixProvidersContract
                                                        GError **error)
 {
   providers_return_if_fail (self != NULL);
-  providers_return_if_fail (providers::values::is_task_of (
-      self, result, reinterpret_cast<gpointer> (torvanix_providers_contracts_value_string_save)));
+  PROVIDERS_RETURN_IF_NOT_TASK_OF (self, result, torvanix_providers_contracts_value_string_save);
   g_task_propagate_boolean (G_TASK (result), error);
 }
 
