@@ -143,6 +143,8 @@ TEST (ValueEnum, NullTextPrintsAsNullWithAWarning)
   LogCapture log;
   EXPECT_EQ (text_of (value.get ()), "<null>");
   EXPECT_EQ (text_of (geometry.get ()), "<null>");
+  EXPECT_EQ (take_string (torvanix_providers_contracts_ivalue_dump (as_ivalue (geometry.get ()))),
+             "TorvanixProvidersContractsValueGeometry => (null)");
   std::vector<std::string> expected = {
     assertion_text ("torvanix_providers_contracts_value_object_to_string", "itsvalue != NULL"),
   };

@@ -225,7 +225,10 @@ gchar *
 value_object_real_dump (TorvanixProvidersContractsValueObject *self)
 {
   gchar *text = torvanix_providers_contracts_value_object_to_string (self);
-  gchar *result = g_strdup_printf ("%s => %s", G_OBJECT_TYPE_NAME (self), text);
+  /* A value without text (a geometry set to null, a UTF-16 value without
+   * a buffer) prints as the C library would print it, without handing
+   * printf a null, which is undefined. */
+  gchar *result = g_strdup_printf ("%s => %s", G_OBJECT_TYPE_NAME (self), text ? text : "(null)");
   g_free (text);
   return result;
 }
