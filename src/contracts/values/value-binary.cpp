@@ -17,13 +17,6 @@ struct TorvanixProvidersContractsValueBinaryPrivate {
 
 namespace {
 
-enum {
-  PROP_0,
-  PROP_NAME,
-  PROP_ITSVALUE,
-  PROP_DATA_TYPE,
-};
-
 GParamSpec *itsvalue_pspec;
 
 }  // namespace
@@ -137,7 +130,7 @@ value_binary_get_data_type (TorvanixProvidersContractsValueObject *)
 void
 value_binary_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
 {
-  if (prop_id == PROP_ITSVALUE)
+  if (pspec == itsvalue_pspec)
     g_value_set_boxed (value, priv_of (object)->itsvalue);
   else if (!providers::values::get_standard_property (object, pspec, value))
     G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
@@ -146,7 +139,7 @@ value_binary_get_property (GObject *object, guint prop_id, GValue *value, GParam
 void
 value_binary_set_property (GObject *object, guint prop_id, const GValue *value, GParamSpec *pspec)
 {
-  if (prop_id == PROP_ITSVALUE)
+  if (pspec == itsvalue_pspec)
     torvanix_providers_contracts_value_binary_set_itsvalue (TORVANIX_PROVIDERS_CONTRACTS_VALUE_BINARY (object),
                                                             static_cast<GBytes *> (g_value_get_boxed (value)));
   else
@@ -183,12 +176,8 @@ torvanix_providers_contracts_value_binary_class_init (TorvanixProvidersContracts
   value_class->get_name = value_binary_get_name;
   value_class->get_data_type = value_binary_get_data_type;
 
-  itsvalue_pspec = g_param_spec_boxed (
-      "itsvalue", "itsvalue", "itsvalue", G_TYPE_BYTES,
-      static_cast<GParamFlags> (G_PARAM_READWRITE | G_PARAM_STATIC_STRINGS | G_PARAM_EXPLICIT_NOTIFY));
-  g_object_class_install_property (object_class, PROP_NAME, providers::values::name_pspec ());
-  g_object_class_install_property (object_class, PROP_ITSVALUE, itsvalue_pspec);
-  g_object_class_install_property (object_class, PROP_DATA_TYPE, providers::values::data_type_pspec ());
+  itsvalue_pspec = providers::values::install_value_properties (
+      object_class, g_param_spec_boxed ("itsvalue", "itsvalue", "itsvalue", G_TYPE_BYTES, providers::values::kItsvalueFlags));
 }
 
 static void

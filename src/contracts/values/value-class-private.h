@@ -12,9 +12,20 @@ namespace providers::values {
  * and "is-null" stay those of its ancestors. */
 void install_name_and_data_type (GObjectClass *object_class);
 
+/* Flags of a writable "itsvalue". Its setter notifies on every call, so a
+ * write through the property must not be notified a second time. */
+inline constexpr GParamFlags kItsvalueFlags =
+    static_cast<GParamFlags> (G_PARAM_READWRITE | G_PARAM_STATIC_STRINGS | G_PARAM_EXPLICIT_NOTIFY);
+
 /* "itsvalue" of a class that holds its value as text: a read-write string
  * whose setter notifies on every call. */
 GParamSpec *text_itsvalue_pspec ();
+
+/* For a class that introduces a value: installs "name", `itsvalue` and
+ * "data-type", in that order, and returns `itsvalue`, which the class keeps
+ * to notify and to tell its own property apart in get_property and
+ * set_property (get_standard_property answers the other two). */
+GParamSpec *install_value_properties (GObjectClass *object_class, GParamSpec *itsvalue);
 
 /* Replaces the owned text in `slot` by a copy of `text` (null allowed),
  * which may be the very text held. */

@@ -8,6 +8,7 @@ namespace {
 enum {
   PROP_0,
   PROP_NAME,
+  PROP_ITSVALUE,
   PROP_DATA_TYPE,
 };
 
@@ -33,8 +34,16 @@ install_name_and_data_type (GObjectClass *object_class)
 GParamSpec *
 text_itsvalue_pspec ()
 {
-  return g_param_spec_string ("itsvalue", "itsvalue", "itsvalue", nullptr,
-                              static_cast<GParamFlags> (G_PARAM_READWRITE | G_PARAM_STATIC_STRINGS | G_PARAM_EXPLICIT_NOTIFY));
+  return g_param_spec_string ("itsvalue", "itsvalue", "itsvalue", nullptr, kItsvalueFlags);
+}
+
+GParamSpec *
+install_value_properties (GObjectClass *object_class, GParamSpec *itsvalue)
+{
+  g_object_class_install_property (object_class, PROP_NAME, name_pspec ());
+  g_object_class_install_property (object_class, PROP_ITSVALUE, itsvalue);
+  g_object_class_install_property (object_class, PROP_DATA_TYPE, data_type_pspec ());
+  return itsvalue;
 }
 
 void

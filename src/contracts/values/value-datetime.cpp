@@ -14,15 +14,7 @@ struct TorvanixProvidersContractsValueDateTimePrivate {
 
 namespace {
 
-enum {
-  PROP_0,
-  PROP_NAME,
-  PROP_ITSVALUE,
-  PROP_DATA_TYPE,
-  N_PROPS,
-};
-
-GParamSpec *date_time_props[N_PROPS];
+GParamSpec *itsvalue_pspec;
 
 }  // namespace
 
@@ -137,7 +129,7 @@ date_time_get_data_type (TorvanixProvidersContractsValueObject *)
 void
 date_time_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
 {
-  if (prop_id == PROP_ITSVALUE) {
+  if (pspec == itsvalue_pspec) {
     g_value_set_boxed (value, held (object));
   } else if (!providers::values::get_standard_property (object, pspec, value)) {
     G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
@@ -147,7 +139,7 @@ date_time_get_property (GObject *object, guint prop_id, GValue *value, GParamSpe
 void
 date_time_set_property (GObject *object, guint prop_id, const GValue *value, GParamSpec *pspec)
 {
-  if (prop_id == PROP_ITSVALUE) {
+  if (pspec == itsvalue_pspec) {
     torvanix_providers_contracts_value_date_time_set_itsvalue (
         TORVANIX_PROVIDERS_CONTRACTS_VALUE_DATE_TIME (object), static_cast<GDateTime *> (g_value_get_boxed (value)));
   } else {
@@ -235,12 +227,9 @@ torvanix_providers_contracts_value_date_time_class_init (TorvanixProvidersContra
   value_class->get_name = date_time_get_name;
   value_class->get_data_type = date_time_get_data_type;
 
-  date_time_props[PROP_NAME] = providers::values::name_pspec ();
-  date_time_props[PROP_ITSVALUE] =
-      g_param_spec_boxed ("itsvalue", "itsvalue", "itsvalue", G_TYPE_DATE_TIME,
-                          static_cast<GParamFlags> (G_PARAM_READWRITE | G_PARAM_STATIC_STRINGS | G_PARAM_EXPLICIT_NOTIFY));
-  date_time_props[PROP_DATA_TYPE] = providers::values::data_type_pspec ();
-  g_object_class_install_properties (object_class, N_PROPS, date_time_props);
+  itsvalue_pspec = providers::values::install_value_properties (
+      object_class,
+      g_param_spec_boxed ("itsvalue", "itsvalue", "itsvalue", G_TYPE_DATE_TIME, providers::values::kItsvalueFlags));
 }
 
 static void
@@ -324,7 +313,7 @@ torvanix_providers_contracts_value_date_time_set_itsvalue (TorvanixProvidersCont
   GDateTime *old = priv->itsvalue;
   priv->itsvalue = value ? g_date_time_ref (value) : nullptr;
   if (old) g_date_time_unref (old);
-  g_object_notify_by_pspec (G_OBJECT (self), date_time_props[PROP_ITSVALUE]);
+  g_object_notify_by_pspec (G_OBJECT (self), itsvalue_pspec);
 }
 
 extern "C" gchar *

@@ -13,15 +13,7 @@ struct TorvanixProvidersContractsValueEnumPrivate {
 
 namespace {
 
-enum {
-  PROP_0,
-  PROP_NAME,
-  PROP_ITSVALUE,
-  PROP_DATA_TYPE,
-  N_PROPS,
-};
-
-GParamSpec *enum_props[N_PROPS];
+GParamSpec *itsvalue_pspec;
 
 }  // namespace
 
@@ -94,7 +86,7 @@ enum_real_initialize (TorvanixProvidersContractsValueEnum *self, gchar **values,
 void
 enum_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
 {
-  if (prop_id == PROP_ITSVALUE) {
+  if (pspec == itsvalue_pspec) {
     g_value_set_string (value, priv_of (object)->itsvalue);
   } else if (!providers::values::get_standard_property (object, pspec, value)) {
     G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
@@ -104,7 +96,7 @@ enum_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *ps
 void
 enum_set_property (GObject *object, guint prop_id, const GValue *value, GParamSpec *pspec)
 {
-  if (prop_id == PROP_ITSVALUE) {
+  if (pspec == itsvalue_pspec) {
     torvanix_providers_contracts_value_enum_set_itsvalue (TORVANIX_PROVIDERS_CONTRACTS_VALUE_ENUM (object),
                                                           g_value_get_string (value));
   } else {
@@ -141,10 +133,7 @@ torvanix_providers_contracts_value_enum_class_init (TorvanixProvidersContractsVa
   value_class->get_data_type = enum_get_data_type;
   klass->initialize = enum_real_initialize;
 
-  enum_props[PROP_NAME] = providers::values::name_pspec ();
-  enum_props[PROP_ITSVALUE] = providers::values::text_itsvalue_pspec ();
-  enum_props[PROP_DATA_TYPE] = providers::values::data_type_pspec ();
-  g_object_class_install_properties (object_class, N_PROPS, enum_props);
+  itsvalue_pspec = providers::values::install_value_properties (object_class, providers::values::text_itsvalue_pspec ());
 }
 
 static void
@@ -179,7 +168,7 @@ torvanix_providers_contracts_value_enum_set_itsvalue (TorvanixProvidersContracts
 {
   providers_return_if_fail (self != NULL);
   providers::values::replace_text (&priv_of (self)->itsvalue, value);
-  g_object_notify_by_pspec (G_OBJECT (self), enum_props[PROP_ITSVALUE]);
+  g_object_notify_by_pspec (G_OBJECT (self), itsvalue_pspec);
 }
 
 extern "C" void

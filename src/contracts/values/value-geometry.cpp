@@ -13,15 +13,7 @@ struct TorvanixProvidersContractsValueGeometryPrivate {
 
 namespace {
 
-enum {
-  PROP_0,
-  PROP_NAME,
-  PROP_ITSVALUE,
-  PROP_DATA_TYPE,
-  N_PROPS,
-};
-
-GParamSpec *geometry_props[N_PROPS];
+GParamSpec *itsvalue_pspec;
 
 }  // namespace
 
@@ -84,7 +76,7 @@ geometry_get_data_type (TorvanixProvidersContractsValueObject *)
 void
 geometry_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
 {
-  if (prop_id == PROP_ITSVALUE) {
+  if (pspec == itsvalue_pspec) {
     g_value_set_string (value, priv_of (object)->itsvalue);
   } else if (!providers::values::get_standard_property (object, pspec, value)) {
     G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
@@ -94,7 +86,7 @@ geometry_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec
 void
 geometry_set_property (GObject *object, guint prop_id, const GValue *value, GParamSpec *pspec)
 {
-  if (prop_id == PROP_ITSVALUE) {
+  if (pspec == itsvalue_pspec) {
     torvanix_providers_contracts_value_geometry_set_itsvalue (TORVANIX_PROVIDERS_CONTRACTS_VALUE_GEOMETRY (object),
                                                               g_value_get_string (value));
   } else {
@@ -161,10 +153,7 @@ torvanix_providers_contracts_value_geometry_class_init (TorvanixProvidersContrac
   value_class->get_name = geometry_get_name;
   value_class->get_data_type = geometry_get_data_type;
 
-  geometry_props[PROP_NAME] = providers::values::name_pspec ();
-  geometry_props[PROP_ITSVALUE] = providers::values::text_itsvalue_pspec ();
-  geometry_props[PROP_DATA_TYPE] = providers::values::data_type_pspec ();
-  g_object_class_install_properties (object_class, N_PROPS, geometry_props);
+  itsvalue_pspec = providers::values::install_value_properties (object_class, providers::values::text_itsvalue_pspec ());
 }
 
 static void
@@ -199,7 +188,7 @@ torvanix_providers_contracts_value_geometry_set_itsvalue (TorvanixProvidersContr
 {
   providers_return_if_fail (self != NULL);
   providers::values::replace_text (&priv_of (self)->itsvalue, value);
-  g_object_notify_by_pspec (G_OBJECT (self), geometry_props[PROP_ITSVALUE]);
+  g_object_notify_by_pspec (G_OBJECT (self), itsvalue_pspec);
 }
 
 /* ValueGeography -------------------------------------------------------------- */

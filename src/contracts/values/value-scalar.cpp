@@ -8,6 +8,7 @@
 #include "libproviders/values/value-scalar.h"
 
 #include "common/check.h"
+#include "contracts/values/value-class-private.h"
 #include "contracts/values/value-object-private.h"
 
 #include <algorithm>
@@ -65,15 +66,7 @@ namespace {
 
 enum class Kind { Signed, Unsigned, Boolean, Floating };
 
-enum {
-  PROP_0,
-  PROP_NAME,
-  PROP_ITSVALUE,
-  PROP_DATA_TYPE,
-};
-
-constexpr GParamFlags kItsvalueFlags =
-    static_cast<GParamFlags> (G_PARAM_READWRITE | G_PARAM_STATIC_STRINGS | G_PARAM_EXPLICIT_NOTIFY);
+using providers::values::kItsvalueFlags;
 
 /* The GValue side of "itsvalue" and of to_value, by fundamental type. */
 template <GType fundamental>
@@ -258,7 +251,7 @@ class Scalar {
 
   static void get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
   {
-    if (prop_id == PROP_ITSVALUE)
+    if (pspec == itsvalue_pspec)
       GValueSide::set (value, priv (object)->value);
     else if (!providers::values::get_standard_property (object, pspec, value))
       G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
@@ -268,7 +261,7 @@ class Scalar {
   {
     /* The cast keeps the low bits where the property type is wider than the
      * stored one (the 16-bit classes). */
-    if (prop_id == PROP_ITSVALUE)
+    if (pspec == itsvalue_pspec)
       set (reinterpret_cast<Instance *> (object), static_cast<Stored> (GValueSide::get (value)));
     else
       G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
@@ -288,10 +281,7 @@ class Scalar {
     klass->get_name = get_name;
     klass->get_data_type = get_data_type;
 
-    itsvalue_pspec = GValueSide::spec ();
-    g_object_class_install_property (object_class, PROP_NAME, providers::values::name_pspec ());
-    g_object_class_install_property (object_class, PROP_ITSVALUE, itsvalue_pspec);
-    g_object_class_install_property (object_class, PROP_DATA_TYPE, providers::values::data_type_pspec ());
+    itsvalue_pspec = providers::values::install_value_properties (object_class, GValueSide::spec ());
   }
 };
 

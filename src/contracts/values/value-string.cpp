@@ -16,13 +16,6 @@ struct TorvanixProvidersContractsValueStringPrivate {
 
 namespace {
 
-enum {
-  PROP_0,
-  PROP_NAME,
-  PROP_ITSVALUE,
-  PROP_DATA_TYPE,
-};
-
 GParamSpec *itsvalue_pspec;
 
 /* What a new instance holds, shared so that making a value allocates only
@@ -103,7 +96,7 @@ value_string_get_data_type (TorvanixProvidersContractsValueObject *)
 void
 value_string_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
 {
-  if (prop_id == PROP_ITSVALUE)
+  if (pspec == itsvalue_pspec)
     g_value_set_string (value, priv_of (object)->itsvalue);
   else if (!providers::values::get_standard_property (object, pspec, value))
     G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
@@ -112,7 +105,7 @@ value_string_get_property (GObject *object, guint prop_id, GValue *value, GParam
 void
 value_string_set_property (GObject *object, guint prop_id, const GValue *value, GParamSpec *pspec)
 {
-  if (prop_id == PROP_ITSVALUE)
+  if (pspec == itsvalue_pspec)
     torvanix_providers_contracts_value_string_set_itsvalue (TORVANIX_PROVIDERS_CONTRACTS_VALUE_STRING (object),
                                                             g_value_get_string (value));
   else
@@ -150,12 +143,7 @@ torvanix_providers_contracts_value_string_class_init (TorvanixProvidersContracts
   value_class->get_name = value_string_get_name;
   value_class->get_data_type = value_string_get_data_type;
 
-  itsvalue_pspec = g_param_spec_string (
-      "itsvalue", "itsvalue", "itsvalue", nullptr,
-      static_cast<GParamFlags> (G_PARAM_READWRITE | G_PARAM_STATIC_STRINGS | G_PARAM_EXPLICIT_NOTIFY));
-  g_object_class_install_property (object_class, PROP_NAME, providers::values::name_pspec ());
-  g_object_class_install_property (object_class, PROP_ITSVALUE, itsvalue_pspec);
-  g_object_class_install_property (object_class, PROP_DATA_TYPE, providers::values::data_type_pspec ());
+  itsvalue_pspec = providers::values::install_value_properties (object_class, providers::values::text_itsvalue_pspec ());
 }
 
 static void

@@ -3,6 +3,7 @@
 #include "libproviders/values/value-datetime.h"
 
 #include "common/check.h"
+#include "contracts/values/value-class-private.h"
 #include "contracts/values/value-object-private.h"
 
 struct TorvanixProvidersContractsValueTimeSpanPrivate {
@@ -11,15 +12,7 @@ struct TorvanixProvidersContractsValueTimeSpanPrivate {
 
 namespace {
 
-enum {
-  PROP_0,
-  PROP_NAME,
-  PROP_ITSVALUE,
-  PROP_DATA_TYPE,
-  N_PROPS,
-};
-
-GParamSpec *time_span_props[N_PROPS];
+GParamSpec *itsvalue_pspec;
 
 }  // namespace
 
@@ -65,7 +58,7 @@ time_span_get_data_type (TorvanixProvidersContractsValueObject *)
 void
 time_span_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
 {
-  if (prop_id == PROP_ITSVALUE) {
+  if (pspec == itsvalue_pspec) {
     g_value_set_int64 (value, priv_of (object)->itsvalue);
   } else if (!providers::values::get_standard_property (object, pspec, value)) {
     G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
@@ -75,7 +68,7 @@ time_span_get_property (GObject *object, guint prop_id, GValue *value, GParamSpe
 void
 time_span_set_property (GObject *object, guint prop_id, const GValue *value, GParamSpec *pspec)
 {
-  if (prop_id == PROP_ITSVALUE) {
+  if (pspec == itsvalue_pspec) {
     torvanix_providers_contracts_value_time_span_set_itsvalue (TORVANIX_PROVIDERS_CONTRACTS_VALUE_TIME_SPAN (object),
                                                                g_value_get_int64 (value));
   } else {
@@ -99,12 +92,9 @@ torvanix_providers_contracts_value_time_span_class_init (TorvanixProvidersContra
   value_class->get_name = time_span_get_name;
   value_class->get_data_type = time_span_get_data_type;
 
-  time_span_props[PROP_NAME] = providers::values::name_pspec ();
-  time_span_props[PROP_ITSVALUE] =
-      g_param_spec_int64 ("itsvalue", "itsvalue", "itsvalue", G_MININT64, G_MAXINT64, 0,
-                          static_cast<GParamFlags> (G_PARAM_READWRITE | G_PARAM_STATIC_STRINGS | G_PARAM_EXPLICIT_NOTIFY));
-  time_span_props[PROP_DATA_TYPE] = providers::values::data_type_pspec ();
-  g_object_class_install_properties (object_class, N_PROPS, time_span_props);
+  itsvalue_pspec = providers::values::install_value_properties (
+      object_class, g_param_spec_int64 ("itsvalue", "itsvalue", "itsvalue", G_MININT64, G_MAXINT64, 0,
+                                        providers::values::kItsvalueFlags));
 }
 
 static void
@@ -151,5 +141,5 @@ torvanix_providers_contracts_value_time_span_set_itsvalue (TorvanixProvidersCont
 {
   providers_return_if_fail (self != NULL);
   priv_of (self)->itsvalue = value;
-  g_object_notify_by_pspec (G_OBJECT (self), time_span_props[PROP_ITSVALUE]);
+  g_object_notify_by_pspec (G_OBJECT (self), itsvalue_pspec);
 }

@@ -4,6 +4,7 @@
 
 #include "common/check.h"
 #include "common/gobject-ref.h"
+#include "contracts/values/value-class-private.h"
 #include "contracts/values/value-object-private.h"
 
 struct TorvanixProvidersContractsValueUtf16Private {
@@ -11,13 +12,6 @@ struct TorvanixProvidersContractsValueUtf16Private {
 };
 
 namespace {
-
-enum {
-  PROP_0,
-  PROP_NAME,
-  PROP_ITSVALUE,
-  PROP_DATA_TYPE,
-};
 
 GParamSpec *itsvalue_pspec;
 
@@ -119,7 +113,7 @@ value_utf16_get_data_type (TorvanixProvidersContractsValueObject *)
 void
 value_utf16_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
 {
-  if (prop_id == PROP_ITSVALUE)
+  if (pspec == itsvalue_pspec)
     g_value_set_pointer (value, priv_of (object)->itsvalue);
   else if (!providers::values::get_standard_property (object, pspec, value))
     G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
@@ -130,7 +124,7 @@ value_utf16_get_property (GObject *object, guint prop_id, GValue *value, GParamS
 void
 value_utf16_set_property (GObject *object, guint prop_id, const GValue *value, GParamSpec *pspec)
 {
-  if (prop_id != PROP_ITSVALUE) {
+  if (pspec != itsvalue_pspec) {
     G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
     return;
   }
@@ -161,12 +155,8 @@ torvanix_providers_contracts_value_utf16_class_init (TorvanixProvidersContractsV
   value_class->get_name = value_utf16_get_name;
   value_class->get_data_type = value_utf16_get_data_type;
 
-  itsvalue_pspec = g_param_spec_pointer (
-      "itsvalue", "itsvalue", "itsvalue",
-      static_cast<GParamFlags> (G_PARAM_READWRITE | G_PARAM_STATIC_STRINGS | G_PARAM_EXPLICIT_NOTIFY));
-  g_object_class_install_property (object_class, PROP_NAME, providers::values::name_pspec ());
-  g_object_class_install_property (object_class, PROP_ITSVALUE, itsvalue_pspec);
-  g_object_class_install_property (object_class, PROP_DATA_TYPE, providers::values::data_type_pspec ());
+  itsvalue_pspec = providers::values::install_value_properties (
+      object_class, g_param_spec_pointer ("itsvalue", "itsvalue", "itsvalue", providers::values::kItsvalueFlags));
 }
 
 static void
