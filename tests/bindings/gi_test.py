@@ -13,7 +13,7 @@ gi.require_version("ProvidersContracts", "0.1")
 gi.require_version("ProvidersSupports", "0.1")
 from gi.repository import GLib  # noqa: E402
 from gi.repository import ProvidersContracts as Contracts  # noqa: E402
-from gi.repository import ProvidersSupports as Supports  # noqa: E402,F401
+from gi.repository import ProvidersSupports as Supports  # noqa: E402
 
 
 class LocalTest(unittest.TestCase):
@@ -80,6 +80,29 @@ class LocalTest(unittest.TestCase):
                              [("local", "127.0.0.1", 3307)])
             self.assertEqual(again.get_servers().get_size(), 1)
 
+    def test_table_model_publishes_its_rows(self):
+        DataType = Contracts.DataType
+        table = Contracts.TableModel.new_with_types([DataType.INT32, DataType.STRING])
+        changes = []
+        table.connect("items-changed", lambda model, pos, removed, added: changes.append((pos, removed, added)))
+        for n, name in [(1, "one"), (2, "two"), (3, "three")]:
+            row = table.new_row()
+            self.assertEqual(row.get_version(), Contracts.DataVersion.INSERT)
+            position = table.append(row)
+            table.set_value_at(0, position, Contracts.ValueInt32.new(n))
+            table.set_value_at(1, position, Contracts.ValueString.new(name))
+        self.assertEqual(changes, [(0, 0, 1), (1, 0, 1), (2, 0, 1)])
+        self.assertEqual(table.get_n_items(), 3)
+        self.assertIsInstance(table.get_item(1), Contracts.RowModel)
+        self.assertEqual(table.get_value_at(1, 2).to_string(), "three")
+
+        removed = table.delete_at(0)
+        self.assertIsInstance(removed, Contracts.RowModel)
+        self.assertEqual(changes[-1], (0, 1, 0))
+        self.assertEqual([table.get_value_at(1, r).to_string() for r in range(table.get_n_items())],
+                         ["two", "three"])
+        print([[table.get_value_at(c, r).dump() for c in range(2)] for r in range(2)])
+
     def test_settings_errors_are_exceptions(self):
         with tempfile.TemporaryDirectory() as tmp:
             path = os.path.join(tmp, "settings.json")
@@ -89,6 +112,87 @@ class LocalTest(unittest.TestCase):
                 Contracts.ServerSetting.new().load(path)
             self.assertEqual(caught.exception.domain, "ServerSetting")
             self.assertEqual(caught.exception.code, -2)
+
+
+def read_server_env():
+    path = os.environ["PROVIDERS_TEST_SERVER_ENV"]
+    with open(path) as f:
+        return dict(line.rstrip("\n").split("=", 1) for line in f if "=" in line)
+
+
+class ServerTest(unittest.TestCase):
+    """A MySQLProvider opened from a Server profile on the private server."""
+
+    @classmethod
+    def setUpClass(cls):
+        env = read_server_env()
+        server = Contracts.Server.new()
+        server.props.host = env["PROVIDERS_TEST_HOST"]
+        server.props.port = int(env["PROVIDERS_TEST_PORT"])
+        server.props.username = env["PROVIDERS_TEST_USER"]
+        server.props.password = env["PROVIDERS_TEST_PASSWORD"]
+        server.props.initial = env["PROVIDERS_TEST_DATABASE"]
+        cls.provider = Supports.MySQLProvider.new()
+        cls.provider.open(server, "")
+        cls.provider.execute_affect(
+            "CREATE TEMPORARY TABLE py_people (id INT PRIMARY KEY, name VARCHAR(40), born DATE, "
+            "photo BLOB, score DOUBLE)", 0)
+        cls.provider.execute_affect(
+            "INSERT INTO py_people VALUES (1, 'Ada', '1815-12-10', x'00FF10', 1.25), "
+            "(2, 'Grace', NULL, NULL, NULL)", 0)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.provider.close()
+
+    def test_is_a_provider(self):
+        self.assertIsInstance(self.provider, Contracts.IProvider)
+        self.assertTrue(self.provider.get_is_opened())
+
+    def test_execute_model(self):
+        table = self.provider.execute_model("SELECT id, name, born, photo, score FROM py_people ORDER BY id", 0)
+        self.assertIsInstance(table, Contracts.TableModel)
+        self.assertEqual(table.get_n_items(), 2)
+        cells = [[table.get_value_at(c, r) for c in range(5)] for r in range(2)]
+        for row in cells:
+            print(" | ".join(cell.dump() for cell in row))
+        ada, grace = cells
+        self.assertIsInstance(ada[0], Contracts.ValueInt32)
+        self.assertEqual(ada[0].props.itsvalue, 1)
+        self.assertEqual(ada[1].to_string(), "Ada")
+        self.assertIsInstance(ada[2], Contracts.ValueDate)
+        self.assertEqual(ada[2].to_string(), "1815-12-10")
+        self.assertEqual(ada[3].to_bytes(), b"\x00\xff\x10")
+        self.assertEqual(ada[4].props.itsvalue, 1.25)
+        self.assertEqual([cell.get_is_null() for cell in grace], [False, False, True, True, True])
+
+    def test_execute_reader(self):
+        reader = self.provider.execute_reader("SELECT id, name FROM py_people ORDER BY id")
+        self.assertEqual(reader.get_field_count(), 2)
+        self.assertEqual(reader.get_name(1), "name")
+        names = []
+        while reader.read():
+            names.append((reader.get_int32(0), reader.get_string(1)))
+        self.assertEqual(names, [(1, "Ada"), (2, "Grace")])
+        reader.close()
+
+    def test_execute_scalar(self):
+        self.assertEqual(self.provider.execute_scalar("SELECT COUNT(*) FROM py_people", 0).to_string(), "2")
+        self.assertTrue(self.provider.execute_scalar("SELECT born FROM py_people WHERE id = 2", 0).get_is_null())
+        affected = self.provider.execute_scalar("UPDATE py_people SET score = score WHERE id > 0", 0)
+        self.assertIsInstance(affected, Contracts.ValueUInt64)
+
+    def test_execute_statements(self):
+        results = self.provider.execute_statements(
+            "UPDATE py_people SET name = name WHERE id = 1; SELECT name FROM py_people ORDER BY id", 0)
+        self.assertEqual([type(r).__name__ for r in results], ["ValueUInt64", "TableModel"])
+        self.assertEqual(results[1].get_value_at(0, 1).to_string(), "Grace")
+
+    def test_errors_are_exceptions_with_the_server_number(self):
+        with self.assertRaises(GLib.Error) as caught:
+            self.provider.execute_model("SELECT * FROM py_nowhere", 0)
+        self.assertEqual(caught.exception.domain, "MySQL")
+        self.assertEqual(caught.exception.code, 1146)
 
 
 if __name__ == "__main__":
