@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -309,6 +310,31 @@ TEST (ValueBinary, FailuresPassGiosErrorsAndKeepTheBytes)
   /* An empty file gives an empty buffer, not a missing one. */
   EXPECT_EQ (load (value.get (), dir.write ("empty.bin", "")), "ok");
   EXPECT_EQ (held (value.get ()), "");
+}
+
+/* A file larger than a value can hold (sparse, so nothing is written or
+ * read) is refused at once, for bytes and for text, instead of growing a
+ * buffer until the process aborts. */
+TEST (ValueBinary, AFileLargerThanAValueIsRefusedUnread)
+{
+  ScratchDir dir;
+  std::string path = dir.file ("huge.bin");
+  int fd = g_open (path.c_str (), O_CREAT | O_WRONLY, 0600);
+  ASSERT_GE (fd, 0);
+  ASSERT_EQ (ftruncate (fd, static_cast<off_t> (G_MAXINT) + 1), 0);
+  close (fd);
+
+  auto value = own (binary_of ("kept"));
+  EXPECT_EQ (load (value.get (), path), io_error (G_IO_ERROR_NOT_SUPPORTED));
+  EXPECT_EQ (held (value.get ()), "kept");
+
+  auto text = own (torvanix_providers_contracts_value_string_new ("kept"));
+  auto start = [&] (GAsyncReadyCallback done, gpointer data) {
+    torvanix_providers_contracts_value_string_load (text.get (), path.c_str (), done, data);
+  };
+  EXPECT_EQ (outcome_of (run_on_new_context (start), torvanix_providers_contracts_value_string_load_finish, text.get ()),
+             io_error (G_IO_ERROR_NOT_SUPPORTED));
+  EXPECT_STREQ (torvanix_providers_contracts_value_string_get_itsvalue (text.get ()), "kept");
 }
 
 TEST (ValueBinary, AFailedSaveKeepsTheOldFile)

@@ -13,6 +13,11 @@ namespace {
 
 constexpr gsize kChunk = 1024;
 
+/* Byte counts cross the interface as gint, so a value holds at most
+ * G_MAXINT bytes. A larger file is refused before it is read: the buffer
+ * would otherwise grow until GLib aborts the process. */
+constexpr goffset kMaxContents = G_MAXINT;
+
 using TaskRef = GRef<GTask>;
 
 /* State of one load; lives as the task's data and goes with it. */
@@ -61,6 +66,23 @@ void succeed (const TaskRef &task) { g_task_return_boolean (task.get (), TRUE); 
 
 void fail (const TaskRef &task, GError *error) { g_task_return_error (task.get (), error); }
 
+void fail_too_large (const TaskRef &task, goffset size)
+{
+  g_task_return_new_error (task.get (), G_IO_ERROR, G_IO_ERROR_NOT_SUPPORTED,
+                           "The file holds %" G_GOFFSET_FORMAT " bytes or more; a value holds at most %d", size,
+                           G_MAXINT);
+}
+
+/* The size of an opened file, leaving the stream at its start; these are
+ * synchronous calls on a local file. */
+bool measure (GInputStream *input, goffset *size, GError **error)
+{
+  auto *seekable = G_SEEKABLE (input);
+  if (!g_seekable_seek (seekable, 0, G_SEEK_END, nullptr, error)) return false;
+  *size = g_seekable_tell (seekable);
+  return g_seekable_seek (seekable, 0, G_SEEK_SET, nullptr, error);
+}
+
 /* Loading -------------------------------------------------------------------- */
 
 void read_next_line (TaskRef task);
@@ -91,6 +113,9 @@ void on_line (GObject *stream, GAsyncResult *result, gpointer user_data)
   if (error != nullptr) return fail (task, error);
   if (!line) return close_after_load (std::move (task));
   GByteArray *contents = job_of<LoadJob> (task)->contents.get ();
+  /* The file may have grown since it was measured. */
+  goffset total = static_cast<goffset> (contents->len) + static_cast<goffset> (length) + 1;
+  if (total > kMaxContents) return fail_too_large (task, total);
   g_byte_array_append (contents, reinterpret_cast<const guint8 *> (line.get ()), length);
   g_byte_array_append (contents, reinterpret_cast<const guint8 *> ("\n"), 1);
   read_next_line (std::move (task));
@@ -108,6 +133,13 @@ void on_opened_for_lines (GObject *file, GAsyncResult *result, gpointer user_dat
   GError *error = nullptr;
   auto input = adopt_ref (g_file_read_finish (G_FILE (file), result, &error));
   if (!input) return fail (task, error);
+  /* A stream that cannot seek (a named pipe) is read as it comes; the
+   * running count in on_line still bounds it. */
+  goffset size = 0;
+  if (g_seekable_can_seek (G_SEEKABLE (input.get ()))) {
+    if (!measure (G_INPUT_STREAM (input.get ()), &size, &error)) return fail (task, error);
+    if (size > kMaxContents) return fail_too_large (task, size);
+  }
   /* The data stream's default newline rule: a line ends at a line feed,
    * and a carriage return before it stays in the line. */
   job_of<LoadJob> (task)->stream = adopt_ref (G_INPUT_STREAM (g_data_input_stream_new (G_INPUT_STREAM (input.get ()))));
@@ -122,6 +154,8 @@ void on_chunk (GObject *stream, GAsyncResult *result, gpointer user_data)
   if (n < 0) return fail (task, error);
   auto *job = job_of<LoadJob> (task);
   if (n == 0 || static_cast<goffset> (job->contents->len) >= job->size) return close_after_load (std::move (task));
+  goffset total = static_cast<goffset> (job->contents->len) + n;
+  if (total > kMaxContents) return fail_too_large (task, total);
   g_byte_array_append (job->contents.get (), job->buffer, static_cast<guint> (n));
   read_next_chunk (std::move (task));
 }
@@ -139,11 +173,9 @@ void on_opened_for_bytes (GObject *file, GAsyncResult *result, gpointer user_dat
   GError *error = nullptr;
   auto input = adopt_ref (g_file_read_finish (G_FILE (file), result, &error));
   if (!input) return fail (task, error);
-  auto *seekable = G_SEEKABLE (input.get ());
   auto *job = job_of<LoadJob> (task);
-  if (!g_seekable_seek (seekable, 0, G_SEEK_END, nullptr, &error)) return fail (task, error);
-  job->size = g_seekable_tell (seekable);
-  if (!g_seekable_seek (seekable, 0, G_SEEK_SET, nullptr, &error)) return fail (task, error);
+  if (!measure (G_INPUT_STREAM (input.get ()), &job->size, &error)) return fail (task, error);
+  if (job->size > kMaxContents) return fail_too_large (task, job->size);
   job->stream = GRef<GInputStream> (G_INPUT_STREAM (input.get ()));
   read_next_chunk (std::move (task));
 }
