@@ -3,6 +3,7 @@
 #include "libproviders/values/value-core.h"
 
 #include "common/check.h"
+#include "contracts/values/value-class-private.h"
 #include "contracts/values/value-object-private.h"
 
 struct TorvanixProvidersContractsValueErrorPrivate {
@@ -12,13 +13,10 @@ struct TorvanixProvidersContractsValueErrorPrivate {
 
 namespace {
 
-enum {
-  PROP_0,
-  PROP_NAME,
-  PROP_ITSVALUE,
-  PROP_DATA_TYPE,
-  PROP_IS_NULL,
-};
+/* After "name", "itsvalue" and "data-type". */
+constexpr guint PROP_IS_NULL = 4;
+
+GParamSpec *itsvalue_pspec;
 
 }  // namespace
 
@@ -84,7 +82,7 @@ value_error_get_data_type (TorvanixProvidersContractsValueObject *)
 void
 value_error_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
 {
-  if (prop_id == PROP_ITSVALUE) {
+  if (pspec == itsvalue_pspec) {
     g_value_take_string (value, value_error_to_string (TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT (object)));
   } else if (!providers::values::get_standard_property (object, pspec, value)) {
     G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
@@ -114,12 +112,11 @@ torvanix_providers_contracts_value_error_class_init (TorvanixProvidersContractsV
   value_class->get_name = value_error_get_name;
   value_class->get_data_type = value_error_get_data_type;
 
-  g_object_class_install_property (object_class, PROP_NAME, providers::values::name_pspec ());
-  g_object_class_install_property (
-      object_class, PROP_ITSVALUE,
-      g_param_spec_string ("itsvalue", "itsvalue", "itsvalue", nullptr,
-                           static_cast<GParamFlags> (G_PARAM_READABLE | G_PARAM_STATIC_STRINGS)));
-  g_object_class_install_property (object_class, PROP_DATA_TYPE, providers::values::data_type_pspec ());
+  /* "itsvalue" is read-only text; this class installs "is-null" after it
+   * rather than inheriting it. */
+  itsvalue_pspec = providers::values::install_value_properties (
+      object_class, g_param_spec_string ("itsvalue", "itsvalue", "itsvalue", nullptr,
+                                         static_cast<GParamFlags> (G_PARAM_READABLE | G_PARAM_STATIC_STRINGS)));
   g_object_class_install_property (object_class, PROP_IS_NULL, providers::values::is_null_pspec ());
 }
 

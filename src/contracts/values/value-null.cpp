@@ -2,17 +2,15 @@
 #include "libproviders/values/value-core.h"
 
 #include "common/check.h"
+#include "contracts/values/value-class-private.h"
 #include "contracts/values/value-object-private.h"
 
 namespace {
 
-enum {
-  PROP_0,
-  PROP_NAME,
-  PROP_ITSVALUE,
-  PROP_DATA_TYPE,
-  PROP_IS_NULL,
-};
+/* After "name", "itsvalue" and "data-type". */
+constexpr guint PROP_IS_NULL = 4;
+
+GParamSpec *itsvalue_pspec;
 
 }  // namespace
 
@@ -61,7 +59,7 @@ value_null_get_is_null (TorvanixProvidersContractsValueObject *)
 void
 value_null_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
 {
-  if (prop_id == PROP_ITSVALUE) {
+  if (pspec == itsvalue_pspec) {
     g_value_set_string (value,
                         torvanix_providers_contracts_value_null_get_itsvalue (TORVANIX_PROVIDERS_CONTRACTS_VALUE_NULL (object)));
   } else if (!providers::values::get_standard_property (object, pspec, value)) {
@@ -85,12 +83,11 @@ torvanix_providers_contracts_value_null_class_init (TorvanixProvidersContractsVa
   value_class->get_data_type = value_null_get_data_type;
   value_class->get_is_null = value_null_get_is_null;
 
-  g_object_class_install_property (object_class, PROP_NAME, providers::values::name_pspec ());
-  g_object_class_install_property (
-      object_class, PROP_ITSVALUE,
-      g_param_spec_string ("itsvalue", "itsvalue", "itsvalue", nullptr,
-                           static_cast<GParamFlags> (G_PARAM_READABLE | G_PARAM_STATIC_STRINGS)));
-  g_object_class_install_property (object_class, PROP_DATA_TYPE, providers::values::data_type_pspec ());
+  /* "itsvalue" is read-only text; this class installs "is-null" after it
+   * rather than inheriting it. */
+  itsvalue_pspec = providers::values::install_value_properties (
+      object_class, g_param_spec_string ("itsvalue", "itsvalue", "itsvalue", nullptr,
+                                         static_cast<GParamFlags> (G_PARAM_READABLE | G_PARAM_STATIC_STRINGS)));
   g_object_class_install_property (object_class, PROP_IS_NULL, providers::values::is_null_pspec ());
 }
 
