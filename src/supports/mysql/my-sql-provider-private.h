@@ -44,4 +44,7 @@ bool clear_pending (TorvanixProvidersSupportsMySQLProvider *self, GError **error
 /* clear_pending, then sends the text. Answers false with an error. */
 bool send_statement (TorvanixProvidersSupportsMySQLProvider *self, const char *statement, GError **error);
 
+/* Fills the slots of the statements that answer data. */
+void install_statements (TorvanixProvidersContractsIProviderInterface *iface);
+
 }  // namespace providers::mysql

@@ -367,6 +367,7 @@ torvanix_providers_supports_my_sql_provider_iprovider_init (TorvanixProvidersCon
   iface->commit = torvanix_providers_supports_my_sql_provider_real_commit;
   iface->rollback = torvanix_providers_supports_my_sql_provider_real_rollback;
   iface->get_is_opened = torvanix_providers_supports_my_sql_provider_real_get_is_opened;
+  providers::mysql::install_statements (iface);
 }
 
 void
