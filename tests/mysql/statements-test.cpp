@@ -1,0 +1,311 @@
+/* The statements that answer data: their outcomes, failures, batches,
+ * readers that outlive further statements, and threads sharing one
+ * provider. */
+#include <libproviders/providers.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "support/gobject-test.h"
+#include "support/log-capture.h"
+#include "test-server.h"
+
+using providers::testing::assertion_text;
+using providers::testing::LogCapture;
+using providers::testing::make_profile;
+using providers::testing::Observer;
+using providers::testing::own;
+using providers::testing::Owned;
+using providers::testing::take_string;
+using providers::testing::test_server;
+using providers::testing::unique_name;
+
+namespace {
+
+using Value = TorvanixProvidersContractsIValue;
+
+class Statements : public ::testing::Test {
+ protected:
+  void SetUp () override
+  {
+    GError *error = nullptr;
+    torvanix_providers_contracts_iprovider_open (p (), make_profile (test_server ()).get (), "", &error);
+    ASSERT_EQ (error, nullptr) << error->message;
+    affect ("CREATE TEMPORARY TABLE t (i INT PRIMARY KEY, s VARCHAR(10), d DECIMAL(12,2))");
+    affect ("INSERT INTO t VALUES (1, 'one', 1.25), (2, 'two', NULL), (3, NULL, -7)");
+  }
+
+  TorvanixProvidersContractsIProvider *p () { return TORVANIX_PROVIDERS_CONTRACTS_IPROVIDER (provider_.get ()); }
+
+  gint64 affect (const std::string &statement)
+  {
+    GError *error = nullptr;
+    gint64 n = torvanix_providers_contracts_iprovider_execute_affect (p (), statement.c_str (), 0, &error);
+    EXPECT_EQ (error, nullptr) << statement << ": " << (error ? error->message : "");
+    g_clear_error (&error);
+    return n;
+  }
+
+  /* The scalar's class and text. */
+  std::pair<std::string, std::string> scalar (const std::string &statement)
+  {
+    GError *error = nullptr;
+    Value *value = torvanix_providers_contracts_iprovider_execute_scalar (p (), statement.c_str (), 0, &error);
+    EXPECT_EQ (error, nullptr) << statement << ": " << (error ? error->message : "");
+    g_clear_error (&error);
+    if (value == nullptr)
+      return {"<null>", ""};
+    std::pair<std::string, std::string> answer{G_OBJECT_TYPE_NAME (value),
+                                               take_string (torvanix_providers_contracts_ivalue_to_string (value))};
+    g_object_unref (value);
+    return answer;
+  }
+
+  Owned<TorvanixProvidersSupportsMySQLProvider> provider_ = own (torvanix_providers_supports_my_sql_provider_new ());
+};
+
+const char kUInt64[] = "TorvanixProvidersContractsValueUInt64";
+
+TEST_F (Statements, ScalarAnswersTheFirstCellOrACount)
+{
+  EXPECT_EQ (scalar ("SELECT 42").second, "42");
+  EXPECT_EQ (scalar ("SELECT s FROM t ORDER BY i"), std::make_pair (std::string ("TorvanixProvidersContractsValueString"),
+                                                                     std::string ("one")));
+  EXPECT_EQ (scalar ("SELECT NULL").first, "TorvanixProvidersContractsValueNull");
+  /* A query without rows counts its rows: 0, not the client's -1. */
+  EXPECT_EQ (scalar ("SELECT i FROM t WHERE i > 10"), std::make_pair (std::string (kUInt64), std::string ("0")));
+  EXPECT_EQ (scalar ("UPDATE t SET s = s"), std::make_pair (std::string (kUInt64), std::string ("3")));
+  EXPECT_EQ (scalar ("DELETE FROM t WHERE i = 3"), std::make_pair (std::string (kUInt64), std::string ("1")));
+  /* Only the first result of a batch answers; the rest is discarded. */
+  EXPECT_EQ (scalar ("SELECT 7; SELECT 8").second, "7");
+  EXPECT_EQ (scalar ("SELECT 9").second, "9");
+}
+
+void expect_no_data (GError *error)
+{
+  ASSERT_NE (error, nullptr);
+  EXPECT_EQ (error->domain, g_quark_from_string ("MySQL"));
+  EXPECT_EQ (error->code, -1);
+  EXPECT_STREQ (error->message, "No data return by non-select statement");
+  g_error_free (error);
+}
+
+TEST_F (Statements, ModelAndReaderOfStatementsWithoutRows)
+{
+  GError *error = nullptr;
+  EXPECT_EQ (torvanix_providers_contracts_iprovider_execute_model (p (), "INSERT INTO t VALUES (4, 'x', 0)", 0, &error),
+             nullptr);
+  expect_no_data (error);
+  error = nullptr;
+  EXPECT_EQ (torvanix_providers_contracts_iprovider_execute_reader (p (), "UPDATE t SET s = 'y' WHERE i = 4", &error),
+             nullptr);
+  expect_no_data (error);
+
+  error = nullptr;
+  auto empty = own (torvanix_providers_contracts_iprovider_execute_model (p (), "SELECT i, s FROM t WHERE i > 10", 0, &error));
+  ASSERT_NE (empty, nullptr);
+  EXPECT_EQ (gee_abstract_collection_get_size (GEE_ABSTRACT_COLLECTION (
+                 torvanix_providers_contracts_table_model_get_columns (empty.get ()))),
+             2);
+  EXPECT_EQ (gee_abstract_collection_get_size (GEE_ABSTRACT_COLLECTION (
+                 torvanix_providers_contracts_table_model_get_rows (empty.get ()))),
+             0);
+}
+
+TEST_F (Statements, FailuresCarryTheServerError)
+{
+  struct Case {
+    const char *statement;
+    int code;
+  } cases[] = {
+    {"SELEC 1", 1064},
+    {"SELECT * FROM no_such_table", 1146},
+    {"SELECT no_such_column FROM t", 1054},
+  };
+  for (const Case &c : cases) {
+    LogCapture log;
+    GError *error = nullptr;
+    EXPECT_EQ (torvanix_providers_contracts_iprovider_execute_model (p (), c.statement, 0, &error), nullptr);
+    ASSERT_NE (error, nullptr);
+    EXPECT_EQ (error->code, c.code) << c.statement;
+    g_clear_error (&error);
+    EXPECT_EQ (torvanix_providers_contracts_iprovider_execute_scalar (p (), c.statement, 0, &error), nullptr);
+    ASSERT_NE (error, nullptr);
+    EXPECT_EQ (error->code, c.code) << c.statement;
+    g_clear_error (&error);
+    EXPECT_EQ (torvanix_providers_contracts_iprovider_execute_reader (p (), c.statement, &error), nullptr);
+    ASSERT_NE (error, nullptr);
+    EXPECT_EQ (error->code, c.code) << c.statement;
+    g_clear_error (&error);
+    gint length = -5;
+    EXPECT_EQ (torvanix_providers_contracts_iprovider_execute_statements (p (), c.statement, 0, &length, &error), nullptr);
+    ASSERT_NE (error, nullptr);
+    EXPECT_EQ (error->code, c.code) << c.statement;
+    EXPECT_EQ (length, -5);
+    g_clear_error (&error);
+    EXPECT_EQ (log.warnings ().size (), 4u);
+  }
+  EXPECT_EQ (scalar ("SELECT 1").second, "1");
+}
+
+struct Batch {
+  std::vector<GObject *> items;
+  ~Batch ()
+  {
+    for (GObject *item : items)
+      g_object_unref (item);
+  }
+};
+
+void run_batch (TorvanixProvidersContractsIProvider *p, const char *statements, Batch &batch)
+{
+  GError *error = nullptr;
+  gint length = -1;
+  GObject **items = torvanix_providers_contracts_iprovider_execute_statements (p, statements, 0, &length, &error);
+  ASSERT_EQ (error, nullptr) << error->message;
+  ASSERT_NE (items, nullptr);
+  ASSERT_EQ (items[length], nullptr);
+  batch.items.assign (items, items + length);
+  g_free (items);
+}
+
+std::string text_of (GObject *item)
+{
+  return take_string (torvanix_providers_contracts_ivalue_to_string (TORVANIX_PROVIDERS_CONTRACTS_IVALUE (item)));
+}
+
+TEST_F (Statements, BatchesAnswerOneItemPerStatementAndTellWhereTheyFailed)
+{
+  Batch batch;
+  run_batch (p (), "UPDATE t SET s = 'u' WHERE i < 3; SELECT i, s FROM t ORDER BY i; DO 1", batch);
+  ASSERT_EQ (batch.items.size (), 3u);
+  EXPECT_STREQ (G_OBJECT_TYPE_NAME (batch.items[0]), kUInt64);
+  EXPECT_EQ (text_of (batch.items[0]), "2");
+  ASSERT_TRUE (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (batch.items[1]));
+  EXPECT_EQ (gee_abstract_collection_get_size (GEE_ABSTRACT_COLLECTION (torvanix_providers_contracts_table_model_get_rows (
+                 TORVANIX_PROVIDERS_CONTRACTS_TABLE_MODEL (batch.items[1])))),
+             3);
+  EXPECT_EQ (text_of (batch.items[2]), "0");
+
+  /* A later statement fails: the results before it, then its error. */
+  Batch failed;
+  run_batch (p (), "UPDATE t SET s = 'v' WHERE i = 1; SELEC 2; UPDATE t SET s = 'w'", failed);
+  ASSERT_EQ (failed.items.size (), 2u);
+  EXPECT_EQ (text_of (failed.items[0]), "1");
+  ASSERT_TRUE (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_ERROR (failed.items[1]));
+  EXPECT_TRUE (g_str_has_prefix (text_of (failed.items[1]).c_str (), "1064:You have an error in your SQL syntax"));
+  /* The statement after the failed one did not run. */
+  EXPECT_EQ (scalar ("SELECT COUNT(*) FROM t WHERE s = 'w'").second, "0");
+
+  gint length = -1;
+  GError *error = nullptr;
+  GObject **none = torvanix_providers_contracts_iprovider_execute_statements (p (), "DO 1", 0, nullptr, &error);
+  ASSERT_NE (none, nullptr);
+  g_object_unref (none[0]);
+  g_free (none);
+  (void) length;
+}
+
+TEST_F (Statements, AReaderOwnsItsResultAcrossLaterStatementsAndTheProvidersEnd)
+{
+  GError *error = nullptr;
+  auto reader = own (torvanix_providers_contracts_iprovider_execute_reader (p (), "SELECT i, s, d FROM t ORDER BY i", &error));
+  ASSERT_NE (reader, nullptr);
+  auto *r = reader.get ();
+  gboolean closed = TRUE;
+  g_object_get (r, "is-closed", &closed, nullptr);
+  EXPECT_FALSE (closed);
+  ASSERT_TRUE (torvanix_providers_contracts_idata_reader_read (r, &error));
+  EXPECT_EQ (take_string (torvanix_providers_contracts_idata_reader_get_string (r, 1, &error)), "one");
+
+  /* Further statements on the provider, then the provider itself goes. */
+  EXPECT_EQ (affect ("INSERT INTO t VALUES (5, 'five', 5)"), 1);
+  EXPECT_EQ (scalar ("SELECT COUNT(*) FROM t").second, "4");
+  {
+    LogCapture log;
+    provider_.reset ();
+  }
+
+  ASSERT_TRUE (torvanix_providers_contracts_idata_reader_read (r, &error));
+  EXPECT_FALSE (torvanix_providers_contracts_idata_reader_get_is_closed (r));
+  EXPECT_EQ (torvanix_providers_contracts_idata_reader_get_int32 (r, 0, &error), 2);
+  ASSERT_TRUE (torvanix_providers_contracts_idata_reader_read (r, &error));
+  EXPECT_TRUE (torvanix_providers_contracts_idata_reader_is_null (r, 1, &error));
+  EXPECT_FALSE (torvanix_providers_contracts_idata_reader_read (r, &error));
+  EXPECT_TRUE (torvanix_providers_contracts_idata_reader_get_is_closed (r));
+  g_object_get (r, "is-closed", &closed, nullptr);
+  EXPECT_TRUE (closed);
+  EXPECT_EQ (error, nullptr);
+}
+
+TEST_F (Statements, NullStatementsAreRefused)
+{
+  LogCapture log;
+  gint length = 0;
+  EXPECT_EQ (torvanix_providers_contracts_iprovider_execute_model (p (), nullptr, 0, nullptr), nullptr);
+  EXPECT_EQ (torvanix_providers_contracts_iprovider_execute_scalar (p (), nullptr, 0, nullptr), nullptr);
+  EXPECT_EQ (torvanix_providers_contracts_iprovider_execute_reader (p (), nullptr, nullptr), nullptr);
+  EXPECT_EQ (torvanix_providers_contracts_iprovider_execute_statements (p (), nullptr, 0, &length, nullptr), nullptr);
+  std::vector<std::string> expected = {
+    assertion_text ("torvanix_providers_supports_my_sql_provider_real_execute_model", "statement != NULL"),
+    assertion_text ("torvanix_providers_supports_my_sql_provider_real_execute_scalar", "statement != NULL"),
+    assertion_text ("torvanix_providers_supports_my_sql_provider_real_execute_reader", "statement != NULL"),
+    assertion_text ("torvanix_providers_supports_my_sql_provider_real_execute_statements", "statements != NULL"),
+  };
+  EXPECT_EQ (log.criticals (), expected);
+}
+
+TEST (SharedProvider, SeveralThreadsGetTheirOwnAnswers)
+{
+  Observer observer (test_server ());
+  std::string table = unique_name ("threads");
+  observer.cell ("CREATE TABLE " + table + " (n INT, k INT)");
+  auto provider = own (torvanix_providers_supports_my_sql_provider_new ());
+  auto *p = TORVANIX_PROVIDERS_CONTRACTS_IPROVIDER (provider.get ());
+  GError *error = nullptr;
+  torvanix_providers_contracts_iprovider_open (p, make_profile (test_server ()).get (), "", &error);
+  ASSERT_EQ (error, nullptr);
+
+  constexpr int kThreads = 4;
+  constexpr int kRounds = 40;
+  std::atomic<int> wrong{0};
+  std::vector<std::thread> threads;
+  for (int t = 0; t < kThreads; ++t)
+    threads.emplace_back ([&, t] {
+      for (int k = 0; k < kRounds; ++k) {
+        int n = t * 1000 + k;
+        std::string number = std::to_string (n);
+        GError *e = nullptr;
+        Value *v = torvanix_providers_contracts_iprovider_execute_scalar (p, ("SELECT " + number).c_str (), 0, &e);
+        if (v == nullptr || take_string (torvanix_providers_contracts_ivalue_to_string (v)) != number)
+          ++wrong;
+        if (v) g_object_unref (v);
+        if (torvanix_providers_contracts_iprovider_execute_affect (
+                p, ("INSERT INTO " + table + " VALUES (" + number + ", " + std::to_string (t) + ")").c_str (), 0, &e)
+            != 1)
+          ++wrong;
+        auto *model = torvanix_providers_contracts_iprovider_execute_model (
+            p, ("SELECT n FROM " + table + " WHERE k = " + std::to_string (t)).c_str (), 0, &e);
+        if (model == nullptr
+            || gee_abstract_collection_get_size (GEE_ABSTRACT_COLLECTION (torvanix_providers_contracts_table_model_get_rows (model)))
+                   != k + 1)
+          ++wrong;
+        if (model) g_object_unref (model);
+        if (e) {
+          ++wrong;
+          g_error_free (e);
+        }
+      }
+    });
+  for (std::thread &thread : threads)
+    thread.join ();
+  EXPECT_EQ (wrong.load (), 0);
+  EXPECT_EQ (observer.cell ("SELECT COUNT(*) FROM " + table), std::to_string (kThreads * kRounds));
+  observer.cell ("DROP TABLE " + table);
+}
+
+}  // namespace
