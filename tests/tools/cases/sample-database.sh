@@ -1,0 +1,3 @@
+# Loads the sample database from the demo's own file, through a file
+# argument, statement by statement.
+run query "$SAMPLE_SQL"
