@@ -49,6 +49,7 @@ struct TorvanixProvidersSupportsMySQLReaderPrivate {
   guint field_count;
   bool owns_result;        /* only the reader of execute_reader frees its result */
   bool closed;             /* read answered false, or close was called */
+  GTimeZone *local_zone;   /* looked up once: GLib reads the zone files on every lookup */
   std::vector<Column> columns;
 };
 
@@ -527,6 +528,8 @@ reader_finalize (GObject *object)
   auto *priv = priv_of (TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_READER (object));
   if (priv->owns_result)
     mysql_free_result (priv->result);
+  if (priv->local_zone)
+    g_time_zone_unref (priv->local_zone);
   priv->columns.~vector ();
   G_OBJECT_CLASS (torvanix_providers_supports_my_sql_reader_parent_class)->finalize (object);
 }
@@ -549,6 +552,31 @@ torvanix_providers_supports_my_sql_reader_init (TorvanixProvidersSupportsMySQLRe
   auto *priv = priv_of (self);
   new (&priv->columns) std::vector<Column> ();
 }
+
+namespace {
+
+/* A date or time value of `type` holding the fields in the local zone,
+ * built without a zone lookup per cell; null when the fields are no time
+ * that zone has. */
+IValue *
+local_value (GType type, GTimeZone *zone, int year, int month, int day, int hour, int minute, double seconds)
+{
+  GUnique<GDateTime> held (g_date_time_new (zone, year, month, day, hour, minute, seconds));
+  if (!held)
+    return nullptr;
+  auto *value = torvanix_providers_contracts_value_date_time_construct_utc (type, 1970, 1, 1, 0, 0, 0);
+  torvanix_providers_contracts_value_date_time_set_itsvalue (value, held.get ());
+  return as_value (value);
+}
+
+/* A value of `type` without a date-time: it prints "(NULL)". */
+IValue *
+no_date_value (GType type)
+{
+  return as_value (torvanix_providers_contracts_value_date_time_construct_utc (type, 0, 0, 0, 0, 0, 0));
+}
+
+}  // namespace
 
 namespace providers::mysql {
 
@@ -590,14 +618,18 @@ cell_value (Self *self, guint16 ordinal)
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DATE: {
       /* A zero date gives a date value without a date, printed "(NULL)". */
       DateFields d;
-      if (!parse_date (cell, d))
-        d = DateFields{};
-      return as_value (torvanix_providers_contracts_value_date_new_dmy (d.year, d.month, d.day));
+      IValue *value = nullptr;
+      if (parse_date (cell, d))
+        value = local_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE, priv->local_zone, d.year, d.month, d.day, 0, 0, 0);
+      return value ? value : no_date_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE);
     }
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_TIME: {
       TimeFields t;
-      if (parse_time_of_day (cell, t))
-        return as_value (torvanix_providers_contracts_value_time_new_hms (t.hour, t.minute, t.seconds));
+      if (parse_time_of_day (cell, t)) {
+        if (IValue *value = local_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_TIME, priv->local_zone, 1970, 1, 1,
+                                         t.hour, t.minute, t.seconds))
+          return value;
+      }
       /* A span outside one day is no time of day: keep the server's text. */
       return as_value (torvanix_providers_contracts_value_string_new (GUnique<gchar> (cell_text (cell)).get ()));
     }
@@ -607,17 +639,16 @@ cell_value (Self *self, guint16 ordinal)
        * time in the local zone, so that it prints and converts as sent. */
       DateFields d;
       TimeFields t;
-      if (parse_datetime (cell, d, t)) {
-        GUnique<GDateTime> local (g_date_time_new_local (d.year, d.month, d.day, t.hour, t.minute, t.seconds));
-        if (local)
-          return as_value (torvanix_providers_contracts_value_date_time_new_datetime (local.get ()));
-        /* Beyond what the local zone can express (the last second of year
-         * 9999 west of UTC): the same fields, held in UTC. */
-        return as_value (torvanix_providers_contracts_value_date_time_new_utc (d.year, d.month, d.day, t.hour, t.minute,
-                                                                               static_cast<gint> (t.seconds)));
-      }
-      /* A zero date-time gives a value without a date-time, "(NULL)". */
-      return as_value (torvanix_providers_contracts_value_date_time_new_utc (0, 0, 0, 0, 0, 0));
+      if (!parse_datetime (cell, d, t))
+        /* A zero date-time gives a value without a date-time, "(NULL)". */
+        return no_date_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE_TIME);
+      if (IValue *value = local_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE_TIME, priv->local_zone, d.year,
+                                       d.month, d.day, t.hour, t.minute, t.seconds))
+        return value;
+      /* Beyond what the local zone can express (the last second of year
+       * 9999 west of UTC): the same fields, held in UTC. */
+      return as_value (torvanix_providers_contracts_value_date_time_new_utc (d.year, d.month, d.day, t.hour, t.minute,
+                                                                             static_cast<gint> (t.seconds)));
     }
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_ENUM:
       return as_value (torvanix_providers_contracts_value_enum_new (GUnique<gchar> (cell_text (cell)).get ()));
@@ -665,6 +696,7 @@ torvanix_providers_supports_my_sql_reader_construct (GType object_type, gpointer
     priv->result = result;
     priv->fields = mysql_fetch_fields (result);
     priv->field_count = mysql_num_fields (result);
+    priv->local_zone = g_time_zone_new_local ();
     priv->columns.reserve (priv->field_count);
     for (guint i = 0; i < priv->field_count; ++i) {
       const MYSQL_FIELD &f = priv->fields[i];
