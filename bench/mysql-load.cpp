@@ -184,6 +184,25 @@ int main (int argc, char **argv)
   }
 
   std::vector<double> plain, model, release, plain_peak, model_peak;
+  /* Memory first, before any load leaves freed heap behind that a later
+   * one would reuse without growing. Each child opens its own connection. */
+  auto fresh_connection = [&] {
+    MYSQL *m = mysql_init (nullptr);
+    mysql_real_connect (m, env["PROVIDERS_TEST_HOST"].c_str (), env["PROVIDERS_TEST_USER"].c_str (),
+                        env["PROVIDERS_TEST_PASSWORD"].c_str (), env["PROVIDERS_TEST_DATABASE"].c_str (),
+                        static_cast<unsigned> (std::atoi (env["PROVIDERS_TEST_PORT"].c_str ())), nullptr, 0);
+    return m;
+  };
+  for (int round = 0; round < 3; ++round) {
+    plain_peak.push_back (held_bytes ([&] { return plain_load (fresh_connection ()); }));
+    model_peak.push_back (held_bytes ([&] {
+      auto *p = TORVANIX_PROVIDERS_CONTRACTS_IPROVIDER (torvanix_providers_supports_my_sql_provider_new ());
+      torvanix_providers_contracts_iprovider_open (p, server, "", nullptr);
+      torvanix_providers_contracts_iprovider_execute_model (p, "SELECT * FROM t", 0, nullptr);
+      return status_kib ("VmRSS:");
+    }));
+  }
+
   for (int round = 0; round < rounds; ++round) {
     reset_peak ();
     long base = status_kib ("VmRSS:");
@@ -207,25 +226,6 @@ int main (int argc, char **argv)
     release.push_back (seconds_since (start));
     std::fprintf (stderr, "round %d: plain %.3f s, model %.3f s, release %.3f s\n", round + 1, plain.back (),
                   model.back (), release.back ());
-  }
-
-  /* The client library keeps a connection per process: each child opens
-   * its own. */
-  auto fresh_connection = [&] {
-    MYSQL *m = mysql_init (nullptr);
-    mysql_real_connect (m, env["PROVIDERS_TEST_HOST"].c_str (), env["PROVIDERS_TEST_USER"].c_str (),
-                        env["PROVIDERS_TEST_PASSWORD"].c_str (), env["PROVIDERS_TEST_DATABASE"].c_str (),
-                        static_cast<unsigned> (std::atoi (env["PROVIDERS_TEST_PORT"].c_str ())), nullptr, 0);
-    return m;
-  };
-  for (int round = 0; round < 3; ++round) {
-    plain_peak.push_back (held_bytes ([&] { return plain_load (fresh_connection ()); }));
-    model_peak.push_back (held_bytes ([&] {
-      auto *p = TORVANIX_PROVIDERS_CONTRACTS_IPROVIDER (torvanix_providers_supports_my_sql_provider_new ());
-      torvanix_providers_contracts_iprovider_open (p, server, "", nullptr);
-      torvanix_providers_contracts_iprovider_execute_model (p, "SELECT * FROM t", 0, nullptr);
-      return status_kib ("VmRSS:");
-    }));
   }
 
   double a = median (plain), b = median (model);
