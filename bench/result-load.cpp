@@ -2,6 +2,8 @@
  *
  *   result-load ENV setup                 create and fill the tables
  *   result-load ENV run TABLE ROUNDS      measure, print one table
+ *   result-load ENV once VARIANT TABLE    one load in this process, for a
+ *                                         profiler (floor, model, reader)
  *
  * ENV is the server.env that scripts/test-server writes. Each round runs
  * three ways of loading every row of TABLE, in an order that turns with
@@ -176,13 +178,12 @@ struct Sample {
   bool peak_reset = false;
 };
 
-Sample run_floor (const Server &s, const std::string &sql)
+/* The measured parts are functions of their own, never inlined, so that
+ * a profiler can report each one's cost (scripts/bench-load --callgrind). */
+#define MEASURED __attribute__ ((noinline))
+
+MEASURED MYSQL_RES *measured_build_floor (MYSQL *mysql, const std::string &sql, long &cells)
 {
-  MYSQL *mysql = connect_raw (s);
-  Sample out;
-  out.peak_reset = reset_peak ();
-  long base = status_kib ("VmRSS");
-  double c0 = cpu_ms (), t0 = now_ms ();
   if (mysql_real_query (mysql, sql.data (), sql.size ()) != 0)
     die ("floor", mysql_error (mysql));
   MYSQL_RES *result = mysql_store_result (mysql);
@@ -195,18 +196,78 @@ Sample run_floor (const Server &s, const std::string &sql)
     for (unsigned i = 0; i < fields; ++i) {
       if (row[i] != nullptr)
         sum += lengths[i] + static_cast<unsigned char> (row[i][0]);
-      ++out.cells;
+      ++cells;
     }
   }
+  if (sum == 0)
+    die ("floor", "no cells");
+  return result;
+}
+
+MEASURED void measured_release_floor (MYSQL_RES *result)
+{
+  mysql_free_result (result);
+}
+
+MEASURED TorvanixProvidersContractsTableModel *measured_build_model (TorvanixProvidersContractsIProvider *provider,
+                                                                     const std::string &sql)
+{
+  GError *error = nullptr;
+  auto *model = torvanix_providers_contracts_iprovider_execute_model (provider, sql.c_str (), 0, &error);
+  if (model == nullptr)
+    die ("execute_model", error ? error->message : "no model");
+  return model;
+}
+
+MEASURED void measured_release_model (TorvanixProvidersContractsTableModel *model)
+{
+  g_object_unref (model);
+}
+
+/* Each row's values are released as the loop goes, as a reader's user
+ * would; only the reader itself is left for the release. */
+MEASURED TorvanixProvidersContractsIDataReader *measured_build_reader (TorvanixProvidersContractsIProvider *provider,
+                                                                       const std::string &sql, long &cells)
+{
+  GError *error = nullptr;
+  auto *reader = torvanix_providers_contracts_iprovider_execute_reader (provider, sql.c_str (), &error);
+  if (reader == nullptr)
+    die ("execute_reader", error ? error->message : "no reader");
+  while (torvanix_providers_contracts_idata_reader_read (reader, &error)) {
+    gint length = 0;
+    auto **values = torvanix_providers_contracts_idata_reader_get_values (reader, &length, &error);
+    if (values == nullptr)
+      die ("get_values", error ? error->message : "no values");
+    for (gint i = 0; i < length; ++i)
+      g_object_unref (values[i]);
+    g_free (values);
+    cells += length;
+  }
+  if (error != nullptr)
+    die ("read", error->message);
+  return reader;
+}
+
+MEASURED void measured_release_reader (TorvanixProvidersContractsIDataReader *reader)
+{
+  g_object_unref (reader);
+}
+
+/* Times build and release of one load; the peak is read after both. */
+template <typename Build, typename Release>
+Sample timed (Build build, Release release)
+{
+  Sample out;
+  out.peak_reset = reset_peak ();
+  long base = status_kib ("VmRSS");
+  double c0 = cpu_ms (), t0 = now_ms ();
+  auto held = build (out.cells);
   double t1 = now_ms ();
   out.cpu_ms = cpu_ms () - c0;
-  mysql_free_result (result);
+  release (held);
   out.release_ms = now_ms () - t1;
   out.build_ms = t1 - t0;
   out.peak_kib = status_kib ("VmHWM") - base;
-  if (sum == 0)
-    die ("floor", "no cells");
-  mysql_close (mysql);
   return out;
 }
 
@@ -227,29 +288,28 @@ TorvanixProvidersContractsIProvider *open_provider (const Server &s)
   return provider;
 }
 
+Sample run_floor (const Server &s, const std::string &sql)
+{
+  MYSQL *mysql = connect_raw (s);
+  Sample out = timed ([&] (long &cells) { return measured_build_floor (mysql, sql, cells); }, measured_release_floor);
+  mysql_close (mysql);
+  return out;
+}
+
 Sample run_model (const Server &s, const std::string &sql)
 {
   auto *provider = open_provider (s);
-  Sample out;
-  out.peak_reset = reset_peak ();
-  long base = status_kib ("VmRSS");
-  GError *error = nullptr;
-  double c0 = cpu_ms (), t0 = now_ms ();
-  auto *model = torvanix_providers_contracts_iprovider_execute_model (provider, sql.c_str (), 0, &error);
-  double t1 = now_ms ();
-  out.cpu_ms = cpu_ms () - c0;
-  if (model == nullptr)
-    die ("execute_model", error ? error->message : "no model");
-  gint rows = gee_abstract_collection_get_size (
-    GEE_ABSTRACT_COLLECTION (torvanix_providers_contracts_table_model_get_rows (model)));
-  gint columns = gee_abstract_collection_get_size (
-    GEE_ABSTRACT_COLLECTION (torvanix_providers_contracts_table_model_get_columns (model)));
-  out.cells = long (rows) * columns;
-  double t2 = now_ms ();
-  g_object_unref (model);
-  out.release_ms = now_ms () - t2;
-  out.build_ms = t1 - t0;
-  out.peak_kib = status_kib ("VmHWM") - base;
+  Sample out = timed (
+    [&] (long &cells) {
+      auto *model = measured_build_model (provider, sql);
+      gint rows = gee_abstract_collection_get_size (
+        GEE_ABSTRACT_COLLECTION (torvanix_providers_contracts_table_model_get_rows (model)));
+      gint columns = gee_abstract_collection_get_size (
+        GEE_ABSTRACT_COLLECTION (torvanix_providers_contracts_table_model_get_columns (model)));
+      cells = long (rows) * columns;
+      return model;
+    },
+    measured_release_model);
   g_object_unref (provider);
   return out;
 }
@@ -257,34 +317,20 @@ Sample run_model (const Server &s, const std::string &sql)
 Sample run_reader (const Server &s, const std::string &sql)
 {
   auto *provider = open_provider (s);
-  Sample out;
-  out.peak_reset = reset_peak ();
-  long base = status_kib ("VmRSS");
-  GError *error = nullptr;
-  double c0 = cpu_ms (), t0 = now_ms ();
-  auto *reader = torvanix_providers_contracts_iprovider_execute_reader (provider, sql.c_str (), &error);
-  if (reader == nullptr)
-    die ("execute_reader", error ? error->message : "no reader");
-  while (torvanix_providers_contracts_idata_reader_read (reader, &error)) {
-    gint length = 0;
-    auto **values = torvanix_providers_contracts_idata_reader_get_values (reader, &length, &error);
-    if (values == nullptr)
-      die ("get_values", error ? error->message : "no values");
-    for (gint i = 0; i < length; ++i)
-      g_object_unref (values[i]);
-    g_free (values);
-    out.cells += length;
-  }
-  if (error != nullptr)
-    die ("read", error->message);
-  double t1 = now_ms ();
-  out.cpu_ms = cpu_ms () - c0;
-  g_object_unref (reader);
-  out.release_ms = now_ms () - t1;
-  out.build_ms = t1 - t0;
-  out.peak_kib = status_kib ("VmHWM") - base;
+  Sample out = timed ([&] (long &cells) { return measured_build_reader (provider, sql, cells); },
+                      measured_release_reader);
   g_object_unref (provider);
   return out;
+}
+
+std::string select_all (const std::string &table)
+{
+  return "SELECT id, u64, dbl, dec2, name, txt, dt, dd, tiny, nint FROM " + table;
+}
+
+Sample run_variant (Variant v, const Server &s, const std::string &sql)
+{
+  return v == kFloor ? run_floor (s, sql) : v == kModel ? run_model (s, sql) : run_reader (s, sql);
 }
 
 /* Runs one variant in a child and hands back what it measured. */
@@ -299,7 +345,7 @@ Sample measure (Variant v, const Server &s, const std::string &sql)
     die ("fork", std::strerror (errno));
   if (pid == 0) {
     close (fds[0]);
-    Sample sample = v == kFloor ? run_floor (s, sql) : v == kModel ? run_model (s, sql) : run_reader (s, sql);
+    Sample sample = run_variant (v, s, sql);
     ssize_t n = write (fds[1], &sample, sizeof sample);
     _exit (n == ssize_t (sizeof sample) ? 0 : 1);
   }
@@ -328,7 +374,7 @@ Stats stats (std::vector<double> v)
 
 int run (const Server &s, const std::string &table, int rounds)
 {
-  std::string sql = "SELECT id, u64, dbl, dec2, name, txt, dt, dd, tiny, nint FROM " + table;
+  std::string sql = select_all (table);
   for (int v = 0; v < kVariants; ++v)
     measure (Variant (v), s, sql);  // warm-up, not counted
 
@@ -388,7 +434,7 @@ int run (const Server &s, const std::string &table, int rounds)
 int main (int argc, char **argv)
 {
   if (argc < 3) {
-    std::fprintf (stderr, "usage: %s ENV setup | ENV run TABLE ROUNDS\n", argv[0]);
+    std::fprintf (stderr, "usage: %s ENV setup | ENV run TABLE ROUNDS | ENV once floor|model|reader TABLE\n", argv[0]);
     return 2;
   }
   Server s = read_env (argv[1]);
@@ -399,6 +445,16 @@ int main (int argc, char **argv)
   }
   if (command == "run" && argc == 5)
     return run (s, argv[3], std::max (1, std::atoi (argv[4])));
-  std::fprintf (stderr, "usage: %s ENV setup | ENV run TABLE ROUNDS\n", argv[0]);
+  if (command == "once" && argc == 5) {
+    std::string name = argv[3];
+    Variant v = name == "floor" ? kFloor : name == "model" ? kModel : name == "reader" ? kReader : kVariants;
+    if (v != kVariants) {
+      Sample x = run_variant (v, s, select_all (argv[4]));
+      std::printf ("%s: %ld cells, build %.1f ms (client CPU %.1f ms), release %.1f ms\n", kVariantNames[v], x.cells,
+                   x.build_ms, x.cpu_ms, x.release_ms);
+      return 0;
+    }
+  }
+  std::fprintf (stderr, "usage: %s ENV setup | ENV run TABLE ROUNDS | ENV once floor|model|reader TABLE\n", argv[0]);
   return 2;
 }
