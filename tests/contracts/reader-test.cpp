@@ -153,7 +153,7 @@ TEST (DataReader, NullReaderIsRefused)
   GError *error = nullptr;
   gint length = 0;
   EXPECT_FALSE (torvanix_providers_contracts_idata_reader_read (nullptr, &error));
-  EXPECT_EQ (torvanix_providers_contracts_idata_reader_get_field_count (nullptr), -1);
+  EXPECT_EQ (torvanix_providers_contracts_idata_reader_get_field_count (nullptr), 0);
   EXPECT_EQ (torvanix_providers_contracts_idata_reader_get_values (nullptr, &length, &error), nullptr);
   torvanix_providers_contracts_idata_reader_get_date (nullptr, 0, nullptr, &error);
   const std::string prefix = "torvanix_providers_contracts_idata_reader_";

@@ -320,7 +320,7 @@ PROVIDERS_API gchar *torvanix_providers_contracts_idata_reader_get_guid (Torvani
  * torvanix_providers_contracts_idata_reader_get_binary:
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
- * @result_length1: (out): the length of the result
+ * @result_length1: (out) (optional): the length of the result
  * @error: return location for an error
  *
  * Returns: (transfer full) (array length=result_length1) (nullable): the bytes
@@ -411,7 +411,7 @@ PROVIDERS_API TorvanixProvidersContractsIValue *torvanix_providers_contracts_ida
  * torvanix_providers_contracts_idata_reader_get_object:
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
- * @result_length1: (out): the length of the result
+ * @result_length1: (out) (optional): the length of the result
  * @error: return location for an error
  *
  * Returns: (transfer full) (array length=result_length1) (nullable): the bytes; by default an empty buffer
@@ -429,7 +429,7 @@ PROVIDERS_API TorvanixProvidersContractsIValue *torvanix_providers_contracts_ida
 /**
  * torvanix_providers_contracts_idata_reader_get_values:
  * @self: a reader
- * @result_length1: (out): the length of the result
+ * @result_length1: (out) (optional): the length of the result
  * @error: return location for an error
  *
  * Returns: (transfer full) (array length=result_length1) (nullable): the values of the current row, in column order, %NULL-terminated

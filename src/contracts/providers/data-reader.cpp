@@ -57,16 +57,36 @@ READER_GETTER (get_decimal, gdouble, 0)
 READER_GETTER (get_money, gdouble, 0)
 READER_GETTER (get_float, gfloat, 0)
 READER_GETTER (get_double, gdouble, 0)
-READER_DISPATCH_VOID (get_date, (Reader * self, guint16 ordinal, GDate *result, GError **error),
-                      (self, ordinal, result, error))
+/* The date is the caller's to provide: an implementation writes into it. */
+extern "C" void
+torvanix_providers_contracts_idata_reader_get_date (Reader *self, guint16 ordinal, GDate *result, GError **error)
+{
+  providers_return_if_fail (self != NULL);
+  providers_return_if_fail (result != NULL);
+  auto *iface = READER_IFACE (self);
+  if (iface->get_date) iface->get_date (self, ordinal, result, error);
+}
 READER_GETTER (get_time, GDateTime *, nullptr)
 READER_GETTER (get_datetime, GDateTime *, nullptr)
 READER_GETTER (get_timespan, GTimeSpan, 0)
 READER_GETTER (get_string, gchar *, nullptr)
 READER_GETTER (get_string16, gchar *, nullptr)
 READER_GETTER (get_guid, gchar *, nullptr)
-READER_DISPATCH (get_binary, guint8 *, nullptr, (Reader * self, guint16 ordinal, gint *result_length1, GError **error),
-                 (self, ordinal, result_length1, error))
+/* A caller may leave out the length of an array result; implementations
+ * always get a place to write it. */
+#define READER_DISPATCH_ARRAY(name, ret, params, args)                        \
+  extern "C" ret torvanix_providers_contracts_idata_reader_##name params      \
+  {                                                                           \
+    providers_return_val_if_fail (self != NULL, nullptr);                     \
+    gint unused_length = 0;                                                   \
+    if (result_length1 == nullptr) result_length1 = &unused_length;           \
+    *result_length1 = 0;                                                      \
+    auto *iface = READER_IFACE (self);                                        \
+    return iface->name ? iface->name args : nullptr;                          \
+  }
+
+READER_DISPATCH_ARRAY (get_binary, guint8 *, (Reader * self, guint16 ordinal, gint *result_length1, GError **error),
+                       (self, ordinal, result_length1, error))
 READER_GETTER (get_timestamp, GDateTime *, nullptr)
 READER_GETTER (get_enum, gchar *, nullptr)
 READER_GETTER (get_flag, gchar *, nullptr)
@@ -76,12 +96,20 @@ READER_GETTER (get_json, gchar *, nullptr)
 READER_GETTER (get_geometry, gchar *, nullptr)
 READER_GETTER (get_geography, gchar *, nullptr)
 READER_GETTER (get_variant, IValue *, nullptr)
-READER_DISPATCH (get_object, guint8 *, nullptr, (Reader * self, guint16 ordinal, gint *result_length1, GError **error),
-                 (self, ordinal, result_length1, error))
+READER_DISPATCH_ARRAY (get_object, guint8 *, (Reader * self, guint16 ordinal, gint *result_length1, GError **error),
+                       (self, ordinal, result_length1, error))
 READER_GETTER (get_value, IValue *, nullptr)
-READER_DISPATCH (get_values, IValue **, nullptr, (Reader * self, gint *result_length1, GError **error),
-                 (self, result_length1, error))
-READER_DISPATCH (get_field_count, gint, -1, (Reader * self), (self))
+READER_DISPATCH_ARRAY (get_values, IValue **, (Reader * self, gint *result_length1, GError **error),
+                       (self, result_length1, error))
+
+/* -1 is an implementation's "no field count"; a missing reader has none. */
+extern "C" gint
+torvanix_providers_contracts_idata_reader_get_field_count (Reader *self)
+{
+  providers_return_val_if_fail (self != NULL, 0);
+  auto *iface = READER_IFACE (self);
+  return iface->get_field_count ? iface->get_field_count (self) : -1;
+}
 READER_DISPATCH (get_is_closed, gboolean, FALSE, (Reader * self), (self))
 
 /* Defaults ------------------------------------------------------------------ */
