@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "contracts/memory-reader.h"
+#include "support/fake-mysql-result.h"
 
 namespace providers::sweep {
 
@@ -51,30 +51,38 @@ filled_table ()
   return table;
 }
 
-/* A reader on the first of its rows. */
-gpointer
-reader_on_a_row ()
+using providers::testing::FakeMySQLResult;
+
+std::unique_ptr<FakeMySQLResult>
+two_columns_one_row ()
 {
-  static const MemoryReaderColumn columns[kReaderColumns] = {
-    { "id", "INT", TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT32, 11 },
-    { "name", "VARCHAR", TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_STRING, 20 },
-  };
-  static const gchar *const cells[kReaderColumns] = { "1", "one" };
-  MemoryReader *reader = memory_reader_new (columns, kReaderColumns);
-  memory_reader_add_row (reader, cells);
-  torvanix_providers_contracts_idata_reader_read (memory_reader_as_reader (reader), nullptr);
+  return std::make_unique<FakeMySQLResult> (
+      std::vector<FakeMySQLResult::Column>{ { "id", MYSQL_TYPE_LONG }, { "name", MYSQL_TYPE_VAR_STRING } },
+      std::vector<FakeMySQLResult::Row>{ { std::string ("1"), std::string ("one") } });
+}
+
+}  // namespace
+
+/* The provider's reader on the first row of a result of its own. */
+gpointer
+Fixture::reader_on_a_row ()
+{
+  results_.push_back (two_columns_one_row ());
+  auto *reader = torvanix_providers_supports_my_sql_reader_new (results_.back ()->get ());
+  torvanix_providers_contracts_idata_reader_read (TORVANIX_PROVIDERS_CONTRACTS_IDATA_READER (reader), nullptr);
   return reader;
 }
 
 gpointer
-make (GType type)
+Fixture::make (GType type)
 {
   const char *name = g_type_name (type);
   auto is = [&] (GType other) { return type == other; };
   if (is (TORVANIX_PROVIDERS_CONTRACTS_TYPE_TABLE_MODEL) || is (TORVANIX_PROVIDERS_CONTRACTS_TYPE_IRESULT))
     return filled_table ();
   if (is (TORVANIX_PROVIDERS_CONTRACTS_TYPE_ROW_MODEL)) return filled_row (kRowValues);
-  if (is (TORVANIX_PROVIDERS_CONTRACTS_TYPE_IDATA_READER)) return reader_on_a_row ();
+  if (is (TORVANIX_PROVIDERS_CONTRACTS_TYPE_IDATA_READER) || is (TORVANIX_PROVIDERS_SUPPORTS_TYPE_MY_SQL_READER))
+    return reader_on_a_row ();
   if (is (TORVANIX_PROVIDERS_CONTRACTS_TYPE_IVALUE) || is (TORVANIX_PROVIDERS_CONTRACTS_TYPE_IINTEGER)
       || is (TORVANIX_PROVIDERS_CONTRACTS_TYPE_INUMERIC))
     return torvanix_providers_contracts_value_int32_new (7);
@@ -88,8 +96,6 @@ make (GType type)
   }
   return g_object_new (type, nullptr);
 }
-
-}  // namespace
 
 Fixture::Fixture () = default;
 
@@ -142,6 +148,10 @@ Fixture::text (const char *, const char *)
 gpointer
 Fixture::pointer (const char *function, const char *param)
 {
+  if (std::strcmp (param, "_result_") == 0) {
+    results_.push_back (two_columns_one_row ());
+    return results_.back ()->get ();
+  }
   if (std::strcmp (param, "connection") == 0) {
     if (connection_ == nullptr) connection_ = mysql_init (nullptr);
     return connection_;
@@ -290,6 +300,16 @@ expect_refused_mentioning (const LogCapture &log, const char *function, const ch
   ASSERT_EQ (criticals.size (), 1u) << (criticals.empty () ? "no CRITICAL" : criticals.back ());
   EXPECT_TRUE (starts_with (criticals[0], std::string (function) + ": assertion '")) << criticals[0];
   EXPECT_NE (criticals[0].find (name), std::string::npos) << criticals[0];
+}
+
+void
+expect_at_most_one_assertion (const LogCapture &log)
+{
+  for (const auto &warning : log.warnings ())
+    if (warning.find ("timespan raw value") == std::string::npos) ADD_FAILURE () << "unexpected WARNING: " << warning;
+  auto criticals = log.criticals ();
+  EXPECT_LE (criticals.size (), 1u);
+  for (const auto &critical : criticals) EXPECT_NE (critical.find (": assertion '"), std::string::npos) << critical;
 }
 
 void

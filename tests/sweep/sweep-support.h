@@ -7,12 +7,17 @@
 #include <libproviders/providers.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "support/log-capture.h"
 
 struct st_mysql;
+
+namespace providers::testing {
+class FakeMySQLResult;
+}
 
 namespace providers::sweep {
 
@@ -53,7 +58,12 @@ class Fixture {
 
  private:
   gpointer keep (gpointer object);
+  gpointer make (GType type);
+  gpointer reader_on_a_row ();
   std::vector<gpointer> objects_;
+  /* Results the readers borrow; outlive them (freed after the body of the
+   * destructor has dropped the objects). */
+  std::vector<std::unique_ptr<providers::testing::FakeMySQLResult>> results_;
   std::vector<gpointer> blocks_;
   std::vector<GValue *> values_;
   std::vector<GDateTime *> date_times_;
@@ -80,6 +90,8 @@ void expect_refused (const providers::testing::LogCapture &log, const char *func
 void expect_refused_prefix (const providers::testing::LogCapture &log, const char *function, const char *prefix);
 /* Exactly one CRITICAL naming `function` whose test mentions `name`. */
 void expect_refused_mentioning (const providers::testing::LogCapture &log, const char *function, const char *name);
+/* No WARNING but a reader's own, at most one CRITICAL, an assertion. */
+void expect_at_most_one_assertion (const providers::testing::LogCapture &log);
 /* No CRITICAL and no WARNING. */
 void expect_accepted (const providers::testing::LogCapture &log);
 

@@ -415,10 +415,11 @@ gchar *
 reader_get_string16 (Reader *base, guint16 ordinal, GError **)
 {
   Cell cell = cell_at (priv_of (base), ordinal);
-  if (cell.length == 0)
-    return g_strdup ("");
-  /* Never past the cell: an odd last byte is no code unit. */
+  /* Never past the cell: an odd last byte is no code unit, so a one-byte
+   * cell holds none. */
   glong units = static_cast<glong> (cell.length / sizeof (gunichar2));
+  if (units == 0)
+    return g_strdup ("");
   std::vector<gunichar2> copy (static_cast<gsize> (units));
   std::memcpy (copy.data (), cell.text, static_cast<gsize> (units) * sizeof (gunichar2));
   return g_utf16_to_utf8 (copy.data (), units, nullptr, nullptr, nullptr);
