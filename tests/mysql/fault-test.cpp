@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 
 #include "../memory/memory-meter.h"
 #include "support/gobject-test.h"
@@ -130,6 +131,34 @@ TEST (Faults, WrongCredentialsGiveTheServersAccessError)
   auto good = make_profile (test_server ());
   EXPECT_EQ (open (p, good.get ()), nullptr);
   EXPECT_TRUE (torvanix_providers_contracts_iprovider_get_is_opened (iface (p)));
+}
+
+TEST (Faults, AServerStoppedDuringALongQueryEndsItWithAnErrorNotAHang)
+{
+  providers::testing::ScratchServer scratch ("long-query", true);
+  Provider p = own (torvanix_providers_supports_my_sql_provider_new ());
+  ASSERT_EQ (open (p, make_profile (scratch.server ()).get ()), nullptr);
+  std::thread stopper ([&] {
+    g_usleep (G_USEC_PER_SEC);
+    scratch.stop ();
+  });
+  gint64 started = g_get_monotonic_time ();
+  GError *error = nullptr;
+  {
+    LogCapture log;
+    EXPECT_EQ (torvanix_providers_contracts_iprovider_execute_affect (iface (p), "DO SLEEP(60)", 0, &error), -1);
+  }
+  stopper.join ();
+  EXPECT_LT (g_get_monotonic_time () - started, 30 * G_USEC_PER_SEC);
+  EXPECT_GE (mysql_error_number (error), 2000);
+  EXPECT_FALSE (torvanix_providers_contracts_iprovider_get_is_opened (iface (p)));
+
+  /* The same provider serves another server after a new open. */
+  torvanix_providers_contracts_iprovider_close (iface (p), nullptr);
+  ASSERT_EQ (open (p, make_profile (test_server ()).get ()), nullptr);
+  error = nullptr;
+  EXPECT_EQ (scalar_text (p, "SELECT 'back'", &error), "back");
+  EXPECT_EQ (error, nullptr);
 }
 
 /* Open, query, close: the test run does a few hundred cycles, scripts/memory
