@@ -7,6 +7,7 @@
 #include "common/gobject-ref.h"
 #include "contracts/values/value-object-private.h"
 #include "contracts/values/value-class-private.h"
+#include "contracts/values/value-internal.h"
 
 struct TorvanixProvidersContractsValueDateTimePrivate {
   GDateTime *itsvalue; /* owned reference, may be null */
@@ -48,10 +49,21 @@ held (gpointer self)
 TorvanixProvidersContractsValueDateTime *
 make (GType object_type, GDateTime *value)
 {
-  auto *self = TORVANIX_PROVIDERS_CONTRACTS_VALUE_DATE_TIME (torvanix_providers_contracts_value_object_construct (object_type));
+  auto *self = static_cast<TorvanixProvidersContractsValueDateTime *> (
+      static_cast<gpointer> (torvanix_providers_contracts_value_object_construct (object_type)));
   priv_of (self)->itsvalue = value;
   return self;
 }
+
+}  // namespace
+
+TorvanixProvidersContractsValueDateTime *
+providers::values::date_time_adopt (GType type, GDateTime *value)
+{
+  return make (type, value);
+}
+
+namespace {
 
 GDateTime *
 unix_epoch_local ()

@@ -6,6 +6,7 @@
 #include "common/gobject-ref.h"
 #include "contracts/values/value-class-private.h"
 #include "contracts/values/value-file-io.h"
+#include "contracts/values/value-internal.h"
 #include "contracts/values/value-object-private.h"
 
 #include <cstring>
@@ -59,6 +60,20 @@ make_text_value (GType type, gchar *text)
   priv_of (self)->itsvalue = text;
   return self;
 }
+
+}  // namespace
+
+TorvanixProvidersContractsValueString *
+providers::values::text_adopt (GType type, gchar *text)
+{
+  gpointer self = torvanix_providers_contracts_value_object_construct (type);
+  static_cast<TorvanixProvidersContractsValueStringPrivate *> (torvanix_providers_contracts_value_string_get_instance_private (
+      static_cast<TorvanixProvidersContractsValueString *> (self)))
+      ->itsvalue = text;
+  return static_cast<TorvanixProvidersContractsValueString *> (self);
+}
+
+namespace {
 
 void
 value_string_to_value (TorvanixProvidersContractsValueObject *self, GValue *result)

@@ -8,6 +8,7 @@
 #include "common/check.h"
 #include "common/gobject-ref.h"
 #include "contracts/providers/data-reader-private.h"
+#include "contracts/values/value-internal.h"
 #include "libproviders/values.h"
 #include "supports/mysql/my-sql-reader-private.h"
 #include "supports/mysql/my-sql-type-private.h"
@@ -79,7 +80,8 @@ priv_of (Self *self)
 TorvanixProvidersSupportsMySQLReaderPrivate *
 priv_of (Reader *self)
 {
-  return priv_of (TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_READER (self));
+  /* Only this class implements the reader's virtuals: no checked cast. */
+  return priv_of (static_cast<Self *> (static_cast<gpointer> (self)));
 }
 
 /* One cell of the current row: its text (null for SQL NULL, or when there
@@ -452,16 +454,17 @@ reader_get_is_closed (Reader *base)
   return priv_of (base)->closed;
 }
 
+/* Every value class implements IValue: no checked cast per cell. */
 IValue *
 as_value (gpointer object)
 {
-  return TORVANIX_PROVIDERS_CONTRACTS_IVALUE (object);
+  return static_cast<IValue *> (object);
 }
 
 IValue *
 reader_get_value (Reader *base, guint16 ordinal, GError **)
 {
-  return providers::mysql::cell_value (TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_READER (base), ordinal);
+  return providers::mysql::cell_value (static_cast<Self *> (static_cast<gpointer> (base)), ordinal);
 }
 
 void
@@ -562,19 +565,22 @@ namespace {
 IValue *
 local_value (GType type, GTimeZone *zone, int year, int month, int day, int hour, int minute, double seconds)
 {
-  GUnique<GDateTime> held (g_date_time_new (zone, year, month, day, hour, minute, seconds));
-  if (!held)
-    return nullptr;
-  auto *value = torvanix_providers_contracts_value_date_time_construct_utc (type, 1970, 1, 1, 0, 0, 0);
-  torvanix_providers_contracts_value_date_time_set_itsvalue (value, held.get ());
-  return as_value (value);
+  GDateTime *held = g_date_time_new (zone, year, month, day, hour, minute, seconds);
+  return held ? as_value (providers::values::date_time_adopt (type, held)) : nullptr;
+}
+
+/* A text value of `type` holding the cell's text, copied once. */
+IValue *
+text_value (GType type, Cell cell)
+{
+  return as_value (providers::values::text_adopt (type, cell_text (cell)));
 }
 
 /* A value of `type` without a date-time: it prints "(NULL)". */
 IValue *
 no_date_value (GType type)
 {
-  return as_value (torvanix_providers_contracts_value_date_time_construct_utc (type, 0, 0, 0, 0, 0, 0));
+  return as_value (providers::values::date_time_adopt (type, nullptr));
 }
 
 }  // namespace
@@ -589,7 +595,6 @@ cell_value (Self *self, guint16 ordinal)
   Cell cell = cell_at (priv, ordinal);
   if (cell.text == nullptr)
     return as_value (torvanix_providers_contracts_value_null_new ());
-  auto *base = TORVANIX_PROVIDERS_CONTRACTS_IDATA_READER (self);
   const char *text = cell.text;
   switch (priv->columns[ordinal].data_type) {
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT8:
@@ -632,7 +637,7 @@ cell_value (Self *self, guint16 ordinal)
           return value;
       }
       /* A span outside one day is no time of day: keep the server's text. */
-      return as_value (torvanix_providers_contracts_value_string_new (GUnique<gchar> (cell_text (cell)).get ()));
+      return text_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_STRING, cell);
     }
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME:
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_TIMESTAMP: {
@@ -656,7 +661,7 @@ cell_value (Self *self, guint16 ordinal)
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_SET:
       return as_value (torvanix_providers_contracts_value_set_new (GUnique<gchar> (cell_text (cell)).get ()));
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_JSON:
-      return as_value (torvanix_providers_contracts_value_json_new (GUnique<gchar> (cell_text (cell)).get ()));
+      return text_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_JSON, cell);
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_GEOMETRY:
       return as_value (torvanix_providers_contracts_value_geometry_new (GUnique<gchar> (cell_hex (cell)).get ()));
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_BINARY:
@@ -668,10 +673,11 @@ cell_value (Self *self, guint16 ordinal)
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN:
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DBNULL:
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_STRING:
-      return as_value (torvanix_providers_contracts_value_string_new (GUnique<gchar> (cell_text (cell)).get ()));
+      return text_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_STRING, cell);
     default:
       /* No server type maps to the others; the interface knows them. */
-      return providers::contracts::default_get_value (base, ordinal, nullptr);
+      return providers::contracts::default_get_value (static_cast<Reader *> (static_cast<gpointer> (self)), ordinal,
+                                                      nullptr);
   }
 }
 

@@ -41,16 +41,18 @@ connection_of (Provider *self)
   return provider_priv (self)->connection;
 }
 
+/* Every value class implements IValue, and every list here is a
+ * GeeArrayList: no checked casts once per cell. */
 IValue *
 as_value (gpointer object)
 {
-  return TORVANIX_PROVIDERS_CONTRACTS_IVALUE (object);
+  return static_cast<IValue *> (object);
 }
 
 void
 add (GeeArrayList *list, gpointer item)
 {
-  gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (list), item);
+  gee_abstract_collection_add (static_cast<GeeAbstractCollection *> (static_cast<gpointer> (list)), item);
 }
 
 /* A result set as a table: its columns, then every row's typed values. */
