@@ -13,6 +13,7 @@
 #include "supports/mysql/my-sql-reader-private.h"
 #include "supports/mysql/my-sql-type-private.h"
 
+#include <charconv>
 #include <cstring>
 #include <new>
 #include <vector>
@@ -128,11 +129,25 @@ ulong_parse (const char *text, const char *step)
   return has_text (step, text) ? g_ascii_strtoull (text, nullptr, 10) : 0;
 }
 
-/* GLib's parser reads a decimal point whatever the locale. */
+/* Both parsers read a decimal point whatever the locale and round alike;
+ * from_chars is several times cheaper per cell. What it does not read to
+ * the end (a sign '+', blanks, hex, a value out of range) goes to GLib's
+ * parser, which reads a prefix as before. */
+gdouble
+ascii_to_double (const char *text)
+{
+  const char *end = text + std::strlen (text);
+  gdouble value = 0;
+  auto [stop, ec] = std::from_chars (text, end, value);
+  if (ec == std::errc () && stop == end)
+    return value;
+  return g_ascii_strtod (text, nullptr);
+}
+
 gdouble
 double_parse (const char *text, const char *step)
 {
-  return has_text (step, text) ? g_ascii_strtod (text, nullptr) : 0;
+  return has_text (step, text) ? ascii_to_double (text) : 0;
 }
 
 /* Dates and times ------------------------------------------------------------ */
