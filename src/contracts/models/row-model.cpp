@@ -6,6 +6,7 @@
 
 #include "common/check.h"
 #include "contracts/models/list-access.h"
+#include "contracts/models/model-internal.h"
 #include "contracts/models/property-helpers.h"
 
 struct TorvanixProvidersContractsRowModelPrivate {
@@ -186,3 +187,19 @@ torvanix_providers_contracts_row_model_get_values (TorvanixProvidersContractsRow
   providers_return_val_if_fail (self != NULL, nullptr);
   return priv_of (self)->values;
 }
+
+namespace providers::models {
+
+TorvanixProvidersContractsRowModel *
+row_adopting (gpointer *values, guint count)
+{
+  auto *row = torvanix_providers_contracts_row_model_new ();
+  auto *list = GEE_ABSTRACT_COLLECTION (priv_of (row)->values);
+  for (guint i = 0; i < count; ++i) {
+    gee_abstract_collection_add (list, values[i]);
+    if (values[i]) g_object_unref (values[i]);
+  }
+  return row;
+}
+
+}  // namespace providers::models

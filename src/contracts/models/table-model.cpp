@@ -6,6 +6,7 @@
 
 #include "common/check.h"
 #include "contracts/models/list-access.h"
+#include "contracts/models/model-internal.h"
 #include "contracts/models/property-helpers.h"
 
 struct TorvanixProvidersContractsTableModelPrivate {
@@ -271,3 +272,17 @@ torvanix_providers_contracts_table_model_update_row_version (Table *self, gint p
       break;
   }
 }
+
+namespace providers::models {
+
+void
+table_adopt_rows (Table *table, Row **rows, guint count)
+{
+  auto *list = GEE_ABSTRACT_COLLECTION (priv_of (table)->rows);
+  for (guint i = 0; i < count; ++i) {
+    gee_abstract_collection_add (list, rows[i]);
+    g_object_unref (rows[i]);
+  }
+}
+
+}  // namespace providers::models

@@ -2,9 +2,12 @@
  * table, or one result per statement of a batch. */
 #include <gee.h>
 
+#include <vector>
+
 #include "common/boundary.h"
 #include "common/check.h"
 #include "common/gobject-ref.h"
+#include "contracts/models/model-internal.h"
 #include "libproviders/models.h"
 #include "libproviders/values.h"
 #include "supports/mysql/my-sql-provider-private.h"
@@ -76,15 +79,12 @@ fill_model (MYSQL_RES *result)
     add (columns, column.get ());
   }
 
-  GeeArrayList *rows = torvanix_providers_contracts_table_model_get_rows (model.get ());
+  std::vector<gpointer> cells (static_cast<std::size_t> (fields));
   while (torvanix_providers_contracts_idata_reader_read (base, nullptr)) {
-    auto row = adopt_ref (torvanix_providers_contracts_row_model_new ());
-    GeeArrayList *values = torvanix_providers_contracts_row_model_get_values (row.get ());
-    for (gint i = 0; i < fields; ++i) {
-      auto value = adopt_ref (providers::mysql::cell_value (reader.get (), static_cast<guint16> (i)));
-      add (values, value.get ());
-    }
-    add (rows, row.get ());
+    for (gint i = 0; i < fields; ++i)
+      cells[i] = providers::mysql::cell_value (reader.get (), static_cast<guint16> (i));
+    auto *row = providers::models::row_adopting (cells.data (), static_cast<guint> (fields));
+    providers::models::table_adopt_rows (model.get (), &row, 1);
   }
   torvanix_providers_contracts_idata_reader_close (base, nullptr);
   return model.release ();
