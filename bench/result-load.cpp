@@ -1,28 +1,39 @@
-/* Loading a whole query result: how far the provider is from the wire.
+/* Loading a whole query result: how far the provider is from the wire,
+ * and where other database libraries stand on the same work.
  *
- *   result-load ENV setup                 create and fill the tables
- *   result-load ENV run TABLE ROUNDS      measure, print one table
- *   result-load ENV once VARIANT TABLE    one load in this process, for a
- *                                         profiler (floor, model, reader)
+ *   result-load ENV setup                        create and fill the tables
+ *   result-load ENV run TABLE ROUNDS [TABLE ROUNDS]...
+ *                                                measure, print one table
+ *                                                per TABLE, then how the
+ *                                                ratios change between the
+ *                                                first two tables
+ *   result-load ENV once VARIANT TABLE           one load, for a profiler
  *
  * ENV is the server.env that scripts/test-server writes. Each round runs
- * three ways of loading every row of TABLE, in an order that turns with
+ * every way of loading every row of TABLE, in an order that turns with
  * the round:
  *   floor   the bare client library: mysql_store_result, every cell touched
  *   model   execute_model
  *   reader  execute_reader, get_values for every row
+ *   gda     libgda 5: a random-access data model, get_value_at every cell
+ *   qt      Qt 5 QMYSQL: a forward-only QSqlQuery, value(i) every cell
+ * gda and qt are the programs result-load-gda and result-load-qt beside
+ * this one, built only when their development packages are present; a
+ * variant whose program is missing is left out and said so.
  * Every measurement runs in a child process of its own, so that the peak
  * resident memory of one does not hide another's and no run warms the
  * allocator for the next. A round that comes before the counted ones
  * warms the server's caches. Times are wall-clock: the server shares the
- * machine, and what users wait for includes it. */
+ * machine, and what users wait for includes it. Each ratio divides by the
+ * floor of the same round, so that a slow round slows both sides. */
+#include "load-common.h"
+
 #include <libproviders/providers.h>
 
 #include <mysql.h>
 
-#include <sys/resource.h>
 #include <sys/wait.h>
-#include <time.h>
+#include <limits.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -30,81 +41,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <map>
 #include <string>
 #include <vector>
 
 namespace {
 
-struct Server {
-  std::string host;
-  unsigned port = 0;
-  std::string user;
-  std::string password;
-  std::string database;
-};
-
-Server read_env (const char *path)
-{
-  std::ifstream in (path);
-  std::map<std::string, std::string> env;
-  for (std::string line; std::getline (in, line);) {
-    auto eq = line.find ('=');
-    if (eq != std::string::npos)
-      env[line.substr (0, eq)] = line.substr (eq + 1);
-  }
-  Server s{env["PROVIDERS_TEST_HOST"], unsigned (std::atoi (env["PROVIDERS_TEST_PORT"].c_str ())),
-           env["PROVIDERS_TEST_USER"], env["PROVIDERS_TEST_PASSWORD"], env["PROVIDERS_TEST_DATABASE"]};
-  if (s.port == 0) {
-    std::fprintf (stderr, "result-load: no server described in %s\n", path);
-    std::exit (2);
-  }
-  return s;
-}
-
-[[noreturn]] void die (const char *what, const char *detail)
-{
-  std::fprintf (stderr, "result-load: %s: %s\n", what, detail);
-  std::exit (1);
-}
-
-double now_ms ()
-{
-  timespec t{};
-  clock_gettime (CLOCK_MONOTONIC, &t);
-  return double (t.tv_sec) * 1e3 + double (t.tv_nsec) / 1e6;
-}
-
-double cpu_ms ()
-{
-  rusage u{};
-  getrusage (RUSAGE_SELF, &u);
-  return double (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1e3
-         + double (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e3;
-}
-
-/* A field of /proc/self/status in KiB ("VmRSS", "VmHWM"). */
-long status_kib (const char *field)
-{
-  std::ifstream in ("/proc/self/status");
-  std::string key = std::string (field) + ":";
-  for (std::string line; std::getline (in, line);)
-    if (line.compare (0, key.size (), key) == 0)
-      return std::atol (line.c_str () + key.size ());
-  return -1;
-}
-
-/* Lowers the peak to the present resident size, so the peak read later
- * is this child's own work. */
-bool reset_peak ()
-{
-  FILE *f = std::fopen ("/proc/self/clear_refs", "w");
-  if (f == nullptr)
-    return false;
-  bool ok = std::fputs ("5", f) >= 0;
-  return std::fclose (f) == 0 && ok;
-}
+using load::die;
+using load::Sample;
+using load::Server;
+using load::select_all;
 
 MYSQL *connect_raw (const Server &s)
 {
@@ -166,21 +111,42 @@ void setup (const Server &s)
   mysql_close (mysql);
 }
 
-enum Variant { kFloor, kModel, kReader, kVariants };
-const char *const kVariantNames[] = {"floor (store_result)", "execute_model", "execute_reader+get_values"};
+enum Variant { kFloor, kModel, kReader, kGda, kQt, kVariants };
 
-struct Sample {
-  double build_ms = 0;    /* query to every cell in hand */
-  double release_ms = 0;  /* freeing the result: the caller's last unref */
-  double cpu_ms = 0;      /* this process's CPU time for the build */
-  long peak_kib = 0;      /* resident peak above the size before the query */
-  long cells = 0;
-  bool peak_reset = false;
+struct VariantInfo {
+  const char *key;
+  const char *label;
+  const char *program; /* a peer program beside this one, or none */
+  const char *work;    /* what it does, for the legend */
 };
 
-/* The measured parts are functions of their own, never inlined, so that
- * a profiler can report each one's cost (scripts/bench-load --callgrind). */
-#define MEASURED __attribute__ ((noinline))
+const VariantInfo kInfo[kVariants] = {
+  {"floor", "floor (store_result)", nullptr, "mysql_real_query, mysql_store_result, every cell's bytes touched"},
+  {"model", "execute_model", nullptr, "a table model holding every row as typed values"},
+  {"reader", "execute_reader+get_values", nullptr, "read and get_values for every row, each row's values dropped"},
+  {"gda", "libgda5 model+get_value_at", "result-load-gda",
+   "libgda 5 MySQL provider: execute_select_command (a random-access\n"
+   "                             data model holding every row), get_value_at for every cell"},
+  {"qt", "Qt5 QMYSQL forward-only", "result-load-qt",
+   "Qt 5 QMYSQL: QSqlQuery with setForwardOnly(true), next and value(i)\n"
+   "                             for every cell, each QVariant dropped"},
+};
+
+/* Where the peer programs are: this program's own folder. */
+std::string program_path (Variant v)
+{
+  char self[PATH_MAX];
+  ssize_t n = readlink ("/proc/self/exe", self, sizeof self - 1);
+  if (n <= 0)
+    die ("readlink", std::strerror (errno));
+  std::string dir (self, size_t (n));
+  return dir.substr (0, dir.rfind ('/') + 1) + kInfo[v].program;
+}
+
+bool available (Variant v)
+{
+  return kInfo[v].program == nullptr || access (program_path (v).c_str (), X_OK) == 0;
+}
 
 MEASURED MYSQL_RES *measured_build_floor (MYSQL *mysql, const std::string &sql, long &cells)
 {
@@ -253,24 +219,6 @@ MEASURED void measured_release_reader (TorvanixProvidersContractsIDataReader *re
   g_object_unref (reader);
 }
 
-/* Times build and release of one load; the peak is read after both. */
-template <typename Build, typename Release>
-Sample timed (Build build, Release release)
-{
-  Sample out;
-  out.peak_reset = reset_peak ();
-  long base = status_kib ("VmRSS");
-  double c0 = cpu_ms (), t0 = now_ms ();
-  auto held = build (out.cells);
-  double t1 = now_ms ();
-  out.cpu_ms = cpu_ms () - c0;
-  release (held);
-  out.release_ms = now_ms () - t1;
-  out.build_ms = t1 - t0;
-  out.peak_kib = status_kib ("VmHWM") - base;
-  return out;
-}
-
 TorvanixProvidersContractsIProvider *open_provider (const Server &s)
 {
   auto *profile = torvanix_providers_contracts_server_new_with_provider ("MySQL");
@@ -291,7 +239,7 @@ TorvanixProvidersContractsIProvider *open_provider (const Server &s)
 Sample run_floor (const Server &s, const std::string &sql)
 {
   MYSQL *mysql = connect_raw (s);
-  Sample out = timed ([&] (long &cells) { return measured_build_floor (mysql, sql, cells); }, measured_release_floor);
+  Sample out = load::timed ([&] (long &cells) { return measured_build_floor (mysql, sql, cells); }, measured_release_floor);
   mysql_close (mysql);
   return out;
 }
@@ -299,7 +247,7 @@ Sample run_floor (const Server &s, const std::string &sql)
 Sample run_model (const Server &s, const std::string &sql)
 {
   auto *provider = open_provider (s);
-  Sample out = timed (
+  Sample out = load::timed (
     [&] (long &cells) {
       auto *model = measured_build_model (provider, sql);
       gint rows = gee_abstract_collection_get_size (
@@ -317,46 +265,70 @@ Sample run_model (const Server &s, const std::string &sql)
 Sample run_reader (const Server &s, const std::string &sql)
 {
   auto *provider = open_provider (s);
-  Sample out = timed ([&] (long &cells) { return measured_build_reader (provider, sql, cells); },
+  Sample out = load::timed ([&] (long &cells) { return measured_build_reader (provider, sql, cells); },
                       measured_release_reader);
   g_object_unref (provider);
   return out;
 }
 
-std::string select_all (const std::string &table)
+/* What a measurement needs to know, in the parent and in its child. */
+struct Target {
+  const char *env_path;
+  Server server;
+  std::string table;
+};
+
+Sample run_variant (Variant v, const Target &t)
 {
-  return "SELECT id, u64, dbl, dec2, name, txt, dt, dd, tiny, nint FROM " + table;
+  std::string sql = select_all (t.table);
+  return v == kFloor ? run_floor (t.server, sql) : v == kModel ? run_model (t.server, sql) : run_reader (t.server, sql);
 }
 
-Sample run_variant (Variant v, const Server &s, const std::string &sql)
-{
-  return v == kFloor ? run_floor (s, sql) : v == kModel ? run_model (s, sql) : run_reader (s, sql);
-}
-
-/* Runs one variant in a child and hands back what it measured. */
-Sample measure (Variant v, const Server &s, const std::string &sql)
+/* Runs one variant in a child (a peer program by exec) and hands back
+ * what it measured. */
+Sample measure (Variant v, const Target &t)
 {
   int fds[2];
   if (pipe (fds) != 0)
     die ("pipe", std::strerror (errno));
+  std::string program = kInfo[v].program ? program_path (v) : std::string ();
   std::fflush (nullptr);
   pid_t pid = fork ();
   if (pid < 0)
     die ("fork", std::strerror (errno));
   if (pid == 0) {
     close (fds[0]);
-    Sample sample = run_variant (v, s, sql);
-    ssize_t n = write (fds[1], &sample, sizeof sample);
-    _exit (n == ssize_t (sizeof sample) ? 0 : 1);
+    if (!program.empty ()) {
+      if (dup2 (fds[1], STDOUT_FILENO) < 0)
+        _exit (127);
+      close (fds[1]);
+      execl (program.c_str (), program.c_str (), t.env_path, t.table.c_str (), static_cast<char *> (nullptr));
+      _exit (127);
+    }
+    Sample sample = run_variant (v, t);
+    FILE *out = fdopen (fds[1], "w");
+    if (out == nullptr)
+      _exit (1);
+    load::print_sample (out, sample);
+    _exit (std::fclose (out) == 0 ? 0 : 1);
   }
   close (fds[1]);
-  Sample sample;
-  ssize_t n = read (fds[0], &sample, sizeof sample);
+  std::string text;
+  char buffer[256];
+  for (ssize_t n; (n = read (fds[0], buffer, sizeof buffer)) != 0;) {
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n < 0)
+      break;
+    text.append (buffer, size_t (n));
+  }
   close (fds[0]);
   int status = 0;
-  waitpid (pid, &status, 0);
-  if (n != ssize_t (sizeof sample) || !WIFEXITED (status) || WEXITSTATUS (status) != 0)
-    die (kVariantNames[v], "the measuring child failed");
+  while (waitpid (pid, &status, 0) < 0 && errno == EINTR) {
+  }
+  Sample sample;
+  if (!WIFEXITED (status) || WEXITSTATUS (status) != 0 || !load::parse_sample (text.c_str (), sample))
+    die (kInfo[v].label, "the measuring child failed");
   return sample;
 }
 
@@ -372,41 +344,48 @@ Stats stats (std::vector<double> v)
   return {median, v.front (), v.back ()};
 }
 
-int run (const Server &s, const std::string &table, int rounds)
+/* Measures every available variant on one table and prints its table;
+ * returns each variant's median ratio to the floor (0 when left out). */
+std::vector<double> run_table (const Target &t, int rounds)
 {
-  std::string sql = select_all (table);
+  std::vector<Variant> variants;
   for (int v = 0; v < kVariants; ++v)
-    measure (Variant (v), s, sql);  // warm-up, not counted
+    if (available (Variant (v)))
+      variants.push_back (Variant (v));
+  for (Variant v : variants)
+    measure (v, t);  // warm-up, not counted
 
   std::vector<Sample> samples[kVariants];
+  size_t n = variants.size ();
   for (int r = 0; r < rounds; ++r)
-    for (int k = 0; k < kVariants; ++k) {
-      auto v = Variant ((r + k) % kVariants);
-      samples[v].push_back (measure (v, s, sql));
+    for (size_t k = 0; k < n; ++k) {
+      Variant v = variants[(size_t (r) + k) % n];
+      samples[v].push_back (measure (v, t));
     }
 
   long cells = samples[kFloor][0].cells;
-  for (int v = 0; v < kVariants; ++v)
-    for (const Sample &x : samples[v])
-      if (x.cells != cells)
-        die (kVariantNames[v], "a variant saw a different number of cells");
   bool peaks_reset = true;
-  for (const auto &list : samples)
-    for (const Sample &x : list)
+  for (Variant v : variants)
+    for (const Sample &x : samples[v]) {
+      if (x.cells != cells)
+        die (kInfo[v].label, "a variant saw a different number of cells");
       peaks_reset = peaks_reset && x.peak_reset;
+    }
 
-  std::printf ("\n%s: %ld rows x 10 columns = %ld cells, %d rounds (medians; min..max)\n", table.c_str (), cells / 10,
-               cells, rounds);
-  std::printf ("%-26s %9s %20s %11s %9s %11s %12s %11s\n", "", "build ms", "x floor (same round)", "client CPU",
-               "CPU ns", "release ms", "release", "peak B");
-  std::printf ("%-26s %9s %20s %11s %9s %11s %12s %11s\n", "", "", "", "ms", "/cell", "", "/ build", "/cell");
+  std::printf ("\n%s: %ld rows x 10 columns = %ld cells, %d rounds; medians, and min..max over the rounds\n",
+               t.table.c_str (), cells / 10, cells, rounds);
+  std::printf ("%-27s %8s %7s %7s %7s %9s %8s %9s %8s %8s %8s\n", "", "build", "x floor", "", "", "client", "CPU",
+               "release", "release", "peak", "peak B");
+  std::printf ("%-27s %8s %7s %7s %7s %9s %8s %9s %8s %8s %8s\n", "variant", "ms", "median", "min", "max", "CPU ms",
+               "ns/cell", "ms", "/build", "B/cell", "> floor");
+  std::vector<double> ratios (kVariants, 0.0);
   double floor_peak = 0;
-  for (int v = 0; v < kVariants; ++v) {
+  for (Variant v : variants) {
     std::vector<double> build, ratio, cpu, release, release_share, peak;
     for (int r = 0; r < rounds; ++r) {
-      const Sample &x = samples[v][r];
+      const Sample &x = samples[v][size_t (r)];
       build.push_back (x.build_ms);
-      ratio.push_back (x.build_ms / samples[kFloor][r].build_ms);
+      ratio.push_back (x.build_ms / samples[kFloor][size_t (r)].build_ms);
       cpu.push_back (x.cpu_ms);
       release.push_back (x.release_ms);
       release_share.push_back (x.release_ms / x.build_ms);
@@ -416,17 +395,50 @@ int run (const Server &s, const std::string &table, int rounds)
           p = stats (peak);
     if (v == kFloor)
       floor_peak = p.median;
-    char ratio_text[64];
-    std::snprintf (ratio_text, sizeof ratio_text, "%.2f (%.2f..%.2f)", q.median, q.min, q.max);
-    std::printf ("%-26s %9.1f %20s %11.1f %9.1f %11.1f %12.2f %11.1f", kVariantNames[v], b.median, ratio_text,
-                 c.median, c.median * 1e6 / double (cells), rel.median, rs.median, p.median);
-    if (v != kFloor)
-      std::printf ("  (+%.1f above floor)", p.median - floor_peak);
-    std::printf ("\n");
+    ratios[v] = q.median;
+    std::printf ("%-27s %8.1f %7.2f %7.2f %7.2f %9.1f %8.1f %9.2f %8.3f %8.1f %8.1f\n", kInfo[v].label, b.median,
+                 q.median, q.min, q.max, c.median, c.median * 1e6 / double (cells), rel.median, rs.median, p.median,
+                 p.median - floor_peak);
   }
+  for (int v = 0; v < kVariants; ++v)
+    if (!available (Variant (v)))
+      std::printf ("left out: %s (%s was not built)\n", kInfo[v].label, kInfo[v].program);
   if (!peaks_reset)
     std::printf ("note: /proc/self/clear_refs was not writable; peaks include the child's start\n");
+  std::fflush (stdout);
+  return ratios;
+}
+
+int run (const char *env_path, const Server &s, int count, char **args)
+{
+  for (int v = 0; v < kVariants; ++v)
+    std::printf ("%-27s  %s\n", kInfo[v].label, kInfo[v].work);
+  std::vector<std::string> tables;
+  std::vector<std::vector<double>> ratios;
+  for (int i = 0; i + 1 < count; i += 2) {
+    tables.push_back (args[i]);
+    ratios.push_back (run_table (Target{env_path, s, args[i]}, std::max (1, std::atoi (args[i + 1]))));
+  }
+  if (tables.size () < 2)
+    return 0;
+  /* A cost per cell stays the same ratio to the floor whatever the size;
+   * a cost that grows faster than the rows shows as a larger ratio on the
+   * larger table. */
+  std::printf ("\nlinearity: median ratio to the floor on %s against %s\n", tables[1].c_str (), tables[0].c_str ());
+  std::printf ("%-27s %9s %9s %11s\n", "variant", tables[0].c_str (), tables[1].c_str (), "difference");
+  for (int v = kModel; v < kVariants; ++v)
+    if (ratios[0][size_t (v)] > 0 && ratios[1][size_t (v)] > 0)
+      std::printf ("%-27s %9.2f %9.2f %+10.1f%%\n", kInfo[v].label, ratios[0][size_t (v)], ratios[1][size_t (v)],
+                   (ratios[1][size_t (v)] / ratios[0][size_t (v)] - 1) * 100);
   return 0;
+}
+
+void usage (const char *self)
+{
+  std::fprintf (stderr,
+                "usage: %s ENV setup | ENV run TABLE ROUNDS [TABLE ROUNDS]... | ENV once "
+                "floor|model|reader|gda|qt TABLE\n",
+                self);
 }
 
 }  // namespace
@@ -434,27 +446,35 @@ int run (const Server &s, const std::string &table, int rounds)
 int main (int argc, char **argv)
 {
   if (argc < 3) {
-    std::fprintf (stderr, "usage: %s ENV setup | ENV run TABLE ROUNDS | ENV once floor|model|reader TABLE\n", argv[0]);
+    usage (argv[0]);
     return 2;
   }
-  Server s = read_env (argv[1]);
+  Server s = load::read_env (argv[1]);
   std::string command = argv[2];
-  if (command == "setup") {
+  if (command == "setup" && argc == 3) {
     setup (s);
     return 0;
   }
-  if (command == "run" && argc == 5)
-    return run (s, argv[3], std::max (1, std::atoi (argv[4])));
+  if (command == "run" && argc >= 5 && argc % 2 == 1)
+    return run (argv[1], s, argc - 3, argv + 3);
   if (command == "once" && argc == 5) {
     std::string name = argv[3];
-    Variant v = name == "floor" ? kFloor : name == "model" ? kModel : name == "reader" ? kReader : kVariants;
-    if (v != kVariants) {
-      Sample x = run_variant (v, s, select_all (argv[4]));
-      std::printf ("%s: %ld cells, build %.1f ms (client CPU %.1f ms), release %.1f ms\n", kVariantNames[v], x.cells,
+    for (int v = 0; v < kVariants; ++v) {
+      if (name != kInfo[v].key)
+        continue;
+      if (kInfo[v].program != nullptr) {
+        /* The peer prints its own sample line; a profiler follows it
+         * through exec (valgrind --trace-children=yes). */
+        std::string program = program_path (Variant (v));
+        execl (program.c_str (), program.c_str (), argv[1], argv[4], static_cast<char *> (nullptr));
+        die (program.c_str (), std::strerror (errno));
+      }
+      Sample x = run_variant (Variant (v), Target{argv[1], s, argv[4]});
+      std::printf ("%s: %ld cells, build %.1f ms (client CPU %.1f ms), release %.1f ms\n", kInfo[v].label, x.cells,
                    x.build_ms, x.cpu_ms, x.release_ms);
       return 0;
     }
   }
-  std::fprintf (stderr, "usage: %s ENV setup | ENV run TABLE ROUNDS | ENV once floor|model|reader TABLE\n", argv[0]);
+  usage (argv[0]);
   return 2;
 }

@@ -1,0 +1,83 @@
+/* One load of a whole result through libgda 5's MySQL provider, for
+ * result-load to compare (built only for the benchmark, never linked into
+ * the library).
+ *
+ *   result-load-gda ENV TABLE    prints one sample line (load-common.h)
+ *
+ * The work is what a typical libgda user writes:
+ * gda_connection_execute_select_command gives a random-access data model
+ * (every row fetched into it), then gda_data_model_get_value_at reads
+ * every cell, typed by the provider. The release is the model's last
+ * unref. */
+#include "load-common.h"
+
+#include <libgda/libgda.h>
+
+namespace {
+
+using load::die;
+
+GdaConnection *open_connection (const load::Server &s)
+{
+  auto enc = [] (const std::string &v) {
+    gchar *e = gda_rfc1738_encode (v.c_str ());
+    std::string out = e;
+    g_free (e);
+    return out;
+  };
+  std::string cnc = "HOST=" + enc (s.host) + ";PORT=" + std::to_string (s.port) + ";DB_NAME=" + enc (s.database);
+  std::string auth = "USERNAME=" + enc (s.user) + ";PASSWORD=" + enc (s.password);
+  GError *error = nullptr;
+  GdaConnection *connection =
+    gda_connection_open_from_string ("MySQL", cnc.c_str (), auth.c_str (), GDA_CONNECTION_OPTIONS_NONE, &error);
+  if (connection == nullptr)
+    die ("gda connect", error ? error->message : "no connection");
+  return connection;
+}
+
+MEASURED GdaDataModel *measured_build_gda (GdaConnection *connection, const std::string &sql, long &cells)
+{
+  GError *error = nullptr;
+  GdaDataModel *model = gda_connection_execute_select_command (connection, sql.c_str (), &error);
+  if (model == nullptr)
+    die ("gda select", error ? error->message : "no model");
+  gint rows = gda_data_model_get_n_rows (model);
+  gint columns = gda_data_model_get_n_columns (model);
+  gulong types = 0;
+  for (gint r = 0; r < rows; ++r)
+    for (gint c = 0; c < columns; ++c) {
+      const GValue *value = gda_data_model_get_value_at (model, c, r, &error);
+      if (value == nullptr)
+        die ("gda_data_model_get_value_at", error ? error->message : "no value");
+      types += G_VALUE_TYPE (value);
+      ++cells;
+    }
+  if (types == 0)
+    die ("gda", "no cells");
+  return model;
+}
+
+MEASURED void measured_release_gda (GdaDataModel *model)
+{
+  g_object_unref (model);
+}
+
+}  // namespace
+
+int main (int argc, char **argv)
+{
+  if (argc != 3) {
+    std::fprintf (stderr, "usage: %s ENV TABLE\n", argv[0]);
+    return 2;
+  }
+  load::Server s = load::read_env (argv[1]);
+  std::string sql = load::select_all (argv[2]);
+  gda_init ();
+  GdaConnection *connection = open_connection (s);
+  load::Sample x = load::timed ([&] (long &cells) { return measured_build_gda (connection, sql, cells); },
+                                measured_release_gda);
+  gda_connection_close (connection);
+  g_object_unref (connection);
+  load::print_sample (stdout, x);
+  return 0;
+}
