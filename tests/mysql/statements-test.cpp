@@ -309,3 +309,94 @@ TEST (SharedProvider, SeveralThreadsGetTheirOwnAnswers)
 }
 
 }  // namespace
+
+namespace {
+
+/* 3,000 rows, numbered in i. */
+const char kCounted[] = " FROM (SELECT seq AS i FROM seq_1_to_3000) AS n";
+
+/* Every cell of a result as text, and each column's size, through the reader. */
+std::vector<std::string> read_all (TorvanixProvidersContractsIProvider *p, const std::string &statement,
+                                   std::vector<gint> &sizes)
+{
+  GError *error = nullptr;
+  auto *reader = torvanix_providers_contracts_iprovider_execute_reader (p, statement.c_str (), &error);
+  EXPECT_EQ (error, nullptr);
+  std::vector<std::string> cells;
+  if (reader == nullptr)
+    return cells;
+  gint fields = torvanix_providers_contracts_idata_reader_get_field_count (reader);
+  for (gint i = 0; i < fields; ++i)
+    sizes.push_back (torvanix_providers_contracts_idata_reader_get_size (reader, static_cast<guint16> (i), nullptr));
+  while (torvanix_providers_contracts_idata_reader_read (reader, nullptr)) {
+    gint length = 0;
+    Value **values = torvanix_providers_contracts_idata_reader_get_values (reader, &length, nullptr);
+    for (gint i = 0; i < length; ++i) {
+      cells.push_back (std::string (G_OBJECT_TYPE_NAME (values[i])) + ":" +
+                       take_string (torvanix_providers_contracts_ivalue_to_string (values[i])));
+      g_object_unref (values[i]);
+    }
+    g_free (values);
+  }
+  g_object_unref (reader);
+  return cells;
+}
+
+}  // namespace
+
+/* Tables are built while rows arrive and on several threads: the rows
+ * must still come in the server's order, each cell under its column, and
+ * the column sizes be the widest cells, as the reader reports them. */
+TEST_F (Statements, ALargeTableHoldsWhatTheReaderReads)
+{
+  const std::string statement =
+      "SELECT i, REPEAT('x', i % 37), IF(i % 7 = 0, NULL, TIMESTAMP '2020-01-01 00:00:00' + INTERVAL i MINUTE),"
+      " i * 0.5e0" + std::string (kCounted);
+  std::vector<gint> sizes;
+  std::vector<std::string> expected = read_all (p (), statement, sizes);
+  ASSERT_EQ (expected.size (), 4u * 3000u);
+
+  GError *error = nullptr;
+  auto model = own (torvanix_providers_contracts_iprovider_execute_model (p (), statement.c_str (), 0, &error));
+  ASSERT_EQ (error, nullptr) << error->message;
+  GeeArrayList *columns = torvanix_providers_contracts_table_model_get_columns (model.get ());
+  ASSERT_EQ (gee_abstract_collection_get_size (GEE_ABSTRACT_COLLECTION (columns)), 4);
+  for (gint i = 0; i < 4; ++i) {
+    auto *column = static_cast<TorvanixProvidersContractsColumnModel *> (
+        gee_abstract_list_get (GEE_ABSTRACT_LIST (columns), i));
+    EXPECT_EQ (torvanix_providers_contracts_column_model_get_data_size (column), static_cast<gulong> (sizes[i])) << i;
+    g_object_unref (column);
+  }
+  std::vector<std::string> held;
+  for (gint r = 0; r < 3000; ++r)
+    for (gint c = 0; c < 4; ++c) {
+      auto *value = torvanix_providers_contracts_table_model_get_value_at (model.get (), c, r);
+      ASSERT_NE (value, nullptr);
+      held.push_back (std::string (G_OBJECT_TYPE_NAME (value)) + ":" +
+                      take_string (torvanix_providers_contracts_ivalue_to_string (TORVANIX_PROVIDERS_CONTRACTS_IVALUE (value))));
+      g_object_unref (value);
+    }
+  EXPECT_EQ (held, expected);
+}
+
+/* The server fails after sending thousands of rows: the rows that came
+ * are no result, and the caller hears the server's error. */
+TEST_F (Statements, AResultBrokenOffMidwayIsAnError)
+{
+  const std::string statement =
+      "SELECT i, (SELECT 1 UNION SELECT 2 FROM DUAL WHERE i > 2500)" + std::string (kCounted);
+  LogCapture log;
+  GError *error = nullptr;
+  auto model = own (torvanix_providers_contracts_iprovider_execute_model (p (), statement.c_str (), 0, &error));
+  EXPECT_EQ (model.get (), nullptr);
+  ASSERT_NE (error, nullptr);
+  EXPECT_EQ (error->code, 1242) << error->message;
+  g_clear_error (&error);
+
+  Batch batch;
+  run_batch (p (), (statement + "; DO 1").c_str (), batch);
+  ASSERT_EQ (batch.items.size (), 1u);
+  ASSERT_TRUE (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_ERROR (batch.items[0]));
+  EXPECT_TRUE (g_str_has_prefix (text_of (batch.items[0]).c_str (), "1242:")) << text_of (batch.items[0]);
+  EXPECT_EQ (scalar ("SELECT 7").second, "7");
+}

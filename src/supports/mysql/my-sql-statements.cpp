@@ -1,15 +1,12 @@
 /* The provider's statements that answer data: one value, a reader, a
  * table, or one result per statement of a batch. */
-#include <gee.h>
-
-#include <vector>
 
 #include "common/boundary.h"
 #include "common/check.h"
 #include "common/gobject-ref.h"
-#include "contracts/models/model-internal.h"
 #include "libproviders/models.h"
 #include "libproviders/values.h"
+#include "supports/mysql/my-sql-model-fill.h"
 #include "supports/mysql/my-sql-provider-private.h"
 #include "supports/mysql/my-sql-reader-private.h"
 
@@ -44,50 +41,11 @@ connection_of (Provider *self)
   return provider_priv (self)->connection;
 }
 
-/* Every value class implements IValue, and every list here is a
- * GeeArrayList: no checked casts once per cell. */
+/* Every value class implements IValue: no checked cast. */
 IValue *
 as_value (gpointer object)
 {
   return static_cast<IValue *> (object);
-}
-
-void
-add (GeeArrayList *list, gpointer item)
-{
-  gee_abstract_collection_add (static_cast<GeeAbstractCollection *> (static_cast<gpointer> (list)), item);
-}
-
-/* A result set as a table: its columns, then every row's typed values. */
-Table *
-fill_model (MYSQL_RES *result)
-{
-  auto model = adopt_ref (torvanix_providers_contracts_table_model_new ());
-  if (mysql_num_fields (result) == 0)
-    return model.release ();
-  auto reader = adopt_ref (torvanix_providers_supports_my_sql_reader_new (result));
-  auto *base = TORVANIX_PROVIDERS_CONTRACTS_IDATA_READER (reader.get ());
-  gint fields = torvanix_providers_contracts_idata_reader_get_field_count (base);
-
-  GeeArrayList *columns = torvanix_providers_contracts_table_model_get_columns (model.get ());
-  for (gint i = 0; i < fields; ++i) {
-    auto ordinal = static_cast<guint16> (i);
-    providers::GUnique<gchar> name (torvanix_providers_contracts_idata_reader_get_name (base, ordinal, nullptr));
-    auto column = adopt_ref (torvanix_providers_contracts_column_model_new_full_size (
-        name.get (), torvanix_providers_contracts_idata_reader_get_data_type (base, ordinal, nullptr),
-        static_cast<gulong> (torvanix_providers_contracts_idata_reader_get_size (base, ordinal, nullptr))));
-    add (columns, column.get ());
-  }
-
-  std::vector<gpointer> cells (static_cast<std::size_t> (fields));
-  while (torvanix_providers_contracts_idata_reader_read (base, nullptr)) {
-    for (gint i = 0; i < fields; ++i)
-      cells[i] = providers::mysql::cell_value (reader.get (), static_cast<guint16> (i));
-    auto *row = providers::models::row_adopting (cells.data (), static_cast<guint> (fields));
-    providers::models::table_adopt_rows (model.get (), &row, 1);
-  }
-  torvanix_providers_contracts_idata_reader_close (base, nullptr);
-  return model.release ();
 }
 
 /* A statement whose result could not be fetched: the client's error when
@@ -153,9 +111,15 @@ torvanix_providers_supports_my_sql_provider_real_execute_model (TorvanixProvider
   ProviderLock lock (self);
   if (!providers::mysql::send_statement (self, statement, error))
     return nullptr;
-  Result result (mysql_store_result (connection_of (self)));
-  if (result)
-    return PROVIDERS_GUARDED (static_cast<Table *> (nullptr), { return fill_model (result.get ()); });
+  MYSQL *connection = connection_of (self);
+  Result result (mysql_use_result (connection));
+  if (result) {
+    Table *model = PROVIDERS_GUARDED (static_cast<Table *> (nullptr),
+                                      { return providers::mysql::fill_model_streaming (connection, result.get ()); });
+    if (model == nullptr)
+      raise (self, -1, error);
+    return model;
+  }
   if (!fetch_failed (self, error))
     providers::mysql::set_own_error (error, kNoData);
   return nullptr;
@@ -174,10 +138,12 @@ torvanix_providers_supports_my_sql_provider_real_execute_statements (TorvanixPro
   MYSQL *connection = connection_of (self);
   providers::GUnique<GPtrArray> items (g_ptr_array_new_with_free_func (g_object_unref));
   for (;;) {
-    Result result (mysql_store_result (connection));
-    GObject *item;
-    if (result) {
-      item = G_OBJECT (fill_model (result.get ()));
+    Result result (mysql_use_result (connection));
+    GObject *item = nullptr;
+    if (result)
+      item = G_OBJECT (PROVIDERS_GUARDED (static_cast<Table *> (nullptr),
+                                          { return providers::mysql::fill_model_streaming (connection, result.get ()); }));
+    if (item != nullptr) {
     } else if (mysql_field_count (connection) != 0) {
       item = G_OBJECT (torvanix_providers_contracts_value_error_new (static_cast<gint> (mysql_errno (connection)),
                                                                      mysql_error (connection)));
