@@ -344,9 +344,15 @@ Stats stats (std::vector<double> v)
   return {median, v.front (), v.back ()};
 }
 
-/* Measures every available variant on one table and prints its table;
- * returns each variant's median ratio to the floor (0 when left out). */
-std::vector<double> run_table (const Target &t, int rounds)
+/* Per variant, the medians the linearity check compares; 0 when the
+ * variant was left out. */
+struct Medians {
+  double ratio = 0;    /* build time over the same round's floor */
+  double cpu_ns = 0;   /* client CPU per cell */
+};
+
+/* Measures every available variant on one table and prints its table. */
+std::vector<Medians> run_table (const Target &t, int rounds)
 {
   std::vector<Variant> variants;
   for (int v = 0; v < kVariants; ++v)
@@ -378,7 +384,7 @@ std::vector<double> run_table (const Target &t, int rounds)
                "release", "release", "peak", "peak B");
   std::printf ("%-27s %8s %7s %7s %7s %9s %8s %9s %8s %8s %8s\n", "variant", "ms", "median", "min", "max", "CPU ms",
                "ns/cell", "ms", "/build", "B/cell", "> floor");
-  std::vector<double> ratios (kVariants, 0.0);
+  std::vector<Medians> medians (kVariants);
   double floor_peak = 0;
   for (Variant v : variants) {
     std::vector<double> build, ratio, cpu, release, release_share, peak;
@@ -395,7 +401,7 @@ std::vector<double> run_table (const Target &t, int rounds)
           p = stats (peak);
     if (v == kFloor)
       floor_peak = p.median;
-    ratios[v] = q.median;
+    medians[v] = {q.median, c.median * 1e6 / double (cells)};
     std::printf ("%-27s %8.1f %7.2f %7.2f %7.2f %9.1f %8.1f %9.2f %8.3f %8.1f %8.1f\n", kInfo[v].label, b.median,
                  q.median, q.min, q.max, c.median, c.median * 1e6 / double (cells), rel.median, rs.median, p.median,
                  p.median - floor_peak);
@@ -406,7 +412,7 @@ std::vector<double> run_table (const Target &t, int rounds)
   if (!peaks_reset)
     std::printf ("note: /proc/self/clear_refs was not writable; peaks include the child's start\n");
   std::fflush (stdout);
-  return ratios;
+  return medians;
 }
 
 int run (const char *env_path, const Server &s, int count, char **args)
@@ -414,22 +420,27 @@ int run (const char *env_path, const Server &s, int count, char **args)
   for (int v = 0; v < kVariants; ++v)
     std::printf ("%-27s  %s\n", kInfo[v].label, kInfo[v].work);
   std::vector<std::string> tables;
-  std::vector<std::vector<double>> ratios;
+  std::vector<std::vector<Medians>> medians;
   for (int i = 0; i + 1 < count; i += 2) {
     tables.push_back (args[i]);
-    ratios.push_back (run_table (Target{env_path, s, args[i]}, std::max (1, std::atoi (args[i + 1]))));
+    medians.push_back (run_table (Target{env_path, s, args[i]}, std::max (1, std::atoi (args[i + 1]))));
   }
   if (tables.size () < 2)
     return 0;
   /* A cost per cell stays the same ratio to the floor whatever the size;
    * a cost that grows faster than the rows shows as a larger ratio on the
-   * larger table. */
-  std::printf ("\nlinearity: median ratio to the floor on %s against %s\n", tables[1].c_str (), tables[0].c_str ());
-  std::printf ("%-27s %9s %9s %11s\n", "variant", tables[0].c_str (), tables[1].c_str (), "difference");
-  for (int v = kModel; v < kVariants; ++v)
-    if (ratios[0][size_t (v)] > 0 && ratios[1][size_t (v)] > 0)
-      std::printf ("%-27s %9.2f %9.2f %+10.1f%%\n", kInfo[v].label, ratios[0][size_t (v)], ratios[1][size_t (v)],
-                   (ratios[1][size_t (v)] / ratios[0][size_t (v)] - 1) * 100);
+   * larger table. Client CPU per cell says the same with less of the
+   * noise of a shared machine. */
+  const char *small = tables[1].c_str (), *large = tables[0].c_str ();
+  std::printf ("\nlinearity: %s against %s, difference of the medians\n", small, large);
+  std::printf ("%-27s %8s %8s %8s %9s %9s %8s\n", "", "x floor", "x floor", "", "CPU ns", "CPU ns", "");
+  std::printf ("%-27s %8s %8s %8s %9s %9s %8s\n", "variant", large, small, "diff", large, small, "diff");
+  for (int v = kModel; v < kVariants; ++v) {
+    const Medians &a = medians[0][size_t (v)], &b = medians[1][size_t (v)];
+    if (a.ratio > 0 && b.ratio > 0)
+      std::printf ("%-27s %8.2f %8.2f %+7.1f%% %9.1f %9.1f %+7.1f%%\n", kInfo[v].label, a.ratio, b.ratio,
+                   (b.ratio / a.ratio - 1) * 100, a.cpu_ns, b.cpu_ns, (b.cpu_ns / a.cpu_ns - 1) * 100);
+  }
   return 0;
 }
 
