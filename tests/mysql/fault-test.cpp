@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "../memory/memory-meter.h"
 #include "support/gobject-test.h"
@@ -159,6 +161,67 @@ TEST (Faults, AServerStoppedDuringALongQueryEndsItWithAnErrorNotAHang)
   error = nullptr;
   EXPECT_EQ (scalar_text (p, "SELECT 'back'", &error), "back");
   EXPECT_EQ (error, nullptr);
+}
+
+/* Work that lived only in the server's session, and the step after a
+ * restart that would carry it into the table `kept`: that step must fail
+ * with a number, not report the lost work done, and a new open works. */
+TEST (Faults, AServerRestartedBetweenStatementsFailsTheStepThatNeedsTheLostWork)
+{
+  providers::testing::ScratchServer scratch ("restarted", false);
+  auto profile = make_profile (scratch.server ());
+  struct Case {
+    const char *what;
+    bool transaction; /* begun with the provider's transaction () */
+    std::vector<std::string> work;
+    const char *next; /* nullptr: the provider's commit () */
+    std::vector<int> codes;
+  };
+  const Case cases[] = {
+    /* Outside a transaction the client may reconnect before sending; the
+     * new session then has no such table. */
+    {"temporary table", false,
+     {"CREATE TEMPORARY TABLE pending (i INT)", "INSERT INTO pending VALUES (1)"},
+     "INSERT INTO kept SELECT i FROM pending", {2006, 2013, 1146}},
+    /* Inside one it must not: the server's open transaction is gone. */
+    {"transaction", true, {"INSERT INTO kept VALUES (1)"}, nullptr, {2006, 2013}},
+    {"transaction in SQL", false, {"START TRANSACTION", "INSERT INTO kept VALUES (1)"}, "COMMIT", {2006, 2013}},
+  };
+  Provider p = own (torvanix_providers_supports_my_sql_provider_new ());
+  ASSERT_EQ (open (p, profile.get ()), nullptr);
+  GError *error = nullptr;
+  ASSERT_EQ (torvanix_providers_contracts_iprovider_execute_affect (iface (p), "CREATE TABLE kept (i INT) ENGINE=InnoDB",
+                                                                    0, &error),
+             0);
+  for (const Case &c : cases) {
+    SCOPED_TRACE (c.what);
+    if (c.transaction) {
+      ASSERT_TRUE (torvanix_providers_contracts_iprovider_transaction (iface (p), &error));
+    }
+    for (const std::string &statement : c.work) {
+      torvanix_providers_contracts_iprovider_execute_affect (iface (p), statement.c_str (), 0, &error);
+      ASSERT_EQ (error, nullptr) << statement << ": " << error->message;
+    }
+    scratch.restart ();
+    gint64 started = g_get_monotonic_time ();
+    {
+      LogCapture log;
+      if (c.next != nullptr) {
+        EXPECT_EQ (torvanix_providers_contracts_iprovider_execute_affect (iface (p), c.next, 0, &error), -1);
+      } else {
+        torvanix_providers_contracts_iprovider_commit (iface (p), &error);
+      }
+    }
+    EXPECT_LT (g_get_monotonic_time () - started, 30 * G_USEC_PER_SEC);
+    int code = mysql_error_number (error);
+    EXPECT_NE (std::find (c.codes.begin (), c.codes.end (), code), c.codes.end ()) << code;
+    error = nullptr;
+
+    torvanix_providers_contracts_iprovider_close (iface (p), nullptr);
+    ASSERT_EQ (open (p, profile.get ()), nullptr);
+    EXPECT_EQ (scalar_text (p, "SELECT COUNT(*) FROM kept", &error), "0");
+    EXPECT_EQ (error, nullptr);
+  }
 }
 
 /* Open, query, close: the test run does a few hundred cycles, scripts/memory

@@ -96,6 +96,14 @@ void ScratchServer::stop ()
   running_ = false;
 }
 
+void ScratchServer::restart ()
+{
+  running_ = run_script ("restart", dir_, true) == 0;
+  if (!running_)
+    throw std::runtime_error ("scratch server " + dir_ + " did not start again");
+  server_ = read_env (dir_ + "/server.env");
+}
+
 Observer::Observer (const TestServer &server) : handle_ (mysql_init (nullptr))
 {
   auto *mysql = static_cast<MYSQL *> (handle_);

@@ -48,6 +48,9 @@ class ScratchServer {
   const TestServer &server () const { return server_; }
   bool running () const { return running_; }
   void stop ();
+  /* Stops it and runs it again on the same port and data: every session
+   * is gone, the tables stay. */
+  void restart ();
 
  private:
   std::string dir_;
