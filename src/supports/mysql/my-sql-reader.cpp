@@ -12,8 +12,10 @@
 #include "libproviders/values.h"
 #include "supports/mysql/my-sql-reader-private.h"
 #include "supports/mysql/my-sql-type-private.h"
+#include "supports/mysql/my-sql-values-ahead.h"
 
 #include <charconv>
+#include <memory>
 #include <cstring>
 #include <new>
 #include <vector>
@@ -46,6 +48,9 @@ struct TorvanixProvidersSupportsMySQLReaderPrivate {
   bool closed;             /* read answered false, or close was called */
   GTimeZone *local_zone;   /* looked up once: GLib reads the zone files on every lookup */
   std::vector<Column> columns;
+  guint64 rows_read;       /* rows read so far; the current row is the last of them */
+  bool ahead_tried;
+  std::unique_ptr<providers::mysql::ValuesAhead> ahead; /* started by the first get_values of a long result */
 };
 
 namespace {
@@ -285,8 +290,12 @@ reader_read (Reader *base, GError **)
     return FALSE;
   priv->row = mysql_fetch_row (priv->result);
   priv->lengths = priv->row ? mysql_fetch_lengths (priv->result) : nullptr;
-  if (priv->row == nullptr)
+  if (priv->row == nullptr) {
     priv->closed = true;
+    priv->ahead.reset ();
+  } else {
+    ++priv->rows_read;
+  }
   return priv->row != nullptr;
 }
 
@@ -300,6 +309,7 @@ reader_close (Reader *base, GError **)
   priv->row = nullptr;
   priv->lengths = nullptr;
   priv->closed = true;
+  priv->ahead.reset ();
 }
 
 gchar *
@@ -544,6 +554,7 @@ reader_finalize (GObject *object)
     mysql_free_result (priv->result);
   if (priv->local_zone)
     g_time_zone_unref (priv->local_zone);
+  priv->ahead.~unique_ptr ();
   priv->columns.~vector ();
   G_OBJECT_CLASS (torvanix_providers_supports_my_sql_reader_parent_class)->finalize (object);
 }
@@ -565,6 +576,7 @@ torvanix_providers_supports_my_sql_reader_init (TorvanixProvidersSupportsMySQLRe
 {
   auto *priv = priv_of (self);
   new (&priv->columns) std::vector<Column> ();
+  new (&priv->ahead) std::unique_ptr<providers::mysql::ValuesAhead> ();
 }
 
 namespace {
@@ -707,20 +719,46 @@ cell_value (Self *self, guint16 ordinal)
 namespace {
 
 /* The whole row at once, at its final size: one pass, no dispatch per cell. */
+/* Building ahead pays from a few thousand rows on; it needs the whole
+ * result in memory, and a core to spare. */
+constexpr guint64 kRowsWorthBuildingAhead = 4096;
+
+void
+start_building_ahead (TorvanixProvidersSupportsMySQLReaderPrivate *priv)
+{
+  if (priv->result->data == nullptr || g_get_num_processors () < 2)
+    return;
+  if (mysql_num_rows (priv->result) - priv->rows_read < kRowsWorthBuildingAhead)
+    return;
+  if (MYSQL_ROWS *next = mysql_row_tell (priv->result))
+    priv->ahead = std::make_unique<providers::mysql::ValuesAhead> (priv->columns, priv->local_zone, next, priv->rows_read);
+}
+
 IValue **
 reader_get_values (Reader *base, gint *result_length1, GError **)
 {
   auto *priv = priv_of (base);
   const guint count = priv->field_count;
   auto **values = g_new (IValue *, count + 1);
+  values[count] = nullptr;
+  if (result_length1)
+    *result_length1 = static_cast<gint> (count);
+  /* Without a current row every cell is null: built below. */
+  if (priv->row != nullptr && priv->ahead && priv->ahead->take (priv->rows_read - 1, values))
+    return values;
+  if (priv->row != nullptr && !priv->ahead_tried) {
+    /* A caller taking one row's values will likely take every later row's. */
+    priv->ahead_tried = true;
+    PROVIDERS_GUARDED (false, {
+      start_building_ahead (priv);
+      return true;
+    });
+  }
   for (guint i = 0; i < count; ++i) {
     Cell cell = cell_at (priv, static_cast<guint16> (i));
     IValue *value = providers::mysql::value_of_cell (priv->columns[i], cell.text, cell.length, priv->local_zone);
     values[i] = value ? value : as_value (torvanix_providers_contracts_value_null_new ());
   }
-  values[count] = nullptr;
-  if (result_length1)
-    *result_length1 = static_cast<gint> (count);
   return values;
 }
 

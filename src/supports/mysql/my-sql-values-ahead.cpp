@@ -1,0 +1,136 @@
+#include "supports/mysql/my-sql-values-ahead.h"
+
+#include "libproviders/values.h"
+
+#include <algorithm>
+
+namespace providers::mysql {
+
+namespace {
+
+using IValue = TorvanixProvidersContractsIValue;
+
+/* Rows handed over at a time, and batches built before the caller takes
+ * them: enough to keep the builder busy, few enough to stay small. */
+constexpr guint kBatchRows = 256;
+constexpr std::size_t kBatchesAhead = 4;
+
+/* The byte length of each cell of a row the client library stored: a
+ * stored row's cells lie back to back, each followed by a zero byte, and
+ * one pointer past the last cell marks the end of the row (the same
+ * reckoning mysql_fetch_lengths makes for the current row). */
+void
+stored_lengths (MYSQL_ROW row, std::size_t fields, std::vector<gsize> &lengths)
+{
+  const char *start = nullptr;
+  gsize *previous = nullptr;
+  for (std::size_t i = 0; i <= fields; ++i) {
+    if (row[i] == nullptr) {
+      lengths[i] = 0;
+      continue;
+    }
+    if (start != nullptr)
+      *previous = static_cast<gsize> (row[i] - start - 1);
+    start = row[i];
+    previous = &lengths[i];
+  }
+}
+
+}  // namespace
+
+ValuesAhead::ValuesAhead (const std::vector<Column> &columns, GTimeZone *local_zone, MYSQL_ROWS *first,
+                          guint64 first_index)
+    : columns_ (columns), zone_ (g_time_zone_ref (local_zone))
+{
+  worker_ = std::thread ([this, first, first_index] { run (first, first_index); });
+}
+
+ValuesAhead::~ValuesAhead ()
+{
+  {
+    std::lock_guard<std::mutex> guard (mutex_);
+    stop_ = true;
+  }
+  changed_.notify_all ();
+  worker_.join ();
+  for (Batch &batch : ready_)
+    drop (batch);
+  g_time_zone_unref (zone_);
+}
+
+void
+ValuesAhead::drop (Batch &batch)
+{
+  for (IValue *value : batch.values)
+    if (value != nullptr)
+      g_object_unref (value);
+  batch.values.clear ();
+}
+
+void
+ValuesAhead::run (MYSQL_ROWS *node, guint64 index)
+{
+  const std::size_t fields = columns_.size ();
+  std::vector<gsize> lengths (fields + 1);
+  while (node != nullptr) {
+    Batch batch;
+    batch.first_index = index;
+    batch.values.reserve (kBatchRows * fields);
+    for (; node != nullptr && batch.rows < kBatchRows; node = node->next, ++batch.rows, ++index) {
+      stored_lengths (node->data, fields, lengths);
+      for (std::size_t i = 0; i < fields; ++i) {
+        IValue *value = value_of_cell (columns_[i], node->data[i], lengths[i], zone_);
+        batch.values.push_back (value ? value
+                                      : TORVANIX_PROVIDERS_CONTRACTS_IVALUE (torvanix_providers_contracts_value_null_new ()));
+      }
+    }
+    std::unique_lock<std::mutex> lock (mutex_);
+    changed_.wait (lock, [this] { return stop_ || ready_.size () < kBatchesAhead; });
+    if (stop_) {
+      lock.unlock ();
+      drop (batch);
+      return;
+    }
+    ready_.push_back (std::move (batch));
+    changed_.notify_all ();
+  }
+  std::lock_guard<std::mutex> guard (mutex_);
+  finished_ = true;
+  changed_.notify_all ();
+}
+
+bool
+ValuesAhead::take (guint64 index, IValue **out)
+{
+  const std::size_t fields = columns_.size ();
+  std::deque<Batch> passed;
+  bool found = false;
+  {
+    std::unique_lock<std::mutex> lock (mutex_);
+    for (;;) {
+      while (!ready_.empty () && ready_.front ().first_index + ready_.front ().rows <= index) {
+        passed.push_back (std::move (ready_.front ()));
+        ready_.pop_front ();
+        changed_.notify_all ();
+      }
+      if (!ready_.empty () || finished_)
+        break;
+      changed_.wait (lock);
+    }
+    if (!ready_.empty () && ready_.front ().first_index <= index) {
+      Batch &batch = ready_.front ();
+      IValue **row = batch.values.data () + (index - batch.first_index) * fields;
+      if (row[0] != nullptr || fields == 0) {
+        std::copy (row, row + fields, out);
+        std::fill (row, row + fields, nullptr);
+        found = true;
+      }
+    }
+  }
+  /* Dropping values costs more than building them: not under the lock. */
+  for (Batch &batch : passed)
+    drop (batch);
+  return found;
+}
+
+}  // namespace providers::mysql

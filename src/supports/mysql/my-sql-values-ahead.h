@@ -1,0 +1,56 @@
+/* A reader's values built ahead of it.
+ *
+ * A caller that takes every row's values (get_values after each read)
+ * spends as long building them as dropping them. With the whole result in
+ * the client's memory, another core can build the rows ahead of the
+ * caller, who then only takes them. The rows it may build ahead are
+ * bounded, so a caller that stops reading holds little it did not ask for. */
+#pragma once
+
+#include <mysql.h>
+
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "supports/mysql/my-sql-reader-private.h"
+
+namespace providers::mysql {
+
+class ValuesAhead {
+ public:
+  /* Builds from the row at `first` (the row numbered `first_index`) on. */
+  ValuesAhead (const std::vector<Column> &columns, GTimeZone *local_zone, MYSQL_ROWS *first, guint64 first_index);
+  ~ValuesAhead ();
+
+  ValuesAhead (const ValuesAhead &) = delete;
+  ValuesAhead &operator= (const ValuesAhead &) = delete;
+
+  /* Moves the values of row `index` into `out` (one per column) and
+   * answers true; false when the row is behind what was built, or past the
+   * result's end. Rows before `index` that no one took are dropped. */
+  bool take (guint64 index, TorvanixProvidersContractsIValue **out);
+
+ private:
+  struct Batch {
+    guint64 first_index = 0;
+    guint rows = 0;
+    std::vector<TorvanixProvidersContractsIValue *> values; /* rows x columns; null once taken */
+  };
+
+  void run (MYSQL_ROWS *first, guint64 first_index);
+  static void drop (Batch &batch);
+
+  const std::vector<Column> columns_;
+  GTimeZone *const zone_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::deque<Batch> ready_;
+  bool stop_ = false;
+  bool finished_ = false;
+  std::thread worker_;
+};
+
+}  // namespace providers::mysql
