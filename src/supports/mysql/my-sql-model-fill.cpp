@@ -5,8 +5,8 @@
  * own (the client library reuses its buffer row by row). Builders on the
  * other cores turn chunks into rows of values meanwhile; the reading
  * thread builds too once the last row is in, and the rows are then put in
- * the table in the order the server sent them. A result smaller than one
- * chunk never leaves the calling thread.
+ * the table in the order the server sent them. A result of a chunk or two
+ * never leaves the calling thread.
  *
  * Column sizes are the widest cell of each column, which is what a result
  * read whole into the client reports. */
@@ -18,6 +18,8 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 #include "common/gobject-ref.h"
@@ -49,13 +51,16 @@ struct Chunk {
   std::vector<Row *> built;    /* the rows, once built */
 };
 
-/* What the reading thread and the builders share while one result fills. */
+/* What the reading thread and the builders share while one result fills.
+ * Builders are threads of this result alone, started when a second chunk
+ * is waiting and joined before the table is handed out. */
 class Filling {
  public:
   Filling (std::vector<Column> columns, GTimeZone *zone) : columns_ (std::move (columns)), zone_ (zone) {}
 
   ~Filling ()
   {
+    stop_builders ();
     for (auto &chunk : chunks_)
       for (Row *row : chunk->built)
         g_object_unref (row);
@@ -68,9 +73,50 @@ class Filling {
   /* Makes a full chunk available to builders. */
   void publish (std::unique_ptr<Chunk> chunk)
   {
-    std::lock_guard<std::mutex> guard (mutex_);
-    pending_.push_back (chunk.get ());
-    chunks_.push_back (std::move (chunk));
+    bool start_builder;
+    {
+      std::lock_guard<std::mutex> guard (mutex_);
+      pending_.push_back (chunk.get ());
+      chunks_.push_back (std::move (chunk));
+      start_builder = pending_.size () > 1 && builders_.size () < max_builders ();
+    }
+    changed_.notify_one ();
+    if (start_builder) {
+      prepare_value_classes ();
+      try {
+        builders_.emplace_back ([this] { build_until_done (); });
+      } catch (const std::system_error &) {
+        /* No thread to be had: the reading thread builds it all. */
+      }
+    }
+  }
+
+  /* Builds whatever is left, waits for the builders, and hands the rows
+   * over in order (adopted by the caller). */
+  std::vector<Row *> finish ()
+  {
+    {
+      std::lock_guard<std::mutex> guard (mutex_);
+      reading_ = false;
+    }
+    changed_.notify_all ();
+    while (build_one ()) {
+    }
+    stop_builders ();
+    std::vector<Row *> rows;
+    for (auto &chunk : chunks_) {
+      rows.insert (rows.end (), chunk->built.begin (), chunk->built.end ());
+      chunk->built.clear ();
+    }
+    return rows;
+  }
+
+ private:
+  /* One fewer than the cores: the reading thread builds too. */
+  static std::size_t max_builders ()
+  {
+    static const std::size_t count = MIN (g_get_num_processors (), 8u) - 1;
+    return count;
   }
 
   /* Builds the oldest chunk no one has taken; false when there is none. */
@@ -83,36 +129,36 @@ class Filling {
         return false;
       chunk = pending_.front ();
       pending_.pop_front ();
-      ++in_progress_;
     }
     build (*chunk);
-    {
-      std::lock_guard<std::mutex> guard (mutex_);
-      --in_progress_;
-    }
-    done_.notify_all ();
     return true;
   }
 
-  /* Builds whatever is left, waits for the builders, and hands the rows
-   * over in order (adopted by the caller). */
-  std::vector<Row *> finish ()
+  void build_until_done ()
   {
-    while (build_one ()) {
+    for (;;) {
+      {
+        std::unique_lock<std::mutex> lock (mutex_);
+        changed_.wait (lock, [this] { return !pending_.empty () || !reading_; });
+        if (pending_.empty ())
+          return;
+      }
+      build_one ();
     }
-    std::unique_lock<std::mutex> lock (mutex_);
-    done_.wait (lock, [this] { return in_progress_ == 0; });
-    std::vector<Row *> rows;
-    for (auto &chunk : chunks_) {
-      rows.insert (rows.end (), chunk->built.begin (), chunk->built.end ());
-      chunk->built.clear ();
-    }
-    return rows;
   }
 
-  std::size_t field_count () const { return columns_.size (); }
+  void stop_builders ()
+  {
+    {
+      std::lock_guard<std::mutex> guard (mutex_);
+      reading_ = false;
+    }
+    changed_.notify_all ();
+    for (std::thread &builder : builders_)
+      builder.join ();
+    builders_.clear ();
+  }
 
- private:
   void build (Chunk &chunk)
   {
     const std::size_t fields = columns_.size ();
@@ -136,40 +182,12 @@ class Filling {
   const std::vector<Column> columns_;
   GTimeZone *const zone_;
   std::mutex mutex_;
-  std::condition_variable done_;
+  std::condition_variable changed_;
   std::vector<std::unique_ptr<Chunk>> chunks_;
   std::deque<Chunk *> pending_;
-  int in_progress_ = 0;
+  bool reading_ = true;
+  std::vector<std::thread> builders_; /* touched by the reading thread only */
 };
-
-void
-build_task (gpointer data, gpointer)
-{
-  std::unique_ptr<std::shared_ptr<Filling>> filling (static_cast<std::shared_ptr<Filling> *> (data));
-  (*filling)->build_one ();
-}
-
-/* The builders, shared by every result: one fewer than the cores, since
- * the reading thread builds too. Null on a single core. */
-GThreadPool *
-builders ()
-{
-  static GThreadPool *pool = [] () -> GThreadPool * {
-    guint cores = g_get_num_processors ();
-    if (cores < 2)
-      return nullptr;
-    return g_thread_pool_new (build_task, nullptr, static_cast<gint> (MIN (cores - 1, 8u)), FALSE, nullptr);
-  }();
-  return pool;
-}
-
-void
-hand_out (const std::shared_ptr<Filling> &filling, std::unique_ptr<Chunk> chunk)
-{
-  filling->publish (std::move (chunk));
-  if (GThreadPool *pool = builders ())
-    g_thread_pool_push (pool, new std::shared_ptr<Filling> (filling), nullptr);
-}
 
 std::unique_ptr<Chunk>
 new_chunk (std::size_t fields)
@@ -195,7 +213,7 @@ fill_model_streaming (MYSQL *connection, MYSQL_RES *result)
   columns.reserve (fields);
   for (unsigned int i = 0; i < fields; ++i)
     columns.push_back (column_of (described[i]));
-  auto filling = std::make_shared<Filling> (columns, g_time_zone_new_local ());
+  Filling filling (columns, g_time_zone_new_local ());
 
   std::vector<unsigned long> widest (fields, 0);
   auto chunk = new_chunk (fields);
@@ -214,13 +232,13 @@ fill_model_streaming (MYSQL *connection, MYSQL_RES *result)
       chunk->bytes.push_back ('\0');
     }
     if (++chunk->rows == kChunkRows) {
-      hand_out (filling, std::move (chunk));
+      filling.publish (std::move (chunk));
       chunk = new_chunk (fields);
     }
   }
   if (chunk->rows > 0)
-    filling->publish (std::move (chunk));
-  std::vector<Row *> rows = filling->finish ();
+    filling.publish (std::move (chunk));
+  std::vector<Row *> rows = filling.finish ();
 
   /* The server broke off in the middle: what arrived is not the result. */
   if (mysql_errno (connection) != 0) {

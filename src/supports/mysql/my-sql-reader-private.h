@@ -30,4 +30,9 @@ Column column_of (const MYSQL_FIELD &field);
 TorvanixProvidersContractsIValue *value_of_cell (const Column &column, const char *text, gsize length,
                                                  GTimeZone *local_zone);
 
+/* Initialises every class value_of_cell may make (and rows), once. GLib
+ * would do it on first use, also on another thread; doing it before
+ * builder threads start keeps their start the only hand-over. */
+void prepare_value_classes ();
+
 }  // namespace providers::mysql

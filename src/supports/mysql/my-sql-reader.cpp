@@ -9,6 +9,7 @@
 #include "common/gobject-ref.h"
 #include "contracts/providers/data-reader-private.h"
 #include "contracts/values/value-internal.h"
+#include "libproviders/models.h"
 #include "libproviders/values.h"
 #include "supports/mysql/my-sql-reader-private.h"
 #include "supports/mysql/my-sql-type-private.h"
@@ -703,6 +704,31 @@ value_of_cell (const Column &column, const char *text, gsize length, GTimeZone *
       /* Text, and whatever else a server may send: its text. */
       return text_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_STRING, cell);
   }
+}
+
+void
+prepare_value_classes ()
+{
+  static const bool prepared = [] {
+    const GType types[] = {
+      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_NULL,      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_INT8,
+      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_INT16,     TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_INT32,
+      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_INT64,     TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_UINT8,
+      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_UINT16,    TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_UINT32,
+      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_UINT64,    TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_FLOAT,
+      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DOUBLE,    TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DECIMAL,
+      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE,      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_TIME,
+      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE_TIME, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_STRING,
+      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_ENUM,      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_SET,
+      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_JSON,      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_GEOMETRY,
+      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_BINARY,    TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_BLOB,
+      TORVANIX_PROVIDERS_CONTRACTS_TYPE_ROW_MODEL,       GEE_TYPE_ARRAY_LIST,
+    };
+    for (GType type : types)
+      g_type_class_unref (g_type_class_ref (type));
+    return true;
+  }();
+  (void) prepared;
 }
 
 IValue *

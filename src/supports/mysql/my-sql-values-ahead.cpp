@@ -42,6 +42,7 @@ ValuesAhead::ValuesAhead (const std::vector<Column> &columns, GTimeZone *local_z
                           guint64 first_index)
     : columns_ (columns), zone_ (g_time_zone_ref (local_zone))
 {
+  prepare_value_classes ();
   worker_ = std::thread ([this, first, first_index] { run (first, first_index); });
 }
 
