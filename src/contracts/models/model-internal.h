@@ -1,6 +1,8 @@
 /* How the library's own providers fill models: whole rows at a time,
  * adopting what they built, with nothing to notify because no view is
- * bound to a model still being filled. */
+ * bound to a model still being filled. Also the models' shared access to
+ * a row's storage, which is a plain array until someone asks for the row's
+ * list object. */
 #pragma once
 
 #include "libproviders/models/row-model.h"
@@ -12,8 +14,30 @@ namespace providers::models {
  * reference to each. */
 TorvanixProvidersContractsRowModel *row_adopting (gpointer *values, guint count);
 
+/* The same, adopting the array itself too (g_malloc'ed, exactly `count`
+ * long). */
+TorvanixProvidersContractsRowModel *row_adopting_array (gpointer *items, guint count);
+
 /* Appends `count` rows to a table, adopting the reference to each,
  * without telling views (the caller has not handed the table out). */
 void table_adopt_rows (TorvanixProvidersContractsTableModel *table, TorvanixProvidersContractsRowModel **rows, guint count);
+
+/* Where a row's values are right now: its array, or the storage of its
+ * list once it has one (`list` then is not null). Reading never makes the
+ * list. `lent`: a value may be referenced from outside the row (one was
+ * handed out or put in by a caller, or the list exists). */
+struct RowCells {
+  gpointer *items;
+  guint count;
+  GeeArrayList *list;
+  bool lent;
+};
+RowCells row_cells (TorvanixProvidersContractsRowModel *row);
+
+/* The value at `position` as a new reference, or null past the end. */
+gpointer row_ref_at (TorvanixProvidersContractsRowModel *row, guint position);
+
+/* Replaces the value at a valid `position`, taking a reference to `value`. */
+void row_replace_at (TorvanixProvidersContractsRowModel *row, guint position, gpointer value);
 
 }  // namespace providers::models

@@ -1,8 +1,18 @@
 /* RowModel: the values of one row, in column order, and its edit version.
- * A row is also a read-only list model of its values. */
+ * A row is also a read-only list model of its values.
+ *
+ * A result holds a row per record, and few callers ever ask a row for its
+ * list object: a row keeps its values in a plain array and makes the
+ * GeeArrayList only when asked for it ("values", get_values). The array
+ * is handed to the list, which from then on is the one truth (callers may
+ * add and remove through it); every other path reads whichever holds the
+ * values. */
 #include "libproviders/models/row-model.h"
 
 #include <gio/gio.h>
+
+#include <atomic>
+#include <cstring>
 
 #include "common/check.h"
 #include "contracts/models/list-access.h"
@@ -10,8 +20,17 @@
 #include "contracts/models/property-helpers.h"
 
 struct TorvanixProvidersContractsRowModelPrivate {
+  /* Null until someone asks for the list; set once, atomically, since a
+   * getter may be called on a shared row from two threads. */
   GeeArrayList *values;
+  gpointer *items; /* the values until then: one reference each */
+  guint count;
   guint version; /* DataVersion flags, kept as the caller's bits */
+  /* Whether a value of this row may be referenced from outside it: one
+   * was handed out or put in by a caller. A big table's release then
+   * checks this row's values one by one on the caller's thread. Written
+   * by getters, so possibly by two threads at once: relaxed atomics. */
+  guint lent;
 };
 
 namespace {
@@ -36,34 +55,100 @@ priv_of (TorvanixProvidersContractsRowModel *self)
       torvanix_providers_contracts_row_model_get_instance_private (self));
 }
 
+using providers::models::RowCells;
+
 GeeArrayList *
-values_of (gpointer self)
+list_of (TorvanixProvidersContractsRowModelPrivate *priv)
 {
-  return priv_of (TORVANIX_PROVIDERS_CONTRACTS_ROW_MODEL (self))->values;
+  return static_cast<GeeArrayList *> (g_atomic_pointer_get (&priv->values));
+}
+
+/* The list object, made on first request: it adopts the array (and the
+ * reference to each value) as its storage. Two threads may both get here
+ * for one row; the first to publish its list wins and the other puts its
+ * own list back to empty before dropping it, so the array has one owner. */
+GeeArrayList *
+materialise (TorvanixProvidersContractsRowModel *self)
+{
+  auto *priv = priv_of (self);
+  if (GeeArrayList *list = list_of (priv)) return list;
+  GeeArrayList *list = providers::models::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT);
+  gpointer *own_items = list->_items;
+  const gint own_length = list->_items_length1;
+  const gint own_capacity = list->__items_size_;
+  if (priv->count > 0) {
+    list->_items = priv->items;
+    list->_items_length1 = list->__items_size_ = list->_size = static_cast<gint> (priv->count);
+  }
+  if (g_atomic_pointer_compare_and_exchange (&priv->values, nullptr, list)) {
+    if (priv->count > 0) g_free (own_items);
+    return list;
+  }
+  list->_items = own_items;
+  list->_items_length1 = own_length;
+  list->__items_size_ = own_capacity;
+  list->_size = 0;
+  g_object_unref (list);
+  return list_of (priv);
+}
+
+void
+mark_lent (TorvanixProvidersContractsRowModelPrivate *priv)
+{
+  std::atomic_ref<guint> lent (priv->lent);
+  if (lent.load (std::memory_order_relaxed) == 0) lent.store (1, std::memory_order_relaxed);
+}
+
+void
+free_items (gpointer *items, guint count)
+{
+  for (guint i = 0; i < count; ++i)
+    if (items[i]) g_object_unref (items[i]);
+  g_free (items);
+}
+
+GType
+row_item_type (GListModel *)
+{
+  return TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT;
+}
+
+guint
+row_n_items (GListModel *model)
+{
+  return providers::models::row_cells (TORVANIX_PROVIDERS_CONTRACTS_ROW_MODEL (model)).count;
+}
+
+gpointer
+row_item (GListModel *model, guint position)
+{
+  return providers::models::row_ref_at (TORVANIX_PROVIDERS_CONTRACTS_ROW_MODEL (model), position);
 }
 
 void
 row_list_model_init (GListModelInterface *iface)
 {
-  providers::models::publish_list<torvanix_providers_contracts_value_object_get_type, values_of> (iface);
+  iface->get_item_type = row_item_type;
+  iface->get_n_items = row_n_items;
+  iface->get_item = row_item;
 }
 
 TorvanixProvidersContractsRowModel *
 row_real_clone (TorvanixProvidersContractsRowModel *self)
 {
-  auto *copy = torvanix_providers_contracts_row_model_new ();
-  torvanix_providers_contracts_row_model_set_version (copy, torvanix_providers_contracts_row_model_get_version (self));
-  GeeArrayList *source = priv_of (self)->values;
-  auto *target = GEE_ABSTRACT_COLLECTION (priv_of (copy)->values);
-  for (guint i = 0, n = providers::models::list_size (source); i < n; ++i) {
-    auto *value = TORVANIX_PROVIDERS_CONTRACTS_IVALUE (providers::models::list_peek_at (source, i));
-    gpointer value_copy = torvanix_providers_contracts_ivalue_clone (value);
+  const RowCells source = providers::models::row_cells (self);
+  /* The values' own clone operations see them, and a subclass's may keep
+   * a reference. */
+  mark_lent (priv_of (self));
+  auto *copies = g_new (gpointer, source.count);
+  for (guint i = 0; i < source.count; ++i) {
+    gpointer value_copy = torvanix_providers_contracts_ivalue_clone (static_cast<TorvanixProvidersContractsIValue *> (source.items[i]));
     /* A value that cannot copy itself (it has already said why) still
      * takes its place, so later cells stay under their columns. */
-    if (value_copy == nullptr) value_copy = torvanix_providers_contracts_value_null_new ();
-    gee_abstract_collection_add (target, value_copy);
-    g_object_unref (value_copy);
+    copies[i] = value_copy ? value_copy : torvanix_providers_contracts_value_null_new ();
   }
+  auto *copy = providers::models::row_adopting_array (copies, source.count);
+  torvanix_providers_contracts_row_model_set_version (copy, torvanix_providers_contracts_row_model_get_version (self));
   return copy;
 }
 
@@ -73,7 +158,7 @@ row_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *psp
   auto *priv = priv_of (TORVANIX_PROVIDERS_CONTRACTS_ROW_MODEL (object));
   switch (prop_id) {
     case PROP_VERSION: g_value_set_flags (value, priv->version); break;
-    case PROP_VALUES: g_value_set_object (value, priv->values); break;
+    case PROP_VALUES: g_value_set_object (value, materialise (TORVANIX_PROVIDERS_CONTRACTS_ROW_MODEL (object))); break;
     default: G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
   }
 }
@@ -92,7 +177,11 @@ row_set_property (GObject *object, guint prop_id, const GValue *value, GParamSpe
 void
 row_finalize (GObject *object)
 {
-  g_clear_object (&priv_of (TORVANIX_PROVIDERS_CONTRACTS_ROW_MODEL (object))->values);
+  auto *priv = priv_of (TORVANIX_PROVIDERS_CONTRACTS_ROW_MODEL (object));
+  if (GeeArrayList *list = list_of (priv))
+    g_object_unref (list);
+  else
+    free_items (priv->items, priv->count);
   G_OBJECT_CLASS (torvanix_providers_contracts_row_model_parent_class)->finalize (object);
 }
 
@@ -115,9 +204,9 @@ torvanix_providers_contracts_row_model_class_init (TorvanixProvidersContractsRow
 }
 
 static void
-torvanix_providers_contracts_row_model_init (TorvanixProvidersContractsRowModel *self)
+torvanix_providers_contracts_row_model_init (TorvanixProvidersContractsRowModel *)
 {
-  priv_of (self)->values = providers::models::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT);
+  /* Private data starts zeroed: no values, no list yet. */
 }
 
 extern "C" TorvanixProvidersContractsRowModel *
@@ -139,7 +228,7 @@ torvanix_providers_contracts_row_model_get_value_at (TorvanixProvidersContractsR
   providers_return_val_if_fail (self != NULL, nullptr);
   if (position < 0) return nullptr;
   return static_cast<TorvanixProvidersContractsValueObject *> (
-      providers::models::list_ref_at (priv_of (self)->values, static_cast<guint> (position)));
+      providers::models::row_ref_at (self, static_cast<guint> (position)));
 }
 
 extern "C" void
@@ -148,10 +237,9 @@ torvanix_providers_contracts_row_model_set_value_at (TorvanixProvidersContractsR
 {
   providers_return_if_fail (self != NULL);
   providers_return_if_fail (value != NULL);
-  GeeArrayList *values = priv_of (self)->values;
-  providers_return_if_fail_text (position >= 0 && static_cast<guint> (position) < providers::models::list_size (values),
+  providers_return_if_fail_text (position >= 0 && static_cast<guint> (position) < providers::models::row_cells (self).count,
                                  "0 <= position && position < m_values.size");
-  gee_abstract_list_set (GEE_ABSTRACT_LIST (values), position, value);
+  providers::models::row_replace_at (self, static_cast<guint> (position), value);
 }
 
 extern "C" TorvanixProvidersContractsRowModel *
@@ -185,21 +273,59 @@ extern "C" GeeArrayList *
 torvanix_providers_contracts_row_model_get_values (TorvanixProvidersContractsRowModel *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
-  return priv_of (self)->values;
+  return materialise (self);
 }
 
 namespace providers::models {
 
+RowCells
+row_cells (TorvanixProvidersContractsRowModel *row)
+{
+  auto *priv = priv_of (row);
+  if (GeeArrayList *list = list_of (priv)) return { list->_items, list_size (list), list, true };
+  return { priv->items, priv->count, nullptr, std::atomic_ref<guint> (priv->lent).load (std::memory_order_relaxed) != 0 };
+}
+
+gpointer
+row_ref_at (TorvanixProvidersContractsRowModel *row, guint position)
+{
+  const RowCells cells = row_cells (row);
+  if (!cells.lent) mark_lent (priv_of (row));
+  gpointer item = position < cells.count ? cells.items[position] : nullptr;
+  return item ? g_object_ref (item) : nullptr;
+}
+
+void
+row_replace_at (TorvanixProvidersContractsRowModel *row, guint position, gpointer value)
+{
+  const RowCells cells = row_cells (row);
+  if (!cells.lent) mark_lent (priv_of (row));
+  /* Through the list once there is one, so its iterators see the change. */
+  if (cells.list) {
+    gee_abstract_list_set (GEE_ABSTRACT_LIST (cells.list), static_cast<gint> (position), value);
+    return;
+  }
+  gpointer old = cells.items[position];
+  cells.items[position] = g_object_ref (value);
+  if (old) g_object_unref (old);
+}
+
+TorvanixProvidersContractsRowModel *
+row_adopting_array (gpointer *items, guint count)
+{
+  auto *row = torvanix_providers_contracts_row_model_new ();
+  auto *priv = priv_of (row);
+  priv->items = items;
+  priv->count = count;
+  return row;
+}
+
 TorvanixProvidersContractsRowModel *
 row_adopting (gpointer *values, guint count)
 {
-  auto *row = torvanix_providers_contracts_row_model_new ();
-  auto *list = GEE_ABSTRACT_COLLECTION (priv_of (row)->values);
-  for (guint i = 0; i < count; ++i) {
-    gee_abstract_collection_add (list, values[i]);
-    if (values[i]) g_object_unref (values[i]);
-  }
-  return row;
+  auto *items = g_new (gpointer, count);
+  if (count > 0) std::memcpy (items, values, count * sizeof *items);
+  return row_adopting_array (items, count);
 }
 
 }  // namespace providers::models

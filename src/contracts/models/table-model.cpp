@@ -4,6 +4,8 @@
 
 #include <gio/gio.h>
 
+#include <cstring>
+
 #include "common/check.h"
 #include "contracts/models/list-access.h"
 #include "contracts/models/model-internal.h"
@@ -161,7 +163,8 @@ torvanix_providers_contracts_table_model_get_value_at (Table *self, gint col, gi
   providers_return_val_if_fail (self != NULL, nullptr);
   if (row < 0) return nullptr;
   auto *target = static_cast<Row *> (providers::models::list_peek_at (priv_of (self)->rows, static_cast<guint> (row)));
-  return target ? torvanix_providers_contracts_row_model_get_value_at (target, col) : nullptr;
+  if (target == nullptr || col < 0) return nullptr;
+  return static_cast<TorvanixProvidersContractsValueObject *> (providers::models::row_ref_at (target, static_cast<guint> (col)));
 }
 
 extern "C" void
@@ -174,10 +177,9 @@ torvanix_providers_contracts_table_model_set_value_at (Table *self, gint col, gi
   providers_return_if_fail_text (row >= 0 && static_cast<guint> (row) < providers::models::list_size (rows),
                                  "0 <= row && row < m_rows.size");
   auto *target = static_cast<Row *> (providers::models::list_peek_at (rows, static_cast<guint> (row)));
-  GeeArrayList *values = torvanix_providers_contracts_row_model_get_values (target);
-  providers_return_if_fail_text (col >= 0 && static_cast<guint> (col) < providers::models::list_size (values),
+  providers_return_if_fail_text (col >= 0 && static_cast<guint> (col) < providers::models::row_cells (target).count,
                                  "0 <= col && col < m_rows[row].values.size");
-  gee_abstract_list_set (GEE_ABSTRACT_LIST (values), col, value);
+  providers::models::row_replace_at (target, static_cast<guint> (col), value);
 }
 
 extern "C" gint
@@ -278,11 +280,21 @@ namespace providers::models {
 void
 table_adopt_rows (Table *table, Row **rows, guint count)
 {
-  auto *list = GEE_ABSTRACT_COLLECTION (priv_of (table)->rows);
-  for (guint i = 0; i < count; ++i) {
-    gee_abstract_collection_add (list, rows[i]);
-    g_object_unref (rows[i]);
+  /* Straight into the list's storage, growing it as the list itself
+   * would (capacity doubles), with no reference taken and dropped per row:
+   * nobody iterates a table still being filled. */
+  if (count == 0) return;
+  GeeArrayList *list = priv_of (table)->rows;
+  const guint size = list_size (list);
+  const guint needed = size + count;
+  if (needed > static_cast<guint> (list->_items_length1)) {
+    guint capacity = MAX (needed, 2u * static_cast<guint> (list->_items_length1));
+    list->_items = g_renew (gpointer, list->_items, capacity);
+    std::memset (list->_items + size, 0, (capacity - size) * sizeof (gpointer));
+    list->_items_length1 = list->__items_size_ = static_cast<gint> (capacity);
   }
+  std::memcpy (list->_items + size, rows, count * sizeof (gpointer));
+  list->_size = static_cast<gint> (needed);
 }
 
 }  // namespace providers::models
