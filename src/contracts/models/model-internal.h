@@ -41,3 +41,12 @@ gpointer row_ref_at (TorvanixProvidersContractsRowModel *row, guint position);
 void row_replace_at (TorvanixProvidersContractsRowModel *row, guint position, gpointer value);
 
 }  // namespace providers::models
+
+namespace providers::models {
+
+/* Called by a finalizing table with its row list: when the table is big
+ * and the list its own, takes the list's rows (leaving it empty) to be
+ * released on a worker thread, and answers whether it did. */
+bool release_rows_in_background (GeeArrayList *rows);
+
+}  // namespace providers::models
