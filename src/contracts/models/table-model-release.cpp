@@ -27,7 +27,15 @@
 #include <gio/gio.h>
 #include <malloc.h>
 
+#include <pthread.h>
+
 #include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <system_error>
+#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -41,11 +49,121 @@ namespace {
  * not worth a thread hop, and memory is back at once. */
 constexpr guint64 kBackgroundCells = 10000;
 
+/* What the worker hands back to the dropping thread, and how.
+ *
+ * The dropping thread attaches, when it gives the worker a job, a source
+ * of its own to its thread-default context; the source waits (no polling)
+ * until the worker has finished the job, put aside what must go back and
+ * woken the context. Only the dropping thread makes and ends the source,
+ * and the objects pass under a C++ lock: thread checkers, which cannot see
+ * inside GLib, see every hand-over between the two threads. */
+struct SentBack {
+  std::mutex mutex;
+  std::vector<gpointer> objects;
+  bool ready = false;     /* the worker is done with the job */
+  bool abandoned = false; /* the source ended before the worker was done */
+};
+
+struct BackSource {
+  GSource source;
+  std::shared_ptr<SentBack> back;
+};
+
+void
+release_objects (std::vector<gpointer> &objects)
+{
+  for (gpointer object : objects) g_object_unref (object);
+  objects.clear ();
+}
+
+gboolean
+back_source_prepare (GSource *source, gint *timeout)
+{
+  *timeout = -1;
+  SentBack &back = *reinterpret_cast<BackSource *> (source)->back;
+  std::lock_guard<std::mutex> guard (back.mutex);
+  return back.ready;
+}
+
+gboolean
+back_source_check (GSource *source)
+{
+  gint timeout;
+  return back_source_prepare (source, &timeout);
+}
+
+gboolean
+back_source_dispatch (GSource *source, GSourceFunc, gpointer)
+{
+  SentBack &back = *reinterpret_cast<BackSource *> (source)->back;
+  std::vector<gpointer> objects;
+  {
+    std::lock_guard<std::mutex> guard (back.mutex);
+    objects.swap (back.objects);
+  }
+  release_objects (objects);
+  return G_SOURCE_REMOVE;
+}
+
+/* Also when the context goes before the worker is done: the worker then
+ * releases what it would have sent. */
+void
+back_source_finalize (GSource *source)
+{
+  auto *self = reinterpret_cast<BackSource *> (source);
+  std::vector<gpointer> objects;
+  {
+    std::lock_guard<std::mutex> guard (self->back->mutex);
+    objects.swap (self->back->objects);
+    self->back->abandoned = true;
+  }
+  release_objects (objects);
+  self->back.~shared_ptr ();
+}
+
+GSourceFuncs back_source_funcs = {back_source_prepare, back_source_check, back_source_dispatch,
+                                  back_source_finalize, nullptr, nullptr};
+
 struct ReleaseJob {
   gpointer *rows; /* one reference each; null slots were already released */
   guint count;
   GMainContext *owner; /* where to release what the worker must not */
+  std::shared_ptr<SentBack> back;
 };
+
+/* A job for `rows`, with its source waiting on this thread's context. */
+ReleaseJob *
+new_job (gpointer *rows, guint count)
+{
+  auto back = std::make_shared<SentBack> ();
+  GMainContext *owner = g_main_context_ref_thread_default ();
+  GSource *source = g_source_new (&back_source_funcs, sizeof (BackSource));
+  new (&reinterpret_cast<BackSource *> (source)->back) std::shared_ptr<SentBack> (back);
+  g_source_set_static_name (source, "providers table release");
+  g_source_attach (source, owner);
+  g_source_unref (source);
+  return new ReleaseJob{rows, count, owner, std::move (back)};
+}
+
+/* The worker is done with `job`: hands over what goes back, and wakes the
+ * dropping thread's context to take it. */
+void
+finish_job (ReleaseJob *job, std::vector<gpointer> &back)
+{
+  bool abandoned;
+  {
+    std::lock_guard<std::mutex> guard (job->back->mutex);
+    abandoned = job->back->abandoned;
+    if (!abandoned) {
+      job->back->objects.swap (back);
+      job->back->ready = true;
+    }
+  }
+  if (abandoned) release_objects (back);
+  else g_main_context_wakeup (job->owner);
+  g_main_context_unref (job->owner);
+  delete job;
+}
 
 bool
 shared_or_tagged (gpointer object)
@@ -75,17 +193,50 @@ keep_shared_values_here (gpointer *items, guint count)
   }
 }
 
+/* Jobs waiting for the worker. Plain C++ locking, so that thread checkers
+ * see the hand-over of each job. */
+class ReleaseQueue {
+ public:
+  void push (ReleaseJob *job)
+  {
+    {
+      std::lock_guard<std::mutex> guard (mutex_);
+      jobs_.push_back (job);
+    }
+    queued_.notify_one ();
+  }
+
+  ReleaseJob *pop ()
+  {
+    std::unique_lock<std::mutex> lock (mutex_);
+    queued_.wait (lock, [this] { return !jobs_.empty (); });
+    ReleaseJob *job = jobs_.front ();
+    jobs_.pop_front ();
+    return job;
+  }
+
+  bool empty ()
+  {
+    std::lock_guard<std::mutex> guard (mutex_);
+    return jobs_.empty ();
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable queued_;
+  std::deque<ReleaseJob *> jobs_;
+};
+
 /* The worker's side ---------------------------------------------------------- */
 
 class Worker {
  public:
-  void run (GAsyncQueue *queue)
+  void run (ReleaseQueue &queue)
   {
     for (;;) {
-      auto *job = static_cast<ReleaseJob *> (g_async_queue_pop (queue));
-      release (job);
+      release (queue.pop ());
       /* Give the freed pages back once the worker has caught up. */
-      if (g_async_queue_length (queue) <= 0) malloc_trim (0);
+      if (queue.empty ()) malloc_trim (0);
     }
   }
 
@@ -135,41 +286,27 @@ class Worker {
 
   void release (ReleaseJob *job)
   {
-    GPtrArray *back = nullptr;
-    auto send_back = [&back] (gpointer object) {
-      if (back == nullptr) back = g_ptr_array_new ();
-      g_ptr_array_add (back, object);
-    };
+    std::vector<gpointer> back;
     for (guint r = 0; r < job->count; ++r) {
       auto *row = static_cast<TorvanixProvidersContractsRowModel *> (job->rows[r]);
       if (row == nullptr) continue;
       RowCells cells = row_cells (row);
       if (belongs_to_owner (row) || (cells.list && belongs_to_owner (cells.list))) {
-        send_back (row);
+        back.push_back (row);
         continue;
       }
       for (guint i = 0; i < cells.count; ++i) {
         /* A value referenced elsewhere all the same is released where its
          * other holders live. */
         if (cells.items[i] && (shared_or_tagged (cells.items[i]) || belongs_to_owner (cells.items[i]))) {
-          send_back (cells.items[i]);
+          back.push_back (cells.items[i]);
           cells.items[i] = nullptr;
         }
       }
       g_object_unref (row);
     }
     g_free (job->rows);
-    if (back) {
-      GSource *source = g_idle_source_new ();
-      g_source_set_callback (source, [] (gpointer) { return G_SOURCE_REMOVE; }, back,
-                             [] (gpointer objects) { g_ptr_array_free (static_cast<GPtrArray *> (objects), TRUE); });
-      g_ptr_array_set_free_func (back, g_object_unref);
-      g_source_set_static_name (source, "providers table release");
-      g_source_attach (source, job->owner);
-      g_source_unref (source);
-    }
-    g_main_context_unref (job->owner);
-    g_free (job);
+    finish_job (job, back);
   }
 
   std::unordered_map<GType, TypeFacts> facts_;
@@ -177,20 +314,24 @@ class Worker {
 
 /* One worker for the process, started on first use and never stopped:
  * it waits on its queue between releases. Jobs are released in the order
- * they were queued. */
-GAsyncQueue *
+ * they were queued. Null when no thread could be started: tables are then
+ * released where they are dropped. */
+ReleaseQueue *
 release_queue ()
 {
-  static GAsyncQueue *queue;
-  if (g_once_init_enter (&queue)) {
-    GAsyncQueue *made = g_async_queue_new ();
-    GThread *thread = g_thread_new ("providers-release", [] (gpointer data) -> gpointer {
-      Worker ().run (static_cast<GAsyncQueue *> (data));
+  static ReleaseQueue *const queue = [] () -> ReleaseQueue * {
+    auto *made = new ReleaseQueue;
+    try {
+      std::thread ([made] {
+        pthread_setname_np (pthread_self (), "providers-release");
+        Worker ().run (*made);
+      }).detach ();
+    } catch (const std::system_error &) {
+      delete made;
       return nullptr;
-    }, g_async_queue_ref (made));
-    g_thread_unref (thread);
-    g_once_init_leave (&queue, made);
-  }
+    }
+    return made;
+  }();
   return queue;
 }
 
@@ -205,6 +346,8 @@ release_rows_in_background (GeeArrayList *rows)
   for (guint r = 0; r < n && cells < kBackgroundCells; ++r)
     if (is_row (rows->_items[r])) cells += row_cells (static_cast<TorvanixProvidersContractsRowModel *> (rows->_items[r])).count;
   if (cells < kBackgroundCells) return false;
+  ReleaseQueue *queue = release_queue ();
+  if (queue == nullptr) return false;
 
   /* The list is ours alone: take its storage, leave it empty. */
   gpointer *items = rows->_items;
@@ -233,9 +376,7 @@ release_rows_in_background (GeeArrayList *rows)
     if (cells.lent) keep_shared_values_here (cells.items, cells.count);
   }
 
-  auto *job = g_new (ReleaseJob, 1);
-  *job = { items, n, g_main_context_ref_thread_default () };
-  g_async_queue_push (release_queue (), job);
+  queue->push (new_job (items, n));
   return true;
 }
 
