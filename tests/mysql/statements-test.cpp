@@ -411,6 +411,18 @@ TEST_F (Statements, ReaderValuesFollowTheCurrentRowHoweverTheyAreTaken)
   /* Left before its end: whatever was built ahead goes with the reader. */
   torvanix_providers_contracts_idata_reader_close (reader, nullptr);
   g_object_unref (reader);
+
+  /* Far ahead without taking values, right after the first row's. */
+  reader = torvanix_providers_contracts_iprovider_execute_reader (p (), statement.c_str (), &error);
+  ASSERT_NE (reader, nullptr) << error->message;
+  ASSERT_TRUE (torvanix_providers_contracts_idata_reader_read (reader, nullptr));
+  EXPECT_EQ (row_text (), "1|r1|");
+  for (int r = 2; r <= 3000; ++r)
+    ASSERT_TRUE (torvanix_providers_contracts_idata_reader_read (reader, nullptr));
+  EXPECT_EQ (row_text (), "3000||");
+  ASSERT_TRUE (torvanix_providers_contracts_idata_reader_read (reader, nullptr));
+  EXPECT_EQ (row_text (), "3001|r3001|");
+  g_object_unref (reader);
 }
 
 /* The server fails after sending thousands of rows: the rows that came

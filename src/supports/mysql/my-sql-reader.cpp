@@ -770,8 +770,18 @@ reader_get_values (Reader *base, gint *result_length1, GError **)
   if (result_length1)
     *result_length1 = static_cast<gint> (count);
   /* Without a current row every cell is null: built below. */
-  if (priv->row != nullptr && priv->ahead && priv->ahead->take (priv->rows_read - 1, values))
-    return values;
+  if (priv->row != nullptr && priv->ahead) {
+    switch (priv->ahead->take (priv->rows_read - 1, values)) {
+      case providers::mysql::ValuesAhead::Taken::kYes:
+        return values;
+      case providers::mysql::ValuesAhead::Taken::kTooFar:
+        /* A caller that skips rows gains nothing from building ahead. */
+        priv->ahead.reset ();
+        break;
+      case providers::mysql::ValuesAhead::Taken::kBuildHere:
+        break;
+    }
+  }
   if (priv->row != nullptr && !priv->ahead_tried) {
     /* A caller taking one row's values will likely take every later row's. */
     priv->ahead_tried = true;

@@ -40,7 +40,7 @@ stored_lengths (MYSQL_ROW row, std::size_t fields, std::vector<gsize> &lengths)
 
 ValuesAhead::ValuesAhead (const std::vector<Column> &columns, GTimeZone *local_zone, MYSQL_ROWS *first,
                           guint64 first_index)
-    : columns_ (columns), zone_ (g_time_zone_ref (local_zone))
+    : columns_ (columns), zone_ (g_time_zone_ref (local_zone)), building_from_ (first_index)
 {
   prepare_value_classes ();
   worker_ = std::thread ([this, first, first_index] { run (first, first_index); });
@@ -92,6 +92,7 @@ ValuesAhead::run (MYSQL_ROWS *node, guint64 index)
       drop (batch);
       return;
     }
+    building_from_ = batch.first_index + batch.rows;
     ready_.push_back (std::move (batch));
     changed_.notify_all ();
   }
@@ -100,12 +101,12 @@ ValuesAhead::run (MYSQL_ROWS *node, guint64 index)
   changed_.notify_all ();
 }
 
-bool
+ValuesAhead::Taken
 ValuesAhead::take (guint64 index, IValue **out)
 {
   const std::size_t fields = columns_.size ();
   std::deque<Batch> passed;
-  bool found = false;
+  Taken taken = Taken::kBuildHere;
   {
     std::unique_lock<std::mutex> lock (mutex_);
     for (;;) {
@@ -116,22 +117,27 @@ ValuesAhead::take (guint64 index, IValue **out)
       }
       if (!ready_.empty () || finished_)
         break;
+      /* Waiting pays only for the batch in the making. */
+      if (index >= building_from_ + kBatchRows) {
+        taken = Taken::kTooFar;
+        break;
+      }
       changed_.wait (lock);
     }
     if (!ready_.empty () && ready_.front ().first_index <= index) {
       Batch &batch = ready_.front ();
       IValue **row = batch.values.data () + (index - batch.first_index) * fields;
-      if (row[0] != nullptr || fields == 0) {
+      if (row[0] != nullptr) {
         std::copy (row, row + fields, out);
         std::fill (row, row + fields, nullptr);
-        found = true;
+        taken = Taken::kYes;
       }
     }
   }
   /* Dropping values costs more than building them: not under the lock. */
   for (Batch &batch : passed)
     drop (batch);
-  return found;
+  return taken;
 }
 
 }  // namespace providers::mysql

@@ -28,10 +28,16 @@ class ValuesAhead {
   ValuesAhead (const ValuesAhead &) = delete;
   ValuesAhead &operator= (const ValuesAhead &) = delete;
 
-  /* Moves the values of row `index` into `out` (one per column) and
-   * answers true; false when the row is behind what was built, or past the
-   * result's end. Rows before `index` that no one took are dropped. */
-  bool take (guint64 index, TorvanixProvidersContractsIValue **out);
+  enum class Taken {
+    kYes,       /* `out` holds the row's values */
+    kBuildHere, /* the caller builds this row (asked twice, or past the end) */
+    kTooFar,    /* the caller skipped beyond what is being built: stop building ahead */
+  };
+
+  /* Moves the values of row `index` into `out` (one per column). Rows
+   * before `index` that no one took are dropped. Waits only for the batch
+   * being built now. */
+  Taken take (guint64 index, TorvanixProvidersContractsIValue **out);
 
  private:
   struct Batch {
@@ -48,6 +54,7 @@ class ValuesAhead {
   std::mutex mutex_;
   std::condition_variable changed_;
   std::deque<Batch> ready_;
+  guint64 building_from_; /* the first row of the batch being built */
   bool stop_ = false;
   bool finished_ = false;
   std::thread worker_;
