@@ -7,7 +7,6 @@
 #include "common/boundary.h"
 #include "common/check.h"
 #include "common/gobject-ref.h"
-#include "contracts/providers/data-reader-private.h"
 #include "contracts/values/value-internal.h"
 #include "libproviders/models.h"
 #include "libproviders/values.h"

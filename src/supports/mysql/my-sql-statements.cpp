@@ -13,7 +13,6 @@
 namespace {
 
 using providers::adopt_ref;
-using providers::GRef;
 using providers::mysql::ProviderLock;
 using providers::mysql::provider_priv;
 using providers::mysql::raise;
