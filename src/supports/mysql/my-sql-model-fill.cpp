@@ -27,7 +27,7 @@
 #include "libproviders/models.h"
 #include "libproviders/values.h"
 #include "supports/mysql/my-sql-model-fill.h"
-#include "supports/mysql/my-sql-reader-private.h"
+#include "supports/mysql/my-sql-cells.h"
 
 namespace providers::mysql {
 

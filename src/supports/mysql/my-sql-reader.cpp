@@ -1,20 +1,19 @@
 /* MySQLReader: a forward-only reader over a result set that the client
  * library fetched whole. Every cell arrives as text (binary columns as
- * their bytes); the getters parse it, always in the server's own notation,
- * whatever the process's locale or time zone. */
+ * their bytes); the getters parse it through the cell layer
+ * (my-sql-cells.h). */
 #include "libproviders/mysql/my-sql-reader.h"
 
 #include "common/boundary.h"
 #include "common/check.h"
 #include "common/gobject-ref.h"
-#include "contracts/values/value-internal.h"
 #include "libproviders/models.h"
 #include "libproviders/values.h"
+#include "supports/mysql/my-sql-cells.h"
 #include "supports/mysql/my-sql-reader-private.h"
 #include "supports/mysql/my-sql-type-private.h"
 #include "supports/mysql/my-sql-values-ahead.h"
 
-#include <charconv>
 #include <memory>
 #include <cstring>
 #include <new>
@@ -34,7 +33,20 @@ enum {
   PROP_IS_CLOSED,
 };
 
+using providers::mysql::as_value;
+using providers::mysql::Cell;
 using providers::mysql::Column;
+using providers::mysql::DateFields;
+using providers::mysql::TimeFields;
+using providers::mysql::cell_hex;
+using providers::mysql::cell_text;
+using providers::mysql::double_parse;
+using providers::mysql::has_text;
+using providers::mysql::long_parse;
+using providers::mysql::parse_date;
+using providers::mysql::parse_datetime;
+using providers::mysql::parse_time_of_day;
+using providers::mysql::ulong_parse;
 
 }  // namespace
 
@@ -84,13 +96,7 @@ priv_of (Reader *self)
   return priv_of (static_cast<Self *> (static_cast<gpointer> (self)));
 }
 
-/* One cell of the current row: its text (null for SQL NULL, or when there
- * is no current row) and byte length. */
-struct Cell {
-  const char *text = nullptr;
-  gsize length = 0;
-};
-
+/* One cell of the current row; no cell when there is none. */
 Cell
 cell_at (TorvanixProvidersSupportsMySQLReaderPrivate *priv, guint16 ordinal)
 {
@@ -102,177 +108,6 @@ cell_at (TorvanixProvidersSupportsMySQLReaderPrivate *priv, guint16 ordinal)
 /* Asking for a column the result does not have is the caller's error. */
 #define CHECK_ORDINAL(priv, ordinal, val)                                                            \
   providers_return_val_if_fail_text ((ordinal) < (priv)->field_count, "ordinal < field_count", val)
-
-/* Numbers ------------------------------------------------------------------ */
-
-/* A null cell has no number: GLib's usual warning, naming the parse step. */
-bool
-has_text (const char *step, const char *text)
-{
-  if (text != nullptr)
-    return true;
-  g_return_if_fail_warning (G_LOG_DOMAIN, step, "str != NULL");
-  return false;
-}
-
-/* Server cells are decimal; base 10 keeps a ZEROFILL "00042" at 42. */
-gint64
-long_parse (const char *text, const char *step)
-{
-  return has_text (step, text) ? g_ascii_strtoll (text, nullptr, 10) : 0;
-}
-
-guint64
-ulong_parse (const char *text, const char *step)
-{
-  return has_text (step, text) ? g_ascii_strtoull (text, nullptr, 10) : 0;
-}
-
-/* Both parsers read a decimal point whatever the locale and round alike;
- * from_chars is several times cheaper per cell. What it does not read to
- * the end (a sign '+', blanks, hex, a value out of range) goes to GLib's
- * parser, which reads a prefix as before. */
-gdouble
-ascii_to_double (const char *text)
-{
-  const char *end = text + std::strlen (text);
-  gdouble value = 0;
-  auto [stop, ec] = std::from_chars (text, end, value);
-  if (ec == std::errc () && stop == end)
-    return value;
-  return g_ascii_strtod (text, nullptr);
-}
-
-gdouble
-double_parse (const char *text, const char *step)
-{
-  return has_text (step, text) ? ascii_to_double (text) : 0;
-}
-
-/* Dates and times ------------------------------------------------------------ */
-
-/* Reads `count` digits; false when one is missing. */
-bool
-digits (const char *&p, const char *end, int count, int &value)
-{
-  value = 0;
-  for (int i = 0; i < count; ++i, ++p) {
-    if (p >= end || !g_ascii_isdigit (*p))
-      return false;
-    value = value * 10 + (*p - '0');
-  }
-  return true;
-}
-
-bool
-expect (const char *&p, const char *end, char c)
-{
-  if (p >= end || *p != c)
-    return false;
-  ++p;
-  return true;
-}
-
-/* Seconds with their fraction ("05", "05.123456"). */
-bool
-seconds_field (const char *&p, const char *end, double &seconds)
-{
-  int whole;
-  if (!digits (p, end, 2, whole))
-    return false;
-  seconds = whole;
-  if (p < end && *p == '.') {
-    ++p;
-    double scale = 0.1;
-    while (p < end && g_ascii_isdigit (*p)) {
-      seconds += (*p++ - '0') * scale;
-      scale /= 10;
-    }
-  }
-  return true;
-}
-
-struct DateFields {
-  int year = 0, month = 0, day = 0;
-};
-
-struct TimeFields {
-  int hour = 0, minute = 0;
-  double seconds = 0;
-};
-
-/* "YYYY-MM-DD". A zero date ("0000-00-00", or a zero month or day, which
- * the server allows by default) is no date. */
-bool
-parse_date (const char *&p, const char *end, DateFields &d)
-{
-  return digits (p, end, 4, d.year) && expect (p, end, '-') && digits (p, end, 2, d.month) && expect (p, end, '-')
-         && digits (p, end, 2, d.day) && g_date_valid_dmy (static_cast<GDateDay> (d.day), static_cast<GDateMonth> (d.month),
-                                                             static_cast<GDateYear> (d.year));
-}
-
-bool
-parse_date (Cell cell, DateFields &d)
-{
-  const char *p = cell.text;
-  return cell.text != nullptr && parse_date (p, cell.text + cell.length, d) && p == cell.text + cell.length;
-}
-
-/* "YYYY-MM-DD HH:MM:SS[.ffffff]". */
-bool
-parse_datetime (Cell cell, DateFields &d, TimeFields &t)
-{
-  if (cell.text == nullptr)
-    return false;
-  const char *p = cell.text;
-  const char *end = cell.text + cell.length;
-  return parse_date (p, end, d) && p < end && (*p == ' ' || *p == 'T') && ++p && digits (p, end, 2, t.hour)
-         && expect (p, end, ':') && digits (p, end, 2, t.minute) && expect (p, end, ':') && seconds_field (p, end, t.seconds)
-         && p == end && t.hour < 24 && t.minute < 60 && t.seconds < 60;
-}
-
-/* "[-]H...H:MM:SS[.ffffff]" as a time of day; false for a span outside one
- * day (negative, or 24 hours and more), which TIME columns also hold. */
-bool
-parse_time_of_day (Cell cell, TimeFields &t)
-{
-  if (cell.text == nullptr || cell.length == 0 || cell.text[0] == '-')
-    return false;
-  const char *p = cell.text;
-  const char *end = cell.text + cell.length;
-  int hour = 0;
-  int n = 0;
-  for (; p < end && g_ascii_isdigit (*p) && n < 4; ++p, ++n)
-    hour = hour * 10 + (*p - '0');
-  t.hour = hour;
-  return n > 0 && expect (p, end, ':') && digits (p, end, 2, t.minute) && expect (p, end, ':')
-         && seconds_field (p, end, t.seconds) && p == end && t.hour < 24 && t.minute < 60 && t.seconds < 60;
-}
-
-/* Texts and bytes ------------------------------------------------------------- */
-
-gchar *
-cell_text (Cell cell)
-{
-  /* g_strndup stops at a zero byte inside the cell. */
-  return cell.length == 0 ? g_strdup ("") : g_strndup (cell.text, cell.length);
-}
-
-/* Spatial cells are the server's binary form; as text they are its hex
- * digits, which lose nothing. */
-gchar *
-cell_hex (Cell cell)
-{
-  static const char kHex[] = "0123456789ABCDEF";
-  gchar *text = static_cast<gchar *> (g_malloc (cell.length * 2 + 1));
-  for (gsize i = 0; i < cell.length; ++i) {
-    auto byte = static_cast<guint8> (cell.text[i]);
-    text[2 * i] = kHex[byte >> 4];
-    text[2 * i + 1] = kHex[byte & 0xF];
-  }
-  text[cell.length * 2] = '\0';
-  return text;
-}
 
 /* The slots ---------------------------------------------------------------- */
 
@@ -473,13 +308,6 @@ reader_get_is_closed (Reader *base)
   return priv_of (base)->closed;
 }
 
-/* Every value class implements IValue: no checked cast per cell. */
-IValue *
-as_value (gpointer object)
-{
-  return static_cast<IValue *> (object);
-}
-
 IValue *
 reader_get_value (Reader *base, guint16 ordinal, GError **)
 {
@@ -579,156 +407,7 @@ torvanix_providers_supports_my_sql_reader_init (TorvanixProvidersSupportsMySQLRe
   new (&priv->ahead) std::unique_ptr<providers::mysql::ValuesAhead> ();
 }
 
-namespace {
-
-/* A date or time value of `type` holding the fields in the local zone,
- * built without a zone lookup per cell; null when the fields are no time
- * that zone has. */
-IValue *
-local_value (GType type, GTimeZone *zone, int year, int month, int day, int hour, int minute, double seconds)
-{
-  GDateTime *held = g_date_time_new (zone, year, month, day, hour, minute, seconds);
-  return held ? as_value (providers::values::date_time_adopt (type, held)) : nullptr;
-}
-
-/* A text value of `type` holding the cell's text, copied once. */
-IValue *
-text_value (GType type, Cell cell)
-{
-  return as_value (providers::values::text_adopt (type, cell_text (cell)));
-}
-
-/* A value of `type` without a date-time: it prints "(NULL)". */
-IValue *
-no_date_value (GType type)
-{
-  return as_value (providers::values::date_time_adopt (type, nullptr));
-}
-
-}  // namespace
-
 namespace providers::mysql {
-
-Column
-column_of (const MYSQL_FIELD &field)
-{
-  /* The server also flags text of a binary collation (JSON, TEXT
-   * COLLATE ..._bin) as binary; only the binary character set is bytes. */
-  constexpr unsigned int kBinaryCharset = 63;
-  guint32 flags = field.charsetnr == kBinaryCharset ? field.flags : (field.flags & ~static_cast<guint32> (BINARY_FLAG));
-  return {field.type, field.flags, data_type_of (field.type, flags)};
-}
-
-IValue *
-value_of_cell (const Column &column, const char *text, gsize length, GTimeZone *local_zone)
-{
-  Cell cell{text, text ? length : 0};
-  if (cell.text == nullptr)
-    return as_value (torvanix_providers_contracts_value_null_new ());
-  switch (column.data_type) {
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT8:
-      return as_value (torvanix_providers_contracts_value_int8_new (static_cast<gint8> (long_parse (text, "long_parse"))));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT16:
-      return as_value (torvanix_providers_contracts_value_int16_new (static_cast<gint16> (long_parse (text, "long_parse"))));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT32:
-      return as_value (torvanix_providers_contracts_value_int32_new (static_cast<gint32> (long_parse (text, "long_parse"))));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT64:
-      return as_value (torvanix_providers_contracts_value_int64_new (long_parse (text, "int64_parse")));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT8:
-      return as_value (torvanix_providers_contracts_value_uint8_new (static_cast<guint8> (ulong_parse (text, "ulong_parse"))));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT16:
-      return as_value (
-          torvanix_providers_contracts_value_uint16_new (static_cast<guint16> (ulong_parse (text, "ulong_parse"))));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT32:
-      return as_value (
-          torvanix_providers_contracts_value_uint32_new (static_cast<guint32> (ulong_parse (text, "ulong_parse"))));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64:
-      return as_value (torvanix_providers_contracts_value_uint64_new (ulong_parse (text, "uint64_parse")));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT:
-      return as_value (torvanix_providers_contracts_value_float_new (static_cast<gfloat> (double_parse (text, "float_parse"))));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE:
-      return as_value (torvanix_providers_contracts_value_double_new (double_parse (text, "double_parse")));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL:
-      return as_value (torvanix_providers_contracts_value_decimal_new (double_parse (text, "double_parse")));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DATE: {
-      /* A zero date gives a date value without a date, printed "(NULL)". */
-      DateFields d;
-      IValue *value = nullptr;
-      if (parse_date (cell, d))
-        value = local_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE, local_zone, d.year, d.month, d.day, 0, 0, 0);
-      return value ? value : no_date_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE);
-    }
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_TIME: {
-      TimeFields t;
-      if (parse_time_of_day (cell, t)) {
-        if (IValue *value = local_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_TIME, local_zone, 1970, 1, 1,
-                                         t.hour, t.minute, t.seconds))
-          return value;
-      }
-      /* A span outside one day is no time of day: keep the server's text. */
-      return text_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_STRING, cell);
-    }
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME:
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_TIMESTAMP: {
-      /* The server sends wall-clock time without a zone: hold it as that
-       * time in the local zone, so that it prints and converts as sent. */
-      DateFields d;
-      TimeFields t;
-      if (!parse_datetime (cell, d, t))
-        /* A zero date-time gives a value without a date-time, "(NULL)". */
-        return no_date_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE_TIME);
-      if (IValue *value = local_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE_TIME, local_zone, d.year,
-                                       d.month, d.day, t.hour, t.minute, t.seconds))
-        return value;
-      /* Beyond what the local zone can express (the last second of year
-       * 9999 west of UTC): the same fields, held in UTC. */
-      return as_value (torvanix_providers_contracts_value_date_time_new_utc (d.year, d.month, d.day, t.hour, t.minute,
-                                                                             static_cast<gint> (t.seconds)));
-    }
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_ENUM:
-      return as_value (torvanix_providers_contracts_value_enum_new (GUnique<gchar> (cell_text (cell)).get ()));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_SET:
-      return as_value (torvanix_providers_contracts_value_set_new (GUnique<gchar> (cell_text (cell)).get ()));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_JSON:
-      return text_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_JSON, cell);
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_GEOMETRY:
-      return as_value (torvanix_providers_contracts_value_geometry_new (GUnique<gchar> (cell_hex (cell)).get ()));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_BINARY:
-      return as_value (torvanix_providers_contracts_value_binary_new (reinterpret_cast<const guint8 *> (text),
-                                                                      static_cast<gint> (cell.length)));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB:
-      return as_value (torvanix_providers_contracts_value_blob_new (reinterpret_cast<const guint8 *> (text),
-                                                                    static_cast<gint> (cell.length)));
-    default:
-      /* Text, and whatever else a server may send: its text. */
-      return text_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_STRING, cell);
-  }
-}
-
-void
-prepare_value_classes ()
-{
-  static const bool prepared = [] {
-    const GType types[] = {
-      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_NULL,      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_INT8,
-      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_INT16,     TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_INT32,
-      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_INT64,     TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_UINT8,
-      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_UINT16,    TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_UINT32,
-      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_UINT64,    TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_FLOAT,
-      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DOUBLE,    TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DECIMAL,
-      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE,      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_TIME,
-      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE_TIME, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_STRING,
-      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_ENUM,      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_SET,
-      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_JSON,      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_GEOMETRY,
-      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_BINARY,    TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_BLOB,
-      TORVANIX_PROVIDERS_CONTRACTS_TYPE_ROW_MODEL,       GEE_TYPE_ARRAY_LIST,
-    };
-    for (GType type : types)
-      g_type_class_unref (g_type_class_ref (type));
-    return true;
-  }();
-  (void) prepared;
-}
 
 IValue *
 cell_value (Self *self, guint16 ordinal)
@@ -791,8 +470,7 @@ reader_get_values (Reader *base, gint *result_length1, GError **)
   }
   for (guint i = 0; i < count; ++i) {
     Cell cell = cell_at (priv, static_cast<guint16> (i));
-    IValue *value = providers::mysql::value_of_cell (priv->columns[i], cell.text, cell.length, priv->local_zone);
-    values[i] = value ? value : as_value (torvanix_providers_contracts_value_null_new ());
+    values[i] = providers::mysql::value_of_cell (priv->columns[i], cell.text, cell.length, priv->local_zone);
   }
   return values;
 }

@@ -6,6 +6,7 @@
 #include "common/gobject-ref.h"
 #include "libproviders/models.h"
 #include "libproviders/values.h"
+#include "supports/mysql/my-sql-cells.h"
 #include "supports/mysql/my-sql-model-fill.h"
 #include "supports/mysql/my-sql-provider-private.h"
 #include "supports/mysql/my-sql-reader-private.h"
@@ -14,6 +15,7 @@ namespace {
 
 using providers::adopt_ref;
 using providers::mysql::ProviderLock;
+using providers::mysql::as_value;
 using providers::mysql::provider_priv;
 using providers::mysql::raise;
 using Provider = TorvanixProvidersSupportsMySQLProvider;
@@ -38,13 +40,6 @@ MYSQL *
 connection_of (Provider *self)
 {
   return provider_priv (self)->connection;
-}
-
-/* Every value class implements IValue: no checked cast. */
-IValue *
-as_value (gpointer object)
-{
-  return static_cast<IValue *> (object);
 }
 
 /* A statement whose result could not be fetched: the client's error when

@@ -80,9 +80,7 @@ ValuesAhead::run (MYSQL_ROWS *node, guint64 index)
     for (; node != nullptr && batch.rows < kBatchRows; node = node->next, ++batch.rows, ++index) {
       stored_lengths (node->data, fields, lengths);
       for (std::size_t i = 0; i < fields; ++i) {
-        IValue *value = value_of_cell (columns_[i], node->data[i], lengths[i], zone_);
-        batch.values.push_back (value ? value
-                                      : TORVANIX_PROVIDERS_CONTRACTS_IVALUE (torvanix_providers_contracts_value_null_new ()));
+        batch.values.push_back (value_of_cell (columns_[i], node->data[i], lengths[i], zone_));
       }
     }
     std::unique_lock<std::mutex> lock (mutex_);

@@ -15,7 +15,7 @@
 #include <thread>
 #include <vector>
 
-#include "supports/mysql/my-sql-reader-private.h"
+#include "supports/mysql/my-sql-cells.h"
 
 namespace providers::mysql {
 
