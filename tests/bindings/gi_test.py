@@ -3,6 +3,7 @@
 LocalTest needs nothing but the library; ServerTest talks to the private
 test server whose server.env file PROVIDERS_TEST_SERVER_ENV names.
 """
+import json
 import os
 import tempfile
 import unittest
@@ -113,6 +114,74 @@ class LocalTest(unittest.TestCase):
             self.assertEqual(caught.exception.domain, "ServerSetting")
             self.assertEqual(caught.exception.code, -2)
 
+    def test_lists_are_sequences_of_objects(self):
+        DataType = Contracts.DataType
+        table = Contracts.TableModel.new_with_types([DataType.INT32, DataType.STRING])
+        columns = table.columns
+        self.assertEqual([c.props.data_type for c in columns], [DataType.INT32, DataType.STRING])
+        self.assertIsInstance(columns[-1], Contracts.ColumnModel)
+        first = columns[0]
+        refs = first.__grefcount__
+        for _ in range(3):
+            self.assertIs(table.columns[0], first)
+        self.assertEqual(first.__grefcount__, refs, "reading an item keeps no reference")
+
+        columns[0].set_name("id")
+        columns.append(Contracts.ColumnModel.new_full("price", DataType.DOUBLE))
+        columns.insert(0, Contracts.ColumnModel.new_full("key", DataType.INT64))
+        self.assertEqual([c.get_name() for c in table.columns], ["key", "id", "", "price"])
+        self.assertEqual(table.get_columns().get_size(), 4)
+        del columns[1]
+        columns[0] = Contracts.ColumnModel.new_full("k", DataType.INT64)
+        self.assertEqual([c.get_name() for c in columns], ["k", "", "price"])
+        self.assertEqual([c.get_name() for c in columns[1:]], ["", "price"])
+        for bad, error in [(lambda: columns[3], IndexError), (lambda: columns[-4], IndexError),
+                           (lambda: columns.append(Contracts.ValueNull.new()), TypeError),
+                           (lambda: columns.index(first), ValueError)]:
+            with self.subTest(error=error):
+                self.assertRaises(error, bad)
+        self.assertEqual(len(columns), 3, "a refused change changes nothing")
+
+    def test_list_views_of_models_tell_bound_views(self):
+        data_set = Contracts.DataSetModel.new()
+        row = Contracts.RowModel.new()
+        changes = []
+        for model in (data_set, row):
+            model.connect("items-changed", lambda m, *change: changes.append((m, change)))
+        tables = [Contracts.TableModel.new() for _ in range(3)]
+        data_set.tables.append(tables[0])
+        data_set.tables.extend(tables[1:])
+        del data_set.tables[1]
+        data_set.tables[0] = tables[1]
+        row.values.append(Contracts.ValueInt32.new(5))
+        row.values.clear()
+        self.assertEqual(changes, [(data_set, (0, 0, 1)), (data_set, (1, 0, 1)), (data_set, (2, 0, 1)),
+                                   (data_set, (1, 1, 0)), (data_set, (0, 1, 1)),
+                                   (row, (0, 0, 1)), (row, (0, 1, 0))])
+        self.assertEqual(list(data_set), [tables[1], tables[2]])
+        self.assertEqual(list(data_set.tables), [tables[1], tables[2]])
+
+    def test_settings_tree_as_objects(self):
+        tree = {"organizations": [{"name": "North", "groups": [
+                    {"name": "Dev", "servers": [{"title": "a"}, {"title": "b"}]}]}],
+                "groups": [{"name": "Ops", "servers": [{"title": "c"}]}],
+                "servers": [{"title": "d"}]}
+        with tempfile.TemporaryDirectory() as tmp:
+            path = os.path.join(tmp, "settings.json")
+            with open(path, "w") as f:
+                json.dump(tree, f)
+            setting = Contracts.ServerSetting.new()
+            setting.load(path)
+        north = setting.organizations[0]
+        self.assertIsInstance(north, Contracts.Organization)
+        self.assertEqual([(g.get_name(), [s.props.title for s in g.servers]) for g in north.groups],
+                         [("Dev", ["a", "b"])])
+        self.assertEqual([g.get_name() for g in setting.groups], ["Ops"])
+        self.assertEqual([s.props.title for s in setting.servers], ["d"])
+        self.assertEqual([s.props.title for s in setting.unite_servers()], ["a", "b", "c", "d"])
+        setting.groups[0].servers.remove(setting.groups[0].servers[0])
+        self.assertEqual([s.props.title for s in setting.unite_servers()], ["a", "b", "d"])
+
 
 def read_server_env():
     path = os.environ["PROVIDERS_TEST_SERVER_ENV"]
@@ -193,6 +262,15 @@ class ServerTest(unittest.TestCase):
             self.provider.execute_model("SELECT * FROM py_nowhere", 0)
         self.assertEqual(caught.exception.domain, "MySQL")
         self.assertEqual(caught.exception.code, 1146)
+
+    def test_statements_with_a_nul_character_are_refused(self):
+        calls = [self.provider.execute_model, self.provider.execute_affect, self.provider.execute_scalar,
+                 self.provider.execute_statements, self.provider.execute_reader]
+        for call in calls:
+            with self.subTest(call=call.__name__):
+                with self.assertRaisesRegex(ValueError, "NUL character at offset 21"):
+                    call("DELETE FROM py_people\0 WHERE id = 2")
+        self.assertEqual(self.provider.execute_scalar("SELECT COUNT(*) FROM py_people").to_string(), "2")
 
 
 if __name__ == "__main__":

@@ -7,7 +7,8 @@
 #   installed.sh vala PREFIX PROGRAM.vala [VALAC ARGS...]  compile the
 #       program against the installed .vapi and run it
 #   installed.sh python PREFIX PYTHON SCRIPT [ARGS...]  run a Python script
-#       that finds the library through the installed typelibs
+#       that finds the library through the installed typelibs and the
+#       installed override module
 #
 # The prefix's pkg-config directory is the only thing added to any search
 # path; the source tree is never named to a compiler. PROVIDERS_PRELOAD, when
@@ -51,7 +52,8 @@ install)
            "$libdir/girepository-1.0/ProvidersContracts-$major."*.typelib \
            "$libdir/girepository-1.0/ProvidersSupports-$major."*.typelib \
            "$prefix/share/gir-1.0/ProvidersContracts-$major."*.gir \
-           "$prefix/share/vala/vapi/libproviders.vapi"; do
+           "$prefix/share/vala/vapi/libproviders.vapi" \
+           "$prefix"/lib/python3*/dist-packages/gi/overrides/ProvidersContracts.py; do
     [ -f "$f" ] || fail "not installed: $f"
   done
 
@@ -78,8 +80,10 @@ python)
   use_prefix "$1"
   python=$2
   shift 2
-  GI_TYPELIB_PATH=$libdir/girepository-1.0 LD_LIBRARY_PATH=$libdir LD_PRELOAD=${PROVIDERS_PRELOAD:-} \
-    "$python" "$@"
+  overrides=$(find "$prefix" -path '*/dist-packages/gi/overrides/ProvidersContracts.py' | head -n 1)
+  [ -n "$overrides" ] || fail "no override module under $prefix"
+  PYTHONPATH=${overrides%/gi/overrides/*} GI_TYPELIB_PATH=$libdir/girepository-1.0 LD_LIBRARY_PATH=$libdir \
+    LD_PRELOAD=${PROVIDERS_PRELOAD:-} "$python" "$@"
   ;;
 *)
   fail "unknown command $command"
