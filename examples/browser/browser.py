@@ -376,7 +376,10 @@ def main(argv=None):
         window.present()
         window.run_statement()
     app.connect("activate", activate)
-    return app.run([sys.argv[0]])
+    try:
+        return app.run([sys.argv[0]])
+    except KeyboardInterrupt:
+        return 130
 
 
 if __name__ == "__main__":
