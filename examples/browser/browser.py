@@ -4,8 +4,9 @@
 Built on the library's public interface through introspection and on GTK 4
 only. Statements run on a worker thread so the window keeps painting; the
 result is a TableModel shown in a Gtk.ColumnView, one column per
-ColumnModel. Inserting, deleting and undoing rows go through the table's
-own operations; nothing is written back to the server.
+ColumnModel. Editing a cell (double click), inserting, deleting and undoing
+go through the table's own operations; nothing is written back to the
+server.
 
     browser.py --settings FILE --profile TITLE [-e SQL]
     browser.py -H HOST -P PORT -u USER [-D DATABASE] [-p] [-e SQL]
@@ -121,9 +122,31 @@ class StateCell(RowCell):
 
 
 class ValueCell(RowCell):
-    def __init__(self, position, numeric):
+    def __init__(self, position, numeric, edit=None):
         super().__init__(xalign=1.0 if numeric else 0.0, ellipsize=3, max_width_chars=40)
         self.position = position
+        if edit is not None:
+            # A double click edits the cell in a popover; Enter keeps the text.
+            click = Gtk.GestureClick()
+            click.connect("pressed", lambda g, n, x, y: n == 2 and self.start_editing(edit))
+            self.add_controller(click)
+
+    def start_editing(self, edit):
+        text = cell_text(self.row.get_item(self.position))
+        entry = Gtk.Entry(text="" if text is None else text, width_chars=30,
+                          placeholder_text="NULL when empty")
+        popover = Gtk.Popover(child=entry)
+        popover.set_parent(self)
+        popover.connect("closed", lambda p: GLib.idle_add(p.unparent))
+
+        def commit(entry):
+            row = self.row
+            popover.popdown()
+            if row is not None:
+                edit(row, self.position, entry.get_text() or None)
+        entry.connect("activate", commit)
+        popover.popup()
+        return entry
 
     def refresh(self):
         text = cell_text(self.row.get_item(self.position))
@@ -264,7 +287,7 @@ class Browser(Gtk.ApplicationWindow):
         for position, column in enumerate(table.columns):
             title = column.get_title() or column.get_name()
             numeric = column.get_data_type() in NUMERIC
-            factory = cell_factory(lambda p=position, n=numeric: ValueCell(p, n))
+            factory = cell_factory(lambda p=position, n=numeric: ValueCell(p, n, self.edit_cell))
             self.view.append_column(Gtk.ColumnViewColumn(title=title, factory=factory, resizable=True))
 
         self.table_handler = table.connect("items-changed", lambda *_: self.set_status())
@@ -299,6 +322,23 @@ class Browser(Gtk.ApplicationWindow):
         self.update_buttons()
         self.set_status()
 
+    def edit_cell(self, row, column, text):
+        """Replaces a cell by a value of its column's type made from `text`
+        (a database null for None) and marks a row as read updated."""
+        found, position = self.table.find(row)
+        if not found:
+            return
+        data_type = self.table.columns[column].get_data_type()
+        value = Contracts.ValueNull.new() if text is None else Contracts.ivalue_factory(data_type, text)
+        self.undo_steps.append(("edit", row, (column, self.table.get_value_at(column, position),
+                                              row.get_version())))
+        self.table.set_value_at(column, position, value)
+        self.table.update_row_version(position, DataVersion.UPDATE)
+        # A new value emits nothing: views bind the row again when told.
+        self.table.items_changed(position, 1, 1)
+        self.update_buttons()
+        self.set_status()
+
     def undo(self):
         if not self.undo_steps:
             return
@@ -310,6 +350,11 @@ class Browser(Gtk.ApplicationWindow):
             row.set_version(detail[1])
         elif action == "delete":
             self.table.insert(detail[0], row)
+        elif action == "edit" and found:
+            column, value, version = detail
+            self.table.set_value_at(column, position, value)
+            row.set_version(version)
+            self.table.items_changed(position, 1, 1)
         self.update_buttons()
         self.set_status()
 

@@ -102,6 +102,10 @@ def cell(row, column):
     return browser.cell_text(value) if value is not None else None
 
 
+def cell_text(table, column, row):
+    return browser.cell_text(table.get_value_at(column, row))
+
+
 def row_id(row):
     value = row.get_item(0)
     return value.props.itsvalue if value is not None else -1
@@ -366,11 +370,28 @@ class BrowserTest(unittest.TestCase):
         window.selection.set_selected(1)
         window.insert_row()
         settle(window)
-        self.assertEqual([int(r.get_version()) for r in table], [0, 0, 4, 0, 2, 0])
-        self.assertRegex(window.status.get_text(), r"^6 rows · \d+ ms · 1 deleted, 1 inserted$")
-        states = {cell.row.get_version(): cell.get_text()
-                  for cell in widgets(window.view, browser.StateCell) if cell.row is not None}
-        self.assertEqual(states, {DataVersion.INITIAL: "", DataVersion.INSERT: "+", DataVersion.DELETE: "✕"})
+        # Editing through the cell's popover, then straight through the window.
+        title = next(c for c in widgets(window.view, browser.ValueCell) if c.row == table.get_item(0) and c.position == 2)
+        entry = title.start_editing(window.edit_cell)
+        settle(window)
+        entry.set_text("Notes, edited")
+        entry.emit("activate")
+        settle(window)
+        window.edit_cell(table.get_item(0), 3, None)
+        window.edit_cell(table.get_item(3), 3, "1.5")
+        window.undo()
+        settle(window)
+        self.assertEqual(self.log.new_problems(), [])
+        self.assertEqual([cell_text(table, c, 0) for c in (2, 3)], ["Notes, edited", None])
+        self.assertEqual(cell_text(table, 3, 3), None, "the undone edit is gone")
+        self.assertEqual([int(r.get_version()) for r in table], [8, 0, 4, 0, 2, 0])
+        self.assertRegex(window.status.get_text(), r"^6 rows · \d+ ms · 1 deleted, 1 inserted, 1 updated$")
+        shown = {(cell.row.get_version(), cell.get_text())
+                 for cell in widgets(window.view, browser.StateCell) if cell.row is not None}
+        self.assertEqual(shown, {(DataVersion.INITIAL, ""), (DataVersion.INSERT, "+"),
+                                 (DataVersion.DELETE, "✕"), (DataVersion.UPDATE, "✎")})
+        edited = [c.get_text() for c in widgets(window.view, browser.ValueCell) if c.row == table.get_item(0)]
+        self.assertIn("Notes, edited", edited, "the view shows the new value")
 
         window.selection.set_selected(Gtk.INVALID_LIST_POSITION)
         window.sql.set_position(0)
