@@ -366,11 +366,15 @@ class Browser(Gtk.ApplicationWindow):
 
     def set_status(self, text=None):
         if text is None and self.table is not None:
-            counts = {}
-            for row in self.table:
-                _, style = version_state(row)
-                if style:
-                    counts[style] = counts.get(style, 0) + 1
+            # Only the rows edited here can have changed: walking every row
+            # on each change would cost a big table dearly.
+            counts, edited = {}, []
+            for _, row, _ in self.undo_steps:
+                if row not in edited and self.table.find(row)[0]:
+                    edited.append(row)
+                    style = version_state(row)[1]
+                    if style:
+                        counts[style] = counts.get(style, 0) + 1
             n = self.table.get_n_items()
             text = f"{n} row{'' if n == 1 else 's'} · {self.timing}"
             if counts:
