@@ -151,7 +151,7 @@ TEST (Connection, FailuresToConnectCarryTheClientErrorAndLogTheOptions)
     EXPECT_NE (log.warnings ()[0].find ("Charset name: utf8mb4\n"), std::string::npos);
     EXPECT_NE (log.warnings ()[0].find ("Max packet size: 4294967295\n"), std::string::npos);
     EXPECT_NE (log.warnings ()[0].find ("Net buffer size: 1048576\n"), std::string::npos);
-    EXPECT_NE (log.warnings ()[0].find ("Connect timeout: 3600\nRead timeout: 3600\nWrite timeout: 3600\n"),
+    EXPECT_NE (log.warnings ()[0].find ("Connect timeout: 10\nRead timeout: 3600\nWrite timeout: 3600\n"),
                std::string::npos);
     /* Reconnection is only switched on once connected. */
     EXPECT_NE (log.warnings ()[0].find ("Auto reconnect: 0\n"), std::string::npos);
@@ -219,13 +219,12 @@ TEST (ExecuteAffect, AFailingStatementReportsTheServerError)
   EXPECT_EQ (torvanix_providers_contracts_iprovider_execute_affect (iface (p), "SELEC 1", 0, &error), -1);
   expect_error (error, 1064);
   EXPECT_EQ (log.warnings ().size (), 1u);
-  /* The failure of a later statement in a batch surfaces before the next one. */
+  /* The failure of a later statement in a batch is the failure of the
+   * call that sent it, not of the next, unrelated one. */
   error = nullptr;
-  EXPECT_EQ (torvanix_providers_contracts_iprovider_execute_affect (iface (p), "DO 1; SELEC 2", 0, &error), 0);
-  EXPECT_EQ (error, nullptr);
-  EXPECT_EQ (torvanix_providers_contracts_iprovider_execute_affect (iface (p), "DO 3", 0, &error), -1);
+  EXPECT_EQ (torvanix_providers_contracts_iprovider_execute_affect (iface (p), "DO 1; SELEC 2", 0, &error), -1);
   expect_error (error, 1064);
-  EXPECT_EQ (affect (p, "DO 4"), 0);
+  EXPECT_EQ (affect (p, "DO 3"), 0);
 }
 
 class Transactions : public ::testing::Test {
@@ -267,6 +266,31 @@ TEST_F (Transactions, CommitAndRollbackEndTheTransactionAndRestoreAutocommit)
   }
   EXPECT_EQ (count (), "2");
   EXPECT_EQ (error, nullptr);
+}
+
+/* A text of several results inside a transaction: each call takes all of
+ * its own, so the commit goes through and autocommit is back after it. */
+TEST_F (Transactions, TextsOfSeveralResultsLeaveNothingPendingForTheCommit)
+{
+  Provider p = opened (make_profile (test_server ()).get ());
+  std::string procedure = unique_name ("p");
+  observer_.cell ("CREATE PROCEDURE " + procedure + " () BEGIN INSERT INTO " + table_ + " VALUES (1); SELECT * FROM "
+                  + table_ + "; END");
+  GError *error = nullptr;
+  ASSERT_TRUE (torvanix_providers_contracts_iprovider_transaction (iface (p), &error));
+  affect (p, "CALL " + procedure + " ()");
+  affect (p, "INSERT INTO " + table_ + " VALUES (2); SELECT 1");
+  torvanix_providers_contracts_iprovider_commit (iface (p), &error);
+  EXPECT_EQ (error, nullptr) << error->message;
+  EXPECT_EQ (count (), "2");
+  EXPECT_EQ (affect (p, "SELECT 1 FROM DUAL WHERE @@autocommit = 1"), 1);
+  affect (p, "INSERT INTO " + table_ + " VALUES (3)");
+  {
+    LogCapture log;
+    torvanix_providers_contracts_iprovider_close (iface (p), nullptr);
+  }
+  EXPECT_EQ (count (), "3");
+  observer_.cell ("DROP PROCEDURE " + procedure);
 }
 
 }  // namespace

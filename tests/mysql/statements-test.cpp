@@ -152,6 +152,54 @@ TEST_F (Statements, FailuresCarryTheServerError)
   EXPECT_EQ (scalar ("SELECT 1").second, "1");
 }
 
+/* Every shape takes all the results of its text: a later statement's
+ * failure is the failure of the call that sent it, and the next call is
+ * left alone. */
+TEST_F (Statements, ALaterStatementsFailureIsTheFailureOfItsOwnCall)
+{
+  const char *text = "INSERT INTO t VALUES (10, 'a', 0); INSERT INTO nowhere VALUES (2); INSERT INTO t VALUES (11, 'b', 0)";
+  using Run = bool (*) (TorvanixProvidersContractsIProvider *, const char *, GError **);
+  struct Shape {
+    const char *what;
+    Run run; /* whether it answered something */
+  } shapes[] = {
+    {"affect", [] (TorvanixProvidersContractsIProvider *p, const char *s, GError **e) {
+       return torvanix_providers_contracts_iprovider_execute_affect (p, s, 0, e) != -1;
+     }},
+    {"scalar", [] (TorvanixProvidersContractsIProvider *p, const char *s, GError **e) {
+       auto answer = own (torvanix_providers_contracts_iprovider_execute_scalar (p, s, 0, e));
+       return answer != nullptr;
+     }},
+    {"model", [] (TorvanixProvidersContractsIProvider *p, const char *s, GError **e) {
+       auto answer = own (torvanix_providers_contracts_iprovider_execute_model (
+           p, (std::string ("SELECT 1; ") + s).c_str (), 0, e));
+       return answer != nullptr;
+     }},
+    {"reader", [] (TorvanixProvidersContractsIProvider *p, const char *s, GError **e) {
+       auto answer = own (torvanix_providers_contracts_iprovider_execute_reader (
+           p, (std::string ("SELECT 1; ") + s).c_str (), e));
+       return answer != nullptr;
+     }},
+  };
+  for (const Shape &shape : shapes) {
+    SCOPED_TRACE (shape.what);
+    LogCapture log;
+    GError *error = nullptr;
+    EXPECT_FALSE (shape.run (p (), text, &error));
+    ASSERT_NE (error, nullptr);
+    EXPECT_EQ (error->domain, g_quark_from_string ("MySQL"));
+    EXPECT_EQ (error->code, 1146) << error->message;
+    g_clear_error (&error);
+    /* The next call runs and answers its own result. */
+    EXPECT_EQ (scalar ("SELECT COUNT(*) FROM t WHERE i >= 10").second, "1");
+    EXPECT_EQ (affect ("DELETE FROM t WHERE i >= 10"), 1);
+  }
+  /* Results after the first that all succeed are taken without a word. */
+  EXPECT_EQ (scalar ("SELECT 5; SELECT 6; DO 1").second, "5");
+  EXPECT_EQ (affect ("DO 1; SELECT 2; DO 3"), 0);
+  EXPECT_EQ (scalar ("SELECT 9").second, "9");
+}
+
 struct Batch {
   std::vector<GObject *> items;
   ~Batch ()

@@ -3,22 +3,61 @@
 
 #include <mysql.h>
 
+#include <memory>
+
 #include "libproviders/mysql/my-sql-provider.h"
 
+namespace providers::mysql {
+
+/* Closes a client handle. */
+struct HandleCloser {
+  void operator() (MYSQL *connection) const noexcept { mysql_close (connection); }
+};
+using Handle = std::unique_ptr<MYSQL, HandleCloser>;
+
+/* A GRecMutex that lives as long as its owner. */
+class RecMutex {
+ public:
+  RecMutex () noexcept { g_rec_mutex_init (&mutex_); }
+  ~RecMutex () { g_rec_mutex_clear (&mutex_); }
+  RecMutex (const RecMutex &) = delete;
+  RecMutex &operator= (const RecMutex &) = delete;
+  GRecMutex *get () noexcept { return &mutex_; }
+
+ private:
+  GRecMutex mutex_;
+};
+
+}  // namespace providers::mysql
+
+/* Built whole in init and destroyed whole in finalize: members go in
+ * reverse order, so the connection is closed before its lock is cleared. */
 struct TorvanixProvidersSupportsMySQLProviderPrivate {
-  MYSQL *connection; /* owned; null before the first open and after close */
-  GRecMutex lock;    /* held by every operation on the connection */
-  bool in_transaction;
+  providers::mysql::RecMutex lock;      /* held by every operation on the connection */
+  providers::mysql::Handle connection;  /* null before the first open and after close */
+  /* Between transaction () and the commit or rollback that ends it: the
+   * session is in manual-commit mode and must not be reconnected. */
+  bool in_transaction = false;
+  /* The socket whose dead-peer detection is set up (the client library
+   * makes a new one when it reconnects). */
+  my_socket watched_socket = MARIADB_INVALID_SOCKET;
 };
 
 namespace providers::mysql {
 
 TorvanixProvidersSupportsMySQLProviderPrivate *provider_priv (TorvanixProvidersSupportsMySQLProvider *self);
 
+/* The provider's handle, or null. */
+inline MYSQL *
+connection_of (TorvanixProvidersSupportsMySQLProvider *self)
+{
+  return provider_priv (self)->connection.get ();
+}
+
 /* Holds the provider's lock for one operation. */
 class ProviderLock {
  public:
-  explicit ProviderLock (TorvanixProvidersSupportsMySQLProvider *self) : lock_ (&provider_priv (self)->lock)
+  explicit ProviderLock (TorvanixProvidersSupportsMySQLProvider *self) : lock_ (provider_priv (self)->lock.get ())
   {
     g_rec_mutex_lock (lock_);
   }
@@ -37,12 +76,26 @@ void set_own_error (GError **error, const char *message);
  * `error` may be null. */
 bool raise (TorvanixProvidersSupportsMySQLProvider *self, int result, GError **error);
 
+/* A client call that failed: the client's error when it holds one, else
+ * the provider's own with `fallback` as its text, so that no failure goes
+ * without an error. Always answers true. */
+bool raise_failed (TorvanixProvidersSupportsMySQLProvider *self, const char *fallback, GError **error);
+
+/* Whether the client's error number says the connection itself is gone,
+ * so that nothing of the session is left on the server. */
+bool lost_connection (unsigned int error_number);
+
 /* The step before every statement: the handle must exist, and results a
  * previous batch left on it are discarded. Answers false with an error. */
 bool clear_pending (TorvanixProvidersSupportsMySQLProvider *self, GError **error);
 
 /* clear_pending, then sends the text. Answers false with an error. */
 bool send_statement (TorvanixProvidersSupportsMySQLProvider *self, const char *statement, GError **error);
+
+/* After a statement's first result was taken: fetches and drops every
+ * further result of its text, so that none is left for the next call.
+ * Answers false with the first failure among them. */
+bool drain_results (TorvanixProvidersSupportsMySQLProvider *self, GError **error);
 
 /* Fills the slots of the statements that answer data. */
 void install_statements (TorvanixProvidersContractsIProviderInterface *iface);

@@ -6,8 +6,14 @@
 #include "common/gobject-ref.h"
 #include "supports/mysql/my-sql-provider-private.h"
 
+#include <errmsg.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+
 #include <cstring>
 #include <initializer_list>
+#include <new>
 #include <utility>
 
 namespace {
@@ -21,7 +27,20 @@ enum {
  * CLIENT_MULTI_STATEMENTS | CLIENT_REMEMBER_OPTIONS */
 constexpr unsigned long kClientFlags = 0x8001040A;
 
+/* Reaching the server, its greeting and the authentication: a server that
+ * has not answered in this time will not. */
+constexpr unsigned int kConnectTimeoutSeconds = 10;
+/* One read or write of an open connection: a long query is legitimate. */
 constexpr unsigned int kTimeoutSeconds = 3600;
+/* A peer that vanished without a word (a cable, a suspended host, a
+ * dropped route) is found by TCP: probes after a minute of silence, every
+ * 10 s, six unanswered ones end the connection; data unacknowledged for
+ * two minutes ends it too. A live server answers the probes itself, also
+ * while it runs a long query. */
+constexpr int kKeepAliveIdleSeconds = 60;
+constexpr int kKeepAliveIntervalSeconds = 10;
+constexpr int kKeepAliveProbes = 6;
+constexpr unsigned int kUnacknowledgedMilliseconds = 120 * 1000;
 constexpr unsigned long kMaxAllowedPacket = 4294967295UL;
 /* The connector allocates the whole net buffer for every connection: all
  * 32 bits reserve 4 GiB each. The server caps its own at 1 MiB. */
@@ -60,7 +79,7 @@ raise (TorvanixProvidersSupportsMySQLProvider *self, int result, GError **error)
 {
   GError *local = nullptr;
   torvanix_providers_supports_imy_sql_error_raise_error (TORVANIX_PROVIDERS_SUPPORTS_IMY_SQL_ERROR (self),
-                                                         provider_priv (self)->connection, result, &local);
+                                                         connection_of (self), result, &local);
   if (local == nullptr)
     return false;
   g_propagate_error (error, local);
@@ -68,14 +87,35 @@ raise (TorvanixProvidersSupportsMySQLProvider *self, int result, GError **error)
 }
 
 bool
+raise_failed (TorvanixProvidersSupportsMySQLProvider *self, const char *fallback, GError **error)
+{
+  if (!raise (self, -1, error))
+    set_own_error (error, fallback);
+  return true;
+}
+
+bool
+lost_connection (unsigned int error_number)
+{
+  return error_number == CR_SERVER_GONE_ERROR || error_number == CR_SERVER_LOST
+         || error_number == CR_SERVER_LOST_EXTENDED || error_number == CR_CONNECTION_ERROR
+         || error_number == CR_CONN_HOST_ERROR;
+}
+
+bool
 clear_pending (TorvanixProvidersSupportsMySQLProvider *self, GError **error)
 {
-  MYSQL *connection = provider_priv (self)->connection;
+  MYSQL *connection = connection_of (self);
   if (connection == nullptr) {
     /* The client library has no handle to answer for; calling it would crash. */
     set_own_error (error, "Connection is not open.");
     return false;
   }
+  /* A connection lost in the middle of a batch leaves the client's
+   * more-results flag behind, and every later call would fail reading it:
+   * nothing can be pending on a connection that is gone. */
+  if (mysql_get_socket (connection) == MARIADB_INVALID_SOCKET)
+    return true;
   for (int r = mysql_next_result (connection);; r = mysql_next_result (connection)) {
     /* -1 only says that no further result exists. */
     if (raise (self, r > 0 ? r : 0, error))
@@ -89,21 +129,65 @@ clear_pending (TorvanixProvidersSupportsMySQLProvider *self, GError **error)
   }
 }
 
+/* Sets up dead-peer detection on the connection's socket, once per socket. */
+void
+watch_socket (TorvanixProvidersSupportsMySQLProviderPrivate *priv)
+{
+  my_socket socket = mysql_get_socket (priv->connection.get ());
+  if (socket == MARIADB_INVALID_SOCKET || socket == priv->watched_socket)
+    return;
+  priv->watched_socket = socket;
+  int on = 1;
+  /* Best effort: a socket that refuses (not TCP) keeps the timeouts. */
+  setsockopt (socket, SOL_SOCKET, SO_KEEPALIVE, &on, sizeof on);
+  setsockopt (socket, IPPROTO_TCP, TCP_KEEPIDLE, &kKeepAliveIdleSeconds, sizeof kKeepAliveIdleSeconds);
+  setsockopt (socket, IPPROTO_TCP, TCP_KEEPINTVL, &kKeepAliveIntervalSeconds, sizeof kKeepAliveIntervalSeconds);
+  setsockopt (socket, IPPROTO_TCP, TCP_KEEPCNT, &kKeepAliveProbes, sizeof kKeepAliveProbes);
+  setsockopt (socket, IPPROTO_TCP, TCP_USER_TIMEOUT, &kUnacknowledgedMilliseconds, sizeof kUnacknowledgedMilliseconds);
+}
+
 bool
 send_statement (TorvanixProvidersSupportsMySQLProvider *self, const char *statement, GError **error)
 {
   if (!clear_pending (self, error))
     return false;
-  MYSQL *connection = provider_priv (self)->connection;
+  auto *priv = provider_priv (self);
+  MYSQL *connection = priv->connection.get ();
+  /* A lost connection is made again (where reconnection is on) before the
+   * statement goes out, so that the new socket is watched while it waits. */
+  if (mysql_get_socket (connection) == MARIADB_INVALID_SOCKET && raise (self, mysql_ping (connection), error))
+    return false;
+  watch_socket (priv);
   int r = mysql_real_query (connection, statement, static_cast<unsigned long> (std::strlen (statement)));
   return !raise (self, r, error);
 }
 
+bool
+drain_results (TorvanixProvidersSupportsMySQLProvider *self, GError **error)
+{
+  MYSQL *connection = connection_of (self);
+  for (;;) {
+    int r = mysql_next_result (connection);
+    if (r < 0)
+      return true;
+    if (r > 0)
+      return !raise_failed (self, "A statement of the text failed.", error);
+    MYSQL_RES *result = mysql_store_result (connection);
+    if (result != nullptr)
+      mysql_free_result (result);
+    else if (mysql_errno (connection) != 0)
+      return !raise_failed (self, "A result of the text could not be read.", error);
+  }
+}
+
 }  // namespace providers::mysql
 
+using providers::mysql::connection_of;
+using providers::mysql::lost_connection;
 using providers::mysql::ProviderLock;
 using providers::mysql::provider_priv;
 using providers::mysql::raise;
+using providers::mysql::watch_socket;
 
 namespace {
 
@@ -137,7 +221,7 @@ struct Option {
 bool
 set_options (TorvanixProvidersSupportsMySQLProvider *self, std::initializer_list<Option> options, GError **error)
 {
-  MYSQL *connection = provider_priv (self)->connection;
+  MYSQL *connection = connection_of (self);
   for (const Option &o : options) {
     if (raise (self, mysql_options (connection, o.option, o.value), error))
       return false;
@@ -155,10 +239,9 @@ set_reconnect (TorvanixProvidersSupportsMySQLProvider *self, bool on, GError **e
 void
 close_connection (TorvanixProvidersSupportsMySQLProviderPrivate *priv)
 {
-  if (priv->connection != nullptr)
-    mysql_close (priv->connection);
-  priv->connection = nullptr;
+  priv->connection.reset ();
   priv->in_transaction = false;
+  priv->watched_socket = MARIADB_INVALID_SOCKET;
 }
 
 bool
@@ -167,7 +250,7 @@ open_locked (TorvanixProvidersSupportsMySQLProvider *self, TorvanixProvidersCont
   auto *priv = provider_priv (self);
   MYSQL *connection = mysql_init (nullptr);
   close_connection (priv);
-  priv->connection = connection;
+  priv->connection.reset (connection);
   if (connection == nullptr) {
     providers::mysql::set_own_error (error, "Cannot create MYSQL object.");
     return false;
@@ -182,7 +265,7 @@ open_locked (TorvanixProvidersSupportsMySQLProvider *self, TorvanixProvidersCont
                        * authentication plugins. */
                       {MYSQL_PLUGIN_DIR, "..\\lib\\mariadb\\plugin"},
 #endif
-                      {MYSQL_OPT_CONNECT_TIMEOUT, &kTimeoutSeconds},
+                      {MYSQL_OPT_CONNECT_TIMEOUT, &kConnectTimeoutSeconds},
                       {MYSQL_OPT_READ_TIMEOUT, &kTimeoutSeconds},
                       {MYSQL_OPT_WRITE_TIMEOUT, &kTimeoutSeconds},
                       {MYSQL_OPT_MAX_ALLOWED_PACKET, &kMaxAllowedPacket},
@@ -228,10 +311,11 @@ open_locked (TorvanixProvidersSupportsMySQLProvider *self, TorvanixProvidersCont
    * unless it was asked to verify the server. */
   if (tls && mysql_get_ssl_cipher (connection) == nullptr) {
     close_connection (priv);
-    priv->connection = mysql_init (nullptr);
+    priv->connection.reset (mysql_init (nullptr));
     providers::mysql::set_own_error (error, "TLS was asked for, but the server does not offer it.");
     return false;
   }
+  watch_socket (priv);
   /* Only once connected, so that it never applies to the first connect. */
   return set_reconnect (self, true, error);
 }
@@ -239,7 +323,7 @@ open_locked (TorvanixProvidersSupportsMySQLProvider *self, TorvanixProvidersCont
 void
 torvanix_providers_supports_my_sql_provider_real_open (TorvanixProvidersContractsIProvider *base,
                                                        TorvanixProvidersContractsServer *server,
-                                                       const gchar *connection_string, GError **error)
+                                                       const gchar *connection_string, GError **error) noexcept
 {
   providers_return_if_fail (server != NULL);
   providers_return_if_fail (connection_string != NULL);
@@ -249,7 +333,7 @@ torvanix_providers_supports_my_sql_provider_real_open (TorvanixProvidersContract
 }
 
 void
-torvanix_providers_supports_my_sql_provider_real_close (TorvanixProvidersContractsIProvider *base, GError **)
+torvanix_providers_supports_my_sql_provider_real_close (TorvanixProvidersContractsIProvider *base, GError **) noexcept
 {
   auto *self = TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (base);
   {
@@ -260,27 +344,27 @@ torvanix_providers_supports_my_sql_provider_real_close (TorvanixProvidersContrac
 }
 
 gboolean
-torvanix_providers_supports_my_sql_provider_real_get_is_opened (TorvanixProvidersContractsIProvider *base)
+torvanix_providers_supports_my_sql_provider_real_get_is_opened (TorvanixProvidersContractsIProvider *base) noexcept
 {
   auto *self = TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (base);
   ProviderLock lock (self);
-  MYSQL *connection = provider_priv (self)->connection;
+  MYSQL *connection = connection_of (self);
   return connection != nullptr && mysql_ping (connection) == 0;
 }
 
 gboolean
 torvanix_providers_supports_my_sql_provider_real_transaction (TorvanixProvidersContractsIProvider *base,
-                                                              GError **error)
+                                                              GError **error) noexcept
 {
   auto *self = TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (base);
   ProviderLock lock (self);
   auto *priv = provider_priv (self);
-  if (priv->connection == nullptr) {
-    providers::mysql::set_own_error (error, "Connection is not open.");
+  if (!providers::mysql::clear_pending (self, error))
     return FALSE;
-  }
-  if (mysql_autocommit (priv->connection, 0) != 0 && raise (self, -1, error))
+  if (mysql_autocommit (priv->connection.get (), 0) != 0
+      && providers::mysql::raise_failed (self, "Autocommit could not be switched off.", error))
     return FALSE;
+  watch_socket (priv);
   /* A silent reconnect would drop the open transaction and go on in
    * autocommit mode; a lost connection must be reported instead. */
   if (!set_reconnect (self, false, error))
@@ -289,56 +373,99 @@ torvanix_providers_supports_my_sql_provider_real_transaction (TorvanixProvidersC
   return TRUE;
 }
 
-/* commit and rollback: end the transaction, then return to autocommit and
- * automatic reconnection, so that later statements are not held in an
- * implicit transaction that close would roll back. */
+/* The session is over and with it whatever it held: the server rolled back
+ * its open transaction, and a new session starts in autocommit mode. */
 void
-end_transaction (TorvanixProvidersContractsIProvider *base, my_bool (*finish) (MYSQL *), GError **error)
+forget_session (TorvanixProvidersSupportsMySQLProvider *self)
+{
+  auto *priv = provider_priv (self);
+  if (std::exchange (priv->in_transaction, false))
+    set_reconnect (self, true, nullptr);
+}
+
+/* The transaction ended on the server: back to autocommit and automatic
+ * reconnection, so that later statements are not held in an implicit
+ * transaction that close would roll back. Whatever happens here, the
+ * provider is out of its transaction and never leaves the session in
+ * manual-commit mode: a session whose mode cannot be restored is closed. */
+void
+leave_transaction (TorvanixProvidersSupportsMySQLProvider *self)
+{
+  auto *priv = provider_priv (self);
+  if (mysql_autocommit (priv->connection.get (), 1) != 0 && !lost_connection (mysql_errno (priv->connection.get ()))) {
+    close_connection (priv);
+    priv->connection.reset (mysql_init (nullptr));
+    return;
+  }
+  forget_session (self);
+}
+
+/* The commit's outcome is unknown when the connection went after COMMIT
+ * was sent: the server may have committed before it, or not. */
+void
+set_commit_unknown (TorvanixProvidersSupportsMySQLProvider *self, GError **error)
+{
+  MYSQL *connection = connection_of (self);
+  providers::GUnique<gchar> text (g_strdup_printf (
+      "%s (the connection was lost while committing: the transaction may or may not have been committed)",
+      mysql_error (connection)));
+  GError *local = nullptr;
+  raise (self, -1, &local);
+  g_set_error_literal (error, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, static_cast<gint> (mysql_errno (connection)),
+                       text.get ());
+  g_clear_error (&local);
+}
+
+void
+torvanix_providers_supports_my_sql_provider_real_commit (TorvanixProvidersContractsIProvider *base,
+                                                         GError **error) noexcept
 {
   auto *self = TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (base);
   ProviderLock lock (self);
-  auto *priv = provider_priv (self);
-  if (priv->connection == nullptr) {
-    providers::mysql::set_own_error (error, "Connection is not open.");
+  if (!providers::mysql::clear_pending (self, error))
+    return;
+  MYSQL *connection = connection_of (self);
+  /* A connection already gone took the transaction with it: COMMIT is not
+   * sent, and the failure is certain. */
+  bool sent = mysql_get_socket (connection) != MARIADB_INVALID_SOCKET;
+  if (mysql_commit (connection) == 0) {
+    leave_transaction (self);
     return;
   }
-  bool failed = finish (priv->connection) != 0 && raise (self, -1, error);
-  bool was_open = std::exchange (priv->in_transaction, false);
-  if (!failed && mysql_autocommit (priv->connection, 1) != 0)
-    failed = raise (self, -1, error);
-  else if (failed)
-    mysql_autocommit (priv->connection, 1); /* the first error is the one to report */
-  if (was_open)
-    set_reconnect (self, true, failed ? nullptr : error);
-}
-
-my_bool
-commit_connection (MYSQL *connection)
-{
-  return mysql_commit (connection);
-}
-
-my_bool
-rollback_connection (MYSQL *connection)
-{
-  return mysql_rollback (connection);
+  if (!lost_connection (mysql_errno (connection))) {
+    /* The server refused: the transaction is still open, for a rollback. */
+    providers::mysql::raise_failed (self, "The transaction could not be committed.", error);
+    return;
+  }
+  if (sent)
+    set_commit_unknown (self, error);
+  else
+    providers::mysql::raise_failed (self, "The transaction could not be committed.", error);
+  forget_session (self);
 }
 
 void
-torvanix_providers_supports_my_sql_provider_real_commit (TorvanixProvidersContractsIProvider *base, GError **error)
+torvanix_providers_supports_my_sql_provider_real_rollback (TorvanixProvidersContractsIProvider *base,
+                                                           GError **error) noexcept
 {
-  end_transaction (base, commit_connection, error);
-}
-
-void
-torvanix_providers_supports_my_sql_provider_real_rollback (TorvanixProvidersContractsIProvider *base, GError **error)
-{
-  end_transaction (base, rollback_connection, error);
+  auto *self = TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (base);
+  ProviderLock lock (self);
+  if (!providers::mysql::clear_pending (self, error))
+    return;
+  MYSQL *connection = connection_of (self);
+  if (mysql_rollback (connection) == 0) {
+    leave_transaction (self);
+    return;
+  }
+  providers::mysql::raise_failed (self, "The transaction could not be rolled back.", error);
+  /* A lost connection rolled back on the server all the same. */
+  if (lost_connection (mysql_errno (connection)))
+    forget_session (self);
 }
 
 gint64
 torvanix_providers_supports_my_sql_provider_real_execute_affect (TorvanixProvidersContractsIProvider *base,
-                                                                 const gchar *statement, gint, GError **error)
+                                                                 const gchar *statement, gint, GError **error) noexcept
 {
   providers_return_val_if_fail (statement != NULL, 0);
   auto *self = TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (base);
@@ -347,14 +474,17 @@ torvanix_providers_supports_my_sql_provider_real_execute_affect (TorvanixProvide
     return -1;
   /* A statement that returns rows leaves them on the connection; unread,
    * they would put the next statement out of sync. */
-  MYSQL *connection = provider_priv (self)->connection;
+  MYSQL *connection = connection_of (self);
   if (mysql_field_count (connection) != 0) {
     if (MYSQL_RES *result = mysql_store_result (connection))
       mysql_free_result (result);
-    else if (raise (self, -1, error))
+    else if (providers::mysql::raise_failed (self, "The result could not be read.", error))
       return -1;
   }
-  return static_cast<gint64> (mysql_affected_rows (connection));
+  auto affected = static_cast<gint64> (mysql_affected_rows (connection));
+  if (!providers::mysql::drain_results (self, error))
+    return -1;
+  return affected;
 }
 
 void
@@ -372,7 +502,7 @@ torvanix_providers_supports_my_sql_provider_iprovider_init (TorvanixProvidersCon
 
 void
 torvanix_providers_supports_my_sql_provider_get_property (GObject *object, guint prop_id, GValue *value,
-                                                          GParamSpec *pspec)
+                                                          GParamSpec *pspec) noexcept
 {
   if (prop_id == PROP_IS_OPENED)
     g_value_set_boolean (value, torvanix_providers_supports_my_sql_provider_real_get_is_opened (
@@ -382,14 +512,9 @@ torvanix_providers_supports_my_sql_provider_get_property (GObject *object, guint
 }
 
 void
-torvanix_providers_supports_my_sql_provider_finalize (GObject *object)
+torvanix_providers_supports_my_sql_provider_finalize (GObject *object) noexcept
 {
-  auto *self = TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (object);
-  auto *priv = provider_priv (self);
-  g_rec_mutex_lock (&priv->lock);
-  close_connection (priv);
-  g_rec_mutex_unlock (&priv->lock);
-  g_rec_mutex_clear (&priv->lock);
+  provider_priv (TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (object))->~TorvanixProvidersSupportsMySQLProviderPrivate ();
   G_OBJECT_CLASS (torvanix_providers_supports_my_sql_provider_parent_class)->finalize (object);
 }
 
@@ -412,10 +537,7 @@ torvanix_providers_supports_my_sql_provider_class_init (TorvanixProvidersSupport
 static void
 torvanix_providers_supports_my_sql_provider_init (TorvanixProvidersSupportsMySQLProvider *self)
 {
-  auto *priv = provider_priv (self);
-  g_rec_mutex_init (&priv->lock);
-  priv->connection = nullptr;
-  priv->in_transaction = false;
+  new (provider_priv (self)) TorvanixProvidersSupportsMySQLProviderPrivate ();
 }
 
 extern "C" TorvanixProvidersSupportsMySQLProvider *

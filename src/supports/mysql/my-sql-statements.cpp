@@ -14,8 +14,9 @@
 namespace {
 
 using providers::adopt_ref;
-using providers::mysql::ProviderLock;
 using providers::mysql::as_value;
+using providers::mysql::connection_of;
+using providers::mysql::ProviderLock;
 using providers::mysql::provider_priv;
 using providers::mysql::raise;
 using Provider = TorvanixProvidersSupportsMySQLProvider;
@@ -36,121 +37,123 @@ provider_of (TorvanixProvidersContractsIProvider *base)
   return TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (base);
 }
 
-MYSQL *
-connection_of (Provider *self)
-{
-  return provider_priv (self)->connection;
-}
-
 /* A statement whose result could not be fetched: the client's error when
- * it holds one. */
+ * it holds one. The field count is no witness: the client resets it when
+ * the connection drops. */
 bool
 fetch_failed (Provider *self, GError **error)
 {
-  return mysql_field_count (connection_of (self)) != 0 && raise (self, -1, error);
+  return mysql_errno (connection_of (self)) != 0 && raise (self, -1, error);
+}
+
+/* An answer that stands only once the rest of the text's results were
+ * drained without a failure. */
+template <typename T>
+T *
+unless_rest_failed (Provider *self, T *answer, GError **error)
+{
+  if (providers::mysql::drain_results (self, error))
+    return answer;
+  g_object_unref (answer);
+  return nullptr;
 }
 
 IValue *
-torvanix_providers_supports_my_sql_provider_real_execute_scalar (TorvanixProvidersContractsIProvider *base,
-                                                                 const gchar *statement, gint, GError **error)
+execute_scalar (Provider *self, const gchar *statement, GError **error)
 {
-  providers_return_val_if_fail (statement != NULL, nullptr);
-  Provider *self = provider_of (base);
   ProviderLock lock (self);
   if (!providers::mysql::send_statement (self, statement, error))
     return nullptr;
   MYSQL *connection = connection_of (self);
   Result result (mysql_store_result (connection));
+  IValue *answer = nullptr;
   if (result && mysql_num_fields (result.get ()) > 0) {
     auto reader = adopt_ref (torvanix_providers_supports_my_sql_reader_new (result.get ()));
     auto *reader_base = TORVANIX_PROVIDERS_CONTRACTS_IDATA_READER (reader.get ());
-    IValue *answer = nullptr;
     if (torvanix_providers_contracts_idata_reader_read (reader_base, nullptr))
       answer = providers::mysql::cell_value (reader.get (), 0);
     torvanix_providers_contracts_idata_reader_close (reader_base, nullptr);
     /* No row: the count of a fetched result, the number of its rows. */
-    if (answer == nullptr)
-      answer = as_value (torvanix_providers_contracts_value_uint64_new (mysql_affected_rows (connection)));
-    return answer;
-  }
-  if (fetch_failed (self, error))
+  } else if (fetch_failed (self, error)) {
     return nullptr;
-  return as_value (torvanix_providers_contracts_value_uint64_new (mysql_affected_rows (connection)));
+  }
+  if (answer == nullptr)
+    answer = as_value (torvanix_providers_contracts_value_uint64_new (mysql_affected_rows (connection)));
+  result.reset ();
+  return unless_rest_failed (self, answer, error);
 }
 
 TorvanixProvidersContractsIDataReader *
-torvanix_providers_supports_my_sql_provider_real_execute_reader (TorvanixProvidersContractsIProvider *base,
-                                                                 const gchar *statement, GError **error)
+execute_reader (Provider *self, const gchar *statement, GError **error)
 {
-  providers_return_val_if_fail (statement != NULL, nullptr);
-  Provider *self = provider_of (base);
   ProviderLock lock (self);
   if (!providers::mysql::send_statement (self, statement, error))
     return nullptr;
   Result result (mysql_store_result (connection_of (self)));
-  if (result && mysql_num_fields (result.get ()) > 0)
+  if (result && mysql_num_fields (result.get ()) > 0) {
     /* The reader frees the result set when it is finalized. */
-    return TORVANIX_PROVIDERS_CONTRACTS_IDATA_READER (providers::mysql::reader_owning (result.release ()));
+    auto *reader = TORVANIX_PROVIDERS_CONTRACTS_IDATA_READER (providers::mysql::reader_owning (result.release ()));
+    return unless_rest_failed (self, reader, error);
+  }
   if (!fetch_failed (self, error))
     providers::mysql::set_own_error (error, kNoData);
   return nullptr;
 }
 
 Table *
-torvanix_providers_supports_my_sql_provider_real_execute_model (TorvanixProvidersContractsIProvider *base,
-                                                                const gchar *statement, gint, GError **error)
+execute_model (Provider *self, const gchar *statement, GError **error)
 {
-  providers_return_val_if_fail (statement != NULL, nullptr);
-  Provider *self = provider_of (base);
   ProviderLock lock (self);
   if (!providers::mysql::send_statement (self, statement, error))
     return nullptr;
   MYSQL *connection = connection_of (self);
   Result result (mysql_use_result (connection));
-  if (result) {
-    Table *model = PROVIDERS_GUARDED (static_cast<Table *> (nullptr),
-                                      { return providers::mysql::fill_model_streaming (connection, result.get ()); });
-    if (model == nullptr)
-      raise (self, -1, error);
-    return model;
+  if (!result) {
+    if (!fetch_failed (self, error))
+      providers::mysql::set_own_error (error, kNoData);
+    return nullptr;
   }
-  if (!fetch_failed (self, error))
-    providers::mysql::set_own_error (error, kNoData);
-  return nullptr;
+  Table *model = providers::mysql::fill_model_streaming (connection, result.get ());
+  result.reset ();
+  if (model == nullptr) {
+    providers::mysql::raise_failed (self, "The result could not be read.", error);
+    return nullptr;
+  }
+  return unless_rest_failed (self, model, error);
 }
 
 GObject **
-torvanix_providers_supports_my_sql_provider_real_execute_statements (TorvanixProvidersContractsIProvider *base,
-                                                                     const gchar *statements, gint,
-                                                                     gint *result_length, GError **error)
+execute_statements (Provider *self, const gchar *statements, gint *result_length, GError **error)
 {
-  providers_return_val_if_fail (statements != NULL, nullptr);
-  Provider *self = provider_of (base);
   ProviderLock lock (self);
   if (!providers::mysql::send_statement (self, statements, error))
     return nullptr;
   MYSQL *connection = connection_of (self);
   providers::GUnique<GPtrArray> items (g_ptr_array_new_with_free_func (g_object_unref));
+  auto add_error = [&] {
+    g_ptr_array_add (items.get (), torvanix_providers_contracts_value_error_new (
+                                       static_cast<gint> (mysql_errno (connection)), mysql_error (connection)));
+  };
   for (;;) {
     Result result (mysql_use_result (connection));
     GObject *item = nullptr;
     if (result)
-      item = G_OBJECT (PROVIDERS_GUARDED (static_cast<Table *> (nullptr),
-                                          { return providers::mysql::fill_model_streaming (connection, result.get ()); }));
-    if (item != nullptr) {
-    } else if (mysql_field_count (connection) != 0) {
-      item = G_OBJECT (torvanix_providers_contracts_value_error_new (static_cast<gint> (mysql_errno (connection)),
-                                                                     mysql_error (connection)));
-    } else {
-      item = G_OBJECT (torvanix_providers_contracts_value_uint64_new (mysql_affected_rows (connection)));
+      item = G_OBJECT (providers::mysql::fill_model_streaming (connection, result.get ()));
+    result.reset ();
+    if (item == nullptr && mysql_errno (connection) != 0) {
+      /* Nothing follows a result that could not be read: the server ends
+       * the batch at an error, and a lost connection has nothing more. */
+      add_error ();
+      break;
     }
+    if (item == nullptr)
+      item = G_OBJECT (torvanix_providers_contracts_value_uint64_new (mysql_affected_rows (connection)));
     g_ptr_array_add (items.get (), item);
     int next = mysql_next_result (connection);
     if (next > 0) {
       /* A later statement failed: say so after the results before it,
        * or the caller cannot tell a failed batch from a shorter one. */
-      g_ptr_array_add (items.get (), torvanix_providers_contracts_value_error_new (
-                                         static_cast<gint> (mysql_errno (connection)), mysql_error (connection)));
+      add_error ();
     }
     if (next != 0)
       break;
@@ -159,6 +162,46 @@ torvanix_providers_supports_my_sql_provider_real_execute_statements (TorvanixPro
     *result_length = static_cast<gint> (items->len);
   g_ptr_array_add (items.get (), nullptr);
   return reinterpret_cast<GObject **> (g_ptr_array_free (items.release (), FALSE));
+}
+
+/* The slots: argument checks, then the work, with no exception let out. */
+
+IValue *
+torvanix_providers_supports_my_sql_provider_real_execute_scalar (TorvanixProvidersContractsIProvider *base,
+                                                                 const gchar *statement, gint, GError **error) noexcept
+{
+  providers_return_val_if_fail (statement != NULL, nullptr);
+  return PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, static_cast<IValue *> (nullptr),
+                                  { return execute_scalar (provider_of (base), statement, error); });
+}
+
+TorvanixProvidersContractsIDataReader *
+torvanix_providers_supports_my_sql_provider_real_execute_reader (TorvanixProvidersContractsIProvider *base,
+                                                                 const gchar *statement, GError **error) noexcept
+{
+  providers_return_val_if_fail (statement != NULL, nullptr);
+  return PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR,
+                                  static_cast<TorvanixProvidersContractsIDataReader *> (nullptr),
+                                  { return execute_reader (provider_of (base), statement, error); });
+}
+
+Table *
+torvanix_providers_supports_my_sql_provider_real_execute_model (TorvanixProvidersContractsIProvider *base,
+                                                                const gchar *statement, gint, GError **error) noexcept
+{
+  providers_return_val_if_fail (statement != NULL, nullptr);
+  return PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, static_cast<Table *> (nullptr),
+                                  { return execute_model (provider_of (base), statement, error); });
+}
+
+GObject **
+torvanix_providers_supports_my_sql_provider_real_execute_statements (TorvanixProvidersContractsIProvider *base,
+                                                                     const gchar *statements, gint,
+                                                                     gint *result_length, GError **error) noexcept
+{
+  providers_return_val_if_fail (statements != NULL, nullptr);
+  return PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, static_cast<GObject **> (nullptr),
+                                  { return execute_statements (provider_of (base), statements, result_length, error); });
 }
 
 }  // namespace
