@@ -38,9 +38,11 @@ struct TorvanixProvidersSupportsMySQLProviderPrivate {
   /* Between transaction () and the commit or rollback that ends it: the
    * session is in manual-commit mode and must not be reconnected. */
   bool in_transaction = false;
-  /* The socket whose dead-peer detection is set up (the client library
-   * makes a new one when it reconnects). */
+  /* The socket and session whose dead-peer detection is set up: the
+   * client library makes a new socket when it reconnects, which may well
+   * get the old one's number. */
   my_socket watched_socket = MARIADB_INVALID_SOCKET;
+  unsigned long watched_session = 0;
 };
 
 namespace providers::mysql {

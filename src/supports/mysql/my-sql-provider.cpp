@@ -134,9 +134,11 @@ void
 watch_socket (TorvanixProvidersSupportsMySQLProviderPrivate *priv)
 {
   my_socket socket = mysql_get_socket (priv->connection.get ());
-  if (socket == MARIADB_INVALID_SOCKET || socket == priv->watched_socket)
+  unsigned long session = mysql_thread_id (priv->connection.get ());
+  if (socket == MARIADB_INVALID_SOCKET || (socket == priv->watched_socket && session == priv->watched_session))
     return;
   priv->watched_socket = socket;
+  priv->watched_session = session;
   int on = 1;
   /* Best effort: a socket that refuses (not TCP) keeps the timeouts. */
   setsockopt (socket, SOL_SOCKET, SO_KEEPALIVE, &on, sizeof on);
@@ -159,6 +161,8 @@ send_statement (TorvanixProvidersSupportsMySQLProvider *self, const char *statem
     return false;
   watch_socket (priv);
   int r = mysql_real_query (connection, statement, static_cast<unsigned long> (std::strlen (statement)));
+  /* The client library may have connected again to send it. */
+  watch_socket (priv);
   return !raise (self, r, error);
 }
 
@@ -242,6 +246,7 @@ close_connection (TorvanixProvidersSupportsMySQLProviderPrivate *priv)
   priv->connection.reset ();
   priv->in_transaction = false;
   priv->watched_socket = MARIADB_INVALID_SOCKET;
+  priv->watched_session = 0;
 }
 
 bool
