@@ -195,6 +195,9 @@ const Case kCases[] = {
   {"LoginCut", false, fault (Direction::ToServer, Action::Close, 0, 1), true, nullptr, "1", 5, false},
   {"LoginAnswerReset", false, fault (Direction::ToClient, Action::Reset, 0, 2), true, nullptr, "1", 5, false},
   {"ModelResetMidResult", false, fault (Direction::ToClient, Action::Reset, 3000), false, model, "1", 5, true},
+  /* Far enough in that the table is being built on several threads. */
+  {"ModelResetAfterManyRows", false, fault (Direction::ToClient, Action::Reset, 200 * 1000), false, model, "1", 5,
+   true},
   {"ModelCutMidResult", false, fault (Direction::ToClient, Action::Close, 3000), false, model, "1", 5, true},
   {"ModelStallsThenResets", false, fault (Direction::ToClient, Action::Stall, 3000, 0, 1000), false, model, "1", 5,
    true},

@@ -22,6 +22,18 @@ G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersSupportsMySQLProvider, torvanix_provi
  * be called from several threads. It implements
  * #TorvanixProvidersContractsIProvider and
  * #TorvanixProvidersSupportsIMySQLError.
+ *
+ * Reaching the server, its greeting and the login have 10 seconds; a
+ * single read or write on an open connection has an hour, as a long query
+ * is legitimate. A peer that vanishes without closing the connection is
+ * found by TCP keepalive within about two minutes (probes after 60 s of
+ * silence, every 10 s, 6 unanswered or data unacknowledged for 120 s end
+ * it), and the operation then fails with a "MySQL" error.
+ *
+ * Every operation takes all the results of its own text: a later
+ * statement's failure is that operation's error. When the connection is
+ * lost while committing, the error says that the outcome is unknown; a
+ * commit that the server acknowledged is never reported failed.
  */
 struct _TorvanixProvidersSupportsMySQLProviderClass {
   GObjectClass parent_class;

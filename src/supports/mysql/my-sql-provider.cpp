@@ -309,7 +309,7 @@ open_locked (TorvanixProvidersSupportsMySQLProvider *self, TorvanixProvidersCont
                           static_cast<unsigned int> (torvanix_providers_contracts_server_get_port (server)), nullptr,
                           kClientFlags)
       == nullptr) {
-    raise (self, -1, error);
+    providers::mysql::raise_failed (self, "Cannot connect.", error);
     return false;
   }
   /* The connector falls back to plain text when the server offers no TLS,
