@@ -53,9 +53,24 @@ inline Server read_env (const char *path)
   return s;
 }
 
-inline std::string select_all (const std::string &table)
+/* The rows of a source: a stored table ("t", "t_20k"), or "seq_N", N rows
+ * that the server makes as fast as it can send them (its sequence engine),
+ * so that the client's share shows undimmed by the server's. Sizes may end
+ * in k or m ("seq_200k", "seq_2m"). */
+inline std::string select_all (const std::string &source)
 {
-  return "SELECT id, u64, dbl, dec2, name, txt, dt, dd, tiny, nint FROM " + table;
+  if (source.compare (0, 4, "seq_") == 0) {
+    std::string n = source.substr (4);
+    long scale = 1;
+    if (!n.empty () && (n.back () == 'k' || n.back () == 'm')) {
+      scale = n.back () == 'k' ? 1000 : 1000000;
+      n.pop_back ();
+    }
+    return "SELECT seq, seq*1.5, CONCAT('row ', seq), seq % 7, NOW(), CAST(seq AS CHAR), seq+1, seq+2, seq+3, 'x'"
+           " FROM seq_1_to_"
+           + std::to_string (std::atol (n.c_str ()) * scale);
+  }
+  return "SELECT id, u64, dbl, dec2, name, txt, dt, dd, tiny, nint FROM " + source;
 }
 
 struct Sample {

@@ -38,7 +38,16 @@ GdaConnection *open_connection (const load::Server &s)
 MEASURED GdaDataModel *measured_build_gda (GdaConnection *connection, const std::string &sql, long &cells)
 {
   GError *error = nullptr;
-  GdaDataModel *model = gda_connection_execute_select_command (connection, sql.c_str (), &error);
+  /* The parser only splits statements and hands each on as written: its
+   * full parse renders some SQL back wrongly (CAST(x AS CHAR)). */
+  GdaSqlParser *parser = gda_sql_parser_new ();
+  g_object_set (parser, "mode", GDA_SQL_PARSER_MODE_DELIMIT, nullptr);
+  GdaStatement *statement = gda_sql_parser_parse_string (parser, sql.c_str (), nullptr, &error);
+  g_object_unref (parser);
+  if (statement == nullptr)
+    die ("gda parse", error ? error->message : "no statement");
+  GdaDataModel *model = gda_connection_statement_execute_select (connection, statement, nullptr, &error);
+  g_object_unref (statement);
   if (model == nullptr)
     die ("gda select", error ? error->message : "no model");
   gint rows = gda_data_model_get_n_rows (model);

@@ -5,8 +5,12 @@
  *   result-load ENV run TABLE ROUNDS [TABLE ROUNDS]...
  *                                                measure, print one table
  *                                                per TABLE, then how the
- *                                                ratios change between the
- *                                                first two tables
+ *                                                ratios change with the
+ *                                                size of a source, and the
+ *                                                goals met or not
+ *
+ * TABLE is a stored table (t, t_20k) or seq_N, N rows the server makes
+ * on the fly (seq_200k, seq_2m; see load::select_all).
  *   result-load ENV once VARIANT TABLE           one load, for a profiler
  *
  * ENV is the server.env that scripts/test-server writes. Each round runs
@@ -22,10 +26,11 @@
  * variant whose program is missing is left out and said so.
  * Every measurement runs in a child process of its own, so that the peak
  * resident memory of one does not hide another's and no run warms the
- * allocator for the next. A round that comes before the counted ones
- * warms the server's caches. Times are wall-clock: the server shares the
+ * allocator for the next. Times are wall-clock: the server shares the
  * machine, and what users wait for includes it. Each ratio divides by the
- * floor of the same round, so that a slow round slows both sides. */
+ * floor of the same round, so that a slow round slows both sides. A
+ * stored table gets one more round first, not counted, that warms the
+ * server's caches. */
 #include "load-common.h"
 
 #include <libproviders/providers.h>
@@ -41,6 +46,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -190,6 +196,15 @@ MEASURED void measured_release_model (TorvanixProvidersContractsTableModel *mode
   g_object_unref (model);
 }
 
+/* A function of its own so that a profiler tells the values' last unref
+ * apart from building and handing them over. */
+MEASURED void measured_drop_values (TorvanixProvidersContractsIValue **values, gint length)
+{
+  for (gint i = 0; i < length; ++i)
+    g_object_unref (values[i]);
+  g_free (values);
+}
+
 /* Each row's values are released as the loop goes, as a reader's user
  * would; only the reader itself is left for the release. */
 MEASURED TorvanixProvidersContractsIDataReader *measured_build_reader (TorvanixProvidersContractsIProvider *provider,
@@ -204,9 +219,7 @@ MEASURED TorvanixProvidersContractsIDataReader *measured_build_reader (TorvanixP
     auto **values = torvanix_providers_contracts_idata_reader_get_values (reader, &length, &error);
     if (values == nullptr)
       die ("get_values", error ? error->message : "no values");
-    for (gint i = 0; i < length; ++i)
-      g_object_unref (values[i]);
-    g_free (values);
+    measured_drop_values (values, length);
     cells += length;
   }
   if (error != nullptr)
@@ -332,6 +345,15 @@ Sample measure (Variant v, const Target &t)
   return sample;
 }
 
+/* The first three fields of /proc/loadavg: how busy the shared machine was. */
+std::string load_average ()
+{
+  std::ifstream in ("/proc/loadavg");
+  std::string a, b, c;
+  in >> a >> b >> c;
+  return a + " " + b + " " + c;
+}
+
 struct Stats {
   double median, min, max;
 };
@@ -342,6 +364,12 @@ Stats stats (std::vector<double> v)
   size_t n = v.size ();
   double median = n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
   return {median, v.front (), v.back ()};
+}
+
+/* The family of a source: "t" for t and t_20k, "seq" for seq_20k... */
+std::string family (const std::string &source)
+{
+  return source.substr (0, source.find ('_'));
 }
 
 /* Per variant, the medians the linearity check compares; 0 when the
@@ -358,8 +386,10 @@ std::vector<Medians> run_table (const Target &t, int rounds)
   for (int v = 0; v < kVariants; ++v)
     if (available (Variant (v)))
       variants.push_back (Variant (v));
-  for (Variant v : variants)
-    measure (v, t);  // warm-up, not counted
+  /* Warms a stored table's pages in the server; a made result has none. */
+  if (family (t.table) != "seq")
+    for (Variant v : variants)
+      measure (v, t);  // not counted
 
   std::vector<Sample> samples[kVariants];
   size_t n = variants.size ();
@@ -380,6 +410,7 @@ std::vector<Medians> run_table (const Target &t, int rounds)
 
   std::printf ("\n%s: %ld rows x 10 columns = %ld cells, %d rounds; medians, and min..max over the rounds\n",
                t.table.c_str (), cells / 10, cells, rounds);
+  std::printf ("load average after the rounds (this run's own included): %s\n", load_average ().c_str ());
   std::printf ("%-27s %8s %7s %7s %7s %9s %8s %9s %8s %8s %8s\n", "", "build", "x floor", "", "", "client", "CPU",
                "release", "release", "peak", "peak B");
   std::printf ("%-27s %8s %7s %7s %7s %9s %8s %9s %8s %8s %8s\n", "variant", "ms", "median", "min", "max", "CPU ms",
@@ -415,6 +446,103 @@ std::vector<Medians> run_table (const Target &t, int rounds)
   return medians;
 }
 
+/* A cost per cell keeps its ratio to the floor whatever the size; a cost
+ * that grows faster than the rows shows as a larger ratio on the larger
+ * source. Client CPU per cell says the same with less of the noise of a
+ * shared machine. The spread is the largest median over the smallest. */
+void print_linearity (const std::vector<std::string> &tables, const std::vector<std::vector<Medians>> &medians)
+{
+  for (size_t first = 0; first < tables.size (); ++first) {
+    std::vector<size_t> members;
+    for (size_t k = 0; k < tables.size (); ++k)
+      if (family (tables[k]) == family (tables[first]))
+        members.push_back (k);
+    if (members.size () < 2 || members[0] != first)
+      continue;
+    std::printf ("\nlinearity of %s: medians per source, and the spread (largest over smallest)\n",
+                 family (tables[first]).c_str ());
+    std::printf ("%-27s", "x floor");
+    for (size_t k : members)
+      std::printf (" %9s", tables[k].c_str ());
+    std::printf (" %8s   %-8s", "spread", "CPU ns");
+    for (size_t k : members)
+      std::printf (" %9s", tables[k].c_str ());
+    std::printf (" %8s\n", "spread");
+    for (int v = kModel; v < kVariants; ++v) {
+      double rmin = 1e300, rmax = 0, cmin = 1e300, cmax = 0;
+      for (size_t k : members) {
+        const Medians &m = medians[k][size_t (v)];
+        rmin = std::min (rmin, m.ratio), rmax = std::max (rmax, m.ratio);
+        cmin = std::min (cmin, m.cpu_ns), cmax = std::max (cmax, m.cpu_ns);
+      }
+      if (rmin <= 0)
+        continue;
+      std::printf ("%-27s", kInfo[v].label);
+      for (size_t k : members)
+        std::printf (" %9.2f", medians[k][size_t (v)].ratio);
+      std::printf (" %+7.1f%%   %-8s", (rmax / rmin - 1) * 100, "");
+      for (size_t k : members)
+        std::printf (" %9.1f", medians[k][size_t (v)].cpu_ns);
+      std::printf (" %+7.1f%%\n", (cmax / cmin - 1) * 100);
+    }
+  }
+}
+
+/* The goals the loading paths are held to, each with what this run
+ * measured; a goal whose source was not measured is left out. */
+void print_targets (const std::vector<std::string> &tables, const std::vector<std::vector<Medians>> &medians)
+{
+  auto find = [&] (const char *name) -> const std::vector<Medians> * {
+    for (size_t k = 0; k < tables.size (); ++k)
+      if (tables[k] == name)
+        return &medians[k];
+    return nullptr;
+  };
+  std::printf ("\ntargets (medians of this run)\n");
+  auto line = [] (const char *goal, bool met, const char *measured) {
+    std::printf ("  %-4s %-62s %s\n", met ? "met" : "NOT", goal, measured);
+  };
+  char text[160];
+  for (const char *name : {"t", "seq_200k"}) {
+    const auto *m = find (name);
+    if (m == nullptr)
+      continue;
+    const Medians &reader = (*m)[kReader], &model = (*m)[kModel], &qt = (*m)[kQt];
+    std::string on = std::string (" on ") + name;
+    std::snprintf (text, sizeof text, "%.2fx", reader.ratio);
+    line (("reader at most 2.0x the floor" + on).c_str (), reader.ratio <= 2.0, text);
+    if (qt.ratio > 0) {
+      std::snprintf (text, sizeof text, "%.2fx against %.2fx", reader.ratio, qt.ratio);
+      line (("reader below Qt's ratio" + on).c_str (), reader.ratio < qt.ratio, text);
+      std::snprintf (text, sizeof text, "%.1f against %.1f ns/cell", reader.cpu_ns, qt.cpu_ns);
+      line (("reader's client CPU below Qt's" + on).c_str (), reader.cpu_ns < qt.cpu_ns, text);
+    }
+    double limit = std::strcmp (name, "t") == 0 ? 1.25 : 2.0;
+    std::snprintf (text, sizeof text, "%.2fx", model.ratio);
+    std::snprintf (text + 80, 80, "model at most %.2fx the floor%s", limit, on.c_str ());
+    line (text + 80, model.ratio <= limit, text);
+    std::snprintf (text, sizeof text, "%.1f ns/cell", model.cpu_ns);
+    line (("model's client CPU at most 120 ns per cell" + on).c_str (), model.cpu_ns <= 120, text);
+  }
+  /* Linear: every path's CPU per cell within 10% across the sizes of the
+   * sequence. */
+  std::vector<size_t> seq;
+  for (size_t k = 0; k < tables.size (); ++k)
+    if (family (tables[k]) == "seq")
+      seq.push_back (k);
+  if (seq.size () >= 2)
+    for (int v = kModel; v < kVariants; ++v) {
+      double cmin = 1e300, cmax = 0;
+      for (size_t k : seq)
+        cmin = std::min (cmin, medians[k][size_t (v)].cpu_ns), cmax = std::max (cmax, medians[k][size_t (v)].cpu_ns);
+      if (cmin <= 0)
+        continue;
+      std::snprintf (text, sizeof text, "%+.1f%%", (cmax / cmin - 1) * 100);
+      std::string goal = std::string (kInfo[v].label) + ": CPU per cell within 10% across seq sizes";
+      line (goal.c_str (), cmax / cmin <= 1.10, text);
+    }
+}
+
 int run (const char *env_path, const Server &s, int count, char **args)
 {
   for (int v = 0; v < kVariants; ++v)
@@ -425,22 +553,8 @@ int run (const char *env_path, const Server &s, int count, char **args)
     tables.push_back (args[i]);
     medians.push_back (run_table (Target{env_path, s, args[i]}, std::max (1, std::atoi (args[i + 1]))));
   }
-  if (tables.size () < 2)
-    return 0;
-  /* A cost per cell stays the same ratio to the floor whatever the size;
-   * a cost that grows faster than the rows shows as a larger ratio on the
-   * larger table. Client CPU per cell says the same with less of the
-   * noise of a shared machine. */
-  const char *small = tables[1].c_str (), *large = tables[0].c_str ();
-  std::printf ("\nlinearity: %s against %s, difference of the medians\n", small, large);
-  std::printf ("%-27s %8s %8s %8s %9s %9s %8s\n", "", "x floor", "x floor", "", "CPU ns", "CPU ns", "");
-  std::printf ("%-27s %8s %8s %8s %9s %9s %8s\n", "variant", large, small, "diff", large, small, "diff");
-  for (int v = kModel; v < kVariants; ++v) {
-    const Medians &a = medians[0][size_t (v)], &b = medians[1][size_t (v)];
-    if (a.ratio > 0 && b.ratio > 0)
-      std::printf ("%-27s %8.2f %8.2f %+7.1f%% %9.1f %9.1f %+7.1f%%\n", kInfo[v].label, a.ratio, b.ratio,
-                   (b.ratio / a.ratio - 1) * 100, a.cpu_ns, b.cpu_ns, (b.cpu_ns / a.cpu_ns - 1) * 100);
-  }
+  print_linearity (tables, medians);
+  print_targets (tables, medians);
   return 0;
 }
 
