@@ -251,6 +251,20 @@ value_object_real_get_is_null (TorvanixProvidersContractsValueObject *)
   return FALSE;
 }
 
+/* Values are dropped once per cell, so their last unref is the hottest
+ * teardown in the library. On that path (the caller's reference is the
+ * only one left) GLib's g_object_unref destroys the handlers, closures
+ * and weak references itself right after dispose, so GObject's own
+ * dispose would only repeat that work. Anywhere else (g_object_run_dispose,
+ * or a dispose that kept the object alive) it is the one that does it. */
+void
+value_object_dispose (GObject *object)
+{
+  if (g_atomic_int_get (&object->ref_count) == 1)
+    return;
+  G_OBJECT_CLASS (torvanix_providers_contracts_value_object_parent_class)->dispose (object);
+}
+
 void
 value_object_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
 {
@@ -265,6 +279,7 @@ torvanix_providers_contracts_value_object_class_init (TorvanixProvidersContracts
 {
   GObjectClass *object_class = G_OBJECT_CLASS (klass);
   object_class->get_property = value_object_get_property;
+  object_class->dispose = value_object_dispose;
 
   klass->to_value = value_object_real_to_value;
   klass->to_string = value_object_real_to_string;
