@@ -15,4 +15,9 @@ TorvanixProvidersContractsValueDateTime *date_time_adopt (GType type, GDateTime 
  * (adopted, allocated with g_malloc; not null), without notification. */
 TorvanixProvidersContractsValueString *text_adopt (GType type, gchar *text);
 
+/* A new value of `type` (a ValueString or a kind of it) holding a copy of
+ * the first `length` bytes of `text`, up to a zero byte among them,
+ * without notification; short texts are kept in the value's own block. */
+TorvanixProvidersContractsValueString *text_copy (GType type, const gchar *text, gsize length);
+
 }  // namespace providers::values

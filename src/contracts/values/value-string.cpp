@@ -11,8 +11,14 @@
 
 #include <cstring>
 
+/* Texts shorter than this live in the value's own block: values are made
+ * once per cell, and most cells are short, so a value then costs one
+ * allocation instead of two, and its owner's last unref frees one block. */
+constexpr gsize kInlineText = 24;
+
 struct TorvanixProvidersContractsValueStringPrivate {
-  gchar *itsvalue; /* owned; may be null, or kEmptyText */
+  gchar *itsvalue; /* owned; may be null, kEmptyText, or inline_text */
+  gchar inline_text[kInlineText];
 };
 
 namespace {
@@ -20,13 +26,14 @@ namespace {
 GParamSpec *itsvalue_pspec;
 
 /* What a new instance holds, shared so that making a value allocates only
- * the text it is given: values are made once per cell. */
+ * the text it is given. */
 constexpr char kEmptyText[] = "";
 
 void
-free_text (gchar *text)
+free_text (TorvanixProvidersContractsValueStringPrivate *priv)
 {
-  if (text != kEmptyText) g_free (text);
+  gchar *text = priv->itsvalue;
+  if (text != kEmptyText && text != priv->inline_text) g_free (text);
 }
 
 }  // namespace
@@ -48,7 +55,7 @@ void
 store_text (gpointer self, gchar *text)
 {
   TorvanixProvidersContractsValueStringPrivate *priv = priv_of (self);
-  free_text (priv->itsvalue);
+  free_text (priv);
   priv->itsvalue = text;
 }
 
@@ -67,9 +74,25 @@ TorvanixProvidersContractsValueString *
 providers::values::text_adopt (GType type, gchar *text)
 {
   gpointer self = torvanix_providers_contracts_value_object_construct (type);
-  static_cast<TorvanixProvidersContractsValueStringPrivate *> (torvanix_providers_contracts_value_string_get_instance_private (
-      static_cast<TorvanixProvidersContractsValueString *> (self)))
-      ->itsvalue = text;
+  priv_of (self)->itsvalue = text;
+  return static_cast<TorvanixProvidersContractsValueString *> (self);
+}
+
+TorvanixProvidersContractsValueString *
+providers::values::text_copy (GType type, const gchar *text, gsize length)
+{
+  gpointer self = torvanix_providers_contracts_value_object_construct (type);
+  TorvanixProvidersContractsValueStringPrivate *priv = priv_of (self);
+  /* The text ends at a zero byte inside the cell, as a C string does
+   * (and as g_strndup copies it). */
+  if (length < kInlineText) {
+    length = length == 0 ? 0 : strnlen (text, length);
+    std::memcpy (priv->inline_text, text, length);
+    priv->inline_text[length] = '\0';
+    priv->itsvalue = priv->inline_text;
+  } else {
+    priv->itsvalue = g_strndup (text, length);
+  }
   return static_cast<TorvanixProvidersContractsValueString *> (self);
 }
 
@@ -130,7 +153,7 @@ value_string_set_property (GObject *object, guint prop_id, const GValue *value, 
 void
 value_string_finalize (GObject *object)
 {
-  free_text (priv_of (object)->itsvalue);
+  free_text (priv_of (object));
   G_OBJECT_CLASS (torvanix_providers_contracts_value_string_parent_class)->finalize (object);
 }
 

@@ -207,7 +207,7 @@ local_value (GType type, GTimeZone *zone, int year, int month, int day, int hour
 IValue *
 text_value (GType type, Cell cell)
 {
-  return as_value (providers::values::text_adopt (type, cell_text (cell)));
+  return as_value (providers::values::text_copy (type, cell.text, cell.length));
 }
 
 /* A value of `type` without a date-time: it prints "(NULL)". */
