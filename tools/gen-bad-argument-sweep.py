@@ -11,6 +11,9 @@ For each function it emits, where the parameters allow:
     error set, and the zero value of the result;
   - null for each parameter marked (nullable)/(optional): no CRITICAL;
   - a type that is not the class for each `construct` function;
+  - a plain GObject for the object (self) of every method: one CRITICAL
+    "<function>: assertion '<MODULE>_IS_<TYPE> (self)' failed", the type
+    check of GLib's own libraries, and the zero value of the result;
   - -1 and 1000 for each enumeration: no crash, whatever is logged;
   - -1, the count and INT_MAX for each position (row, col, position,
     ordinal) on an object holding items: one CRITICAL naming the function
@@ -111,6 +114,8 @@ class Header:
 def parse(source):
     include = source / "include" / "libproviders"
     types = {}      # C type -> (get_type function, kind)
+    global TYPE_CHECKS
+    TYPE_CHECKS = {}  # C type -> its instance check, MODULE_IS_OBJ_NAME
     enums = set()
     docs = {}       # function -> {"params": {name: text}, "returns": text}
     protos = {}     # function -> (return type, [(type, name)], header stem)
@@ -118,6 +123,8 @@ def parse(source):
         text = path.read_text()
         for m in re.finditer(r"G_DECLARE_(DERIVABLE_TYPE|FINAL_TYPE|INTERFACE)\s*\(\s*(\w+)\s*,\s*(\w+)", text):
             types[m.group(2)] = (m.group(3) + "_get_type", "interface" if m.group(1) == "INTERFACE" else "class")
+        for m in re.finditer(r"G_DECLARE_(?:DERIVABLE_TYPE|FINAL_TYPE|INTERFACE)\s*\(\s*(\w+)\s*,\s*\w+\s*,\s*(\w+)\s*,\s*(\w+)", text):
+            TYPE_CHECKS[m.group(1)] = f"{m.group(2)}_IS_{m.group(3)}"
         for m in re.finditer(r"typedef\s+enum[^{]*\{[^}]*\}\s*(\w+)\s*;", text):
             enums.add(m.group(1))
         for m in re.finditer(r"/\*\*\s*\n\s*\*\s*(\w+):\s*\n(.*?)\*/", text, re.S):
@@ -324,6 +331,13 @@ def cases(fn, types, symbols, pending):
     if not params:
         return out
     reader_swept = READER_FOR_ORDINALS in symbols
+    first = params[0]
+    if first.name == "self" and first.kind == "object" and fn.name.startswith("torvanix_providers_contracts_"):
+        # An object of another class: refused by the type check, before
+        # anything reads the instance.
+        args = [value_of(fn, q, types, f"reinterpret_cast<{q.ctype}> (fx.gobject ())" if q is first else None)
+                for q in params]
+        out.append(("wrong-type", first, args, f"{TYPE_CHECKS[first.base]} (self)"))
     for p in params:
         if p.refusable and p.index > 0 and fn.name in CHECKED_BY_IMPLEMENTATION:
             owner, needs = CHECKED_BY_IMPLEMENTATION[fn.name]
@@ -372,7 +386,13 @@ def emit_case(fn, kind, p, args, detail, owner=None):
     lines.append("    (void) error;")
     lines.append("    LogCapture log;")
     lines.append("    " + call(fn, args))
-    if kind == "null":
+    if kind == "wrong-type":
+        lines.append(f'    expect_refused (log, "{fn.name}", "{detail}");')
+        zc = zero_check(fn)
+        if zc:
+            lines.append("    " + zc + ";")
+        lines.append("    EXPECT_EQ (error, nullptr);")
+    elif kind == "null":
         lines.append(f'    expect_refused (log, "{owner}", "{detail}");')
         zc = zero_check(fn)
         if zc:

@@ -364,4 +364,40 @@ TEST (ValueScalar, NullSelfAndForeignTypesAreRefused)
   EXPECT_EQ (log.criticals (), expected);
 }
 
+/* A value of a sibling class is refused by the type check before the
+ * instance is read or written: the setter would write past a string value's
+ * private data. A subclass instance is accepted where its parent is asked. */
+TEST (ValueScalar, InstancesOfAnotherValueClassAreRefused)
+{
+  auto text = own (torvanix_providers_contracts_value_string_new ("unchanged"));
+  auto number = own (torvanix_providers_contracts_value_int64_new (7));
+  gpointer as_text = text.get ();
+  gpointer as_number = number.get ();
+  {
+    LogCapture log;
+    torvanix_providers_contracts_value_int64_set_itsvalue (static_cast<TorvanixProvidersContractsValueInt64 *> (as_text), 1);
+    EXPECT_EQ (torvanix_providers_contracts_value_uint64_get_itsvalue (
+                   static_cast<TorvanixProvidersContractsValueUInt64 *> (as_number)), 0u);
+    EXPECT_EQ (torvanix_providers_contracts_iinteger_to_integer (static_cast<TorvanixProvidersContractsIInteger *> (as_text)), 0);
+    EXPECT_EQ (torvanix_providers_contracts_value_string_get_itsvalue (
+                   static_cast<TorvanixProvidersContractsValueString *> (as_number)), nullptr);
+    std::vector<std::string> expected = {
+      assertion_text ("torvanix_providers_contracts_value_int64_set_itsvalue",
+                      "TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_INT64 (self)"),
+      assertion_text ("torvanix_providers_contracts_value_uint64_get_itsvalue",
+                      "TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_UINT64 (self)"),
+      assertion_text ("torvanix_providers_contracts_iinteger_to_integer", "TORVANIX_PROVIDERS_CONTRACTS_IS_IINTEGER (self)"),
+      assertion_text ("torvanix_providers_contracts_value_string_get_itsvalue",
+                      "TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_STRING (self)"),
+    };
+    EXPECT_EQ (log.criticals (), expected);
+  }
+  EXPECT_STREQ (torvanix_providers_contracts_value_string_get_itsvalue (text.get ()), "unchanged");
+  EXPECT_EQ (torvanix_providers_contracts_value_int64_get_itsvalue (number.get ()), 7);
+  EXPECT_EQ (torvanix_providers_contracts_iinteger_to_integer (
+                 TORVANIX_PROVIDERS_CONTRACTS_IINTEGER (as_number)), 7);
+  EXPECT_EQ (take_string (torvanix_providers_contracts_value_object_to_string (
+                 TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT (as_number))), "7");
+}
+
 }  // namespace

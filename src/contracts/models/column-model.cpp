@@ -170,6 +170,7 @@ extern "C" const gchar *
 torvanix_providers_contracts_column_model_get_name (TorvanixProvidersContractsColumnModel *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_COLUMN_MODEL (self), nullptr);
   return priv_of (self)->name;
 }
 
@@ -177,6 +178,7 @@ extern "C" void
 torvanix_providers_contracts_column_model_set_name (TorvanixProvidersContractsColumnModel *self, const gchar *value)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_COLUMN_MODEL (self));
   if (providers::models::replace_string (&priv_of (self)->name, value))
     g_object_notify_by_pspec (G_OBJECT (self), props[PROP_NAME]);
 }
@@ -185,6 +187,7 @@ extern "C" const gchar *
 torvanix_providers_contracts_column_model_get_title (TorvanixProvidersContractsColumnModel *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_COLUMN_MODEL (self), nullptr);
   return priv_of (self)->title;
 }
 
@@ -192,6 +195,7 @@ extern "C" void
 torvanix_providers_contracts_column_model_set_title (TorvanixProvidersContractsColumnModel *self, const gchar *value)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_COLUMN_MODEL (self));
   if (providers::models::replace_string (&priv_of (self)->title, value))
     g_object_notify_by_pspec (G_OBJECT (self), props[PROP_TITLE]);
 }
@@ -200,6 +204,7 @@ extern "C" TorvanixProvidersContractsDataType
 torvanix_providers_contracts_column_model_get_data_type (TorvanixProvidersContractsColumnModel *self)
 {
   providers_return_val_if_fail (self != NULL, TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_COLUMN_MODEL (self), TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN);
   return static_cast<TorvanixProvidersContractsDataType> (priv_of (self)->data_type);
 }
 
@@ -208,6 +213,7 @@ torvanix_providers_contracts_column_model_set_data_type (TorvanixProvidersContra
                                                          TorvanixProvidersContractsDataType value)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_COLUMN_MODEL (self));
   auto *priv = priv_of (self);
   int raw = providers::raw_enum (value);
   if (priv->data_type == raw) return;
@@ -219,6 +225,7 @@ extern "C" gulong
 torvanix_providers_contracts_column_model_get_data_size (TorvanixProvidersContractsColumnModel *self)
 {
   providers_return_val_if_fail (self != NULL, 0);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_COLUMN_MODEL (self), 0);
   return priv_of (self)->data_size;
 }
 
@@ -226,6 +233,7 @@ extern "C" void
 torvanix_providers_contracts_column_model_set_data_size (TorvanixProvidersContractsColumnModel *self, gulong value)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_COLUMN_MODEL (self));
   auto *priv = priv_of (self);
   if (priv->data_size == value) return;
   priv->data_size = value;

@@ -95,5 +95,6 @@ extern "C" GeeArrayList *
 torvanix_providers_contracts_data_set_model_get_tables (TorvanixProvidersContractsDataSetModel *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_DATA_SET_MODEL (self), nullptr);
   return tables_of (self);
 }

@@ -226,6 +226,7 @@ extern "C" TorvanixProvidersContractsValueObject *
 torvanix_providers_contracts_row_model_get_value_at (TorvanixProvidersContractsRowModel *self, gint position)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_ROW_MODEL (self), nullptr);
   if (position < 0) return nullptr;
   return static_cast<TorvanixProvidersContractsValueObject *> (
       providers::models::row_ref_at (self, static_cast<guint> (position)));
@@ -236,6 +237,7 @@ torvanix_providers_contracts_row_model_set_value_at (TorvanixProvidersContractsR
                                                      TorvanixProvidersContractsValueObject *value)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_ROW_MODEL (self));
   providers_return_if_fail (value != NULL);
   providers_return_if_fail_text (position >= 0 && static_cast<guint> (position) < providers::models::row_cells (self).count,
                                  "0 <= position && position < m_values.size");
@@ -246,6 +248,7 @@ extern "C" TorvanixProvidersContractsRowModel *
 torvanix_providers_contracts_row_model_clone (TorvanixProvidersContractsRowModel *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_ROW_MODEL (self), nullptr);
   auto *klass = TORVANIX_PROVIDERS_CONTRACTS_ROW_MODEL_GET_CLASS (self);
   return klass->clone ? klass->clone (self) : nullptr;
 }
@@ -254,6 +257,7 @@ extern "C" TorvanixProvidersContractsDataVersion
 torvanix_providers_contracts_row_model_get_version (TorvanixProvidersContractsRowModel *self)
 {
   providers_return_val_if_fail (self != NULL, TORVANIX_PROVIDERS_CONTRACTS_DATA_VERSION_INITIAL);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_ROW_MODEL (self), TORVANIX_PROVIDERS_CONTRACTS_DATA_VERSION_INITIAL);
   return static_cast<TorvanixProvidersContractsDataVersion> (priv_of (self)->version);
 }
 
@@ -262,6 +266,7 @@ torvanix_providers_contracts_row_model_set_version (TorvanixProvidersContractsRo
                                                     TorvanixProvidersContractsDataVersion value)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_ROW_MODEL (self));
   auto *priv = priv_of (self);
   auto raw = static_cast<guint> (providers::raw_enum (value));
   if (priv->version == raw) return;
@@ -273,6 +278,7 @@ extern "C" GeeArrayList *
 torvanix_providers_contracts_row_model_get_values (TorvanixProvidersContractsRowModel *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_ROW_MODEL (self), nullptr);
   return materialise (self);
 }
 

@@ -11,6 +11,7 @@ extern "C" TorvanixProvidersContractsRowModel *
 torvanix_providers_contracts_table_model_new_row (TorvanixProvidersContractsTableModel *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (self), nullptr);
   GeeArrayList *columns = torvanix_providers_contracts_table_model_get_columns (self);
   const guint count = providers::models::list_size (columns);
   auto *values = g_new (gpointer, count);

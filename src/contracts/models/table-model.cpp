@@ -150,6 +150,7 @@ extern "C" GeeArrayList *
 torvanix_providers_contracts_table_model_get_rows (Table *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (self), nullptr);
   return priv_of (self)->rows;
 }
 
@@ -157,6 +158,7 @@ extern "C" GeeArrayList *
 torvanix_providers_contracts_table_model_get_columns (Table *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (self), nullptr);
   return priv_of (self)->columns;
 }
 
@@ -164,6 +166,7 @@ extern "C" TorvanixProvidersContractsValueObject *
 torvanix_providers_contracts_table_model_get_value_at (Table *self, gint col, gint row)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (self), nullptr);
   if (row < 0) return nullptr;
   auto *target = static_cast<Row *> (providers::models::list_peek_at (priv_of (self)->rows, static_cast<guint> (row)));
   if (target == nullptr || col < 0) return nullptr;
@@ -175,6 +178,7 @@ torvanix_providers_contracts_table_model_set_value_at (Table *self, gint col, gi
                                                        TorvanixProvidersContractsValueObject *value)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (self));
   providers_return_if_fail (value != NULL);
   GeeArrayList *rows = priv_of (self)->rows;
   providers_return_if_fail_text (row >= 0 && static_cast<guint> (row) < providers::models::list_size (rows),
@@ -189,6 +193,7 @@ extern "C" gint
 torvanix_providers_contracts_table_model_append (Table *self, Row *row)
 {
   providers_return_val_if_fail (self != NULL, 0);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (self), 0);
   providers_return_val_if_fail (row != NULL, 0);
   GeeArrayList *rows = priv_of (self)->rows;
   gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (rows), row);
@@ -203,6 +208,7 @@ extern "C" gint
 torvanix_providers_contracts_table_model_insert (Table *self, gint position, Row *row)
 {
   providers_return_val_if_fail (self != NULL, 0);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (self), 0);
   providers_return_val_if_fail (row != NULL, 0);
   GeeArrayList *rows = priv_of (self)->rows;
   if (position < 0 || static_cast<guint> (position) >= providers::models::list_size (rows))
@@ -216,6 +222,7 @@ extern "C" void
 torvanix_providers_contracts_table_model_delete (Table *self, Row *row)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (self));
   providers_return_if_fail (row != NULL);
   gint position = providers::models::list_find (priv_of (self)->rows, row);
   if (position >= 0) g_object_unref (take_row_at (self, static_cast<guint> (position)));
@@ -225,6 +232,7 @@ extern "C" Row *
 torvanix_providers_contracts_table_model_delete_at (Table *self, gint position)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (self), nullptr);
   if (position < 0 || static_cast<guint> (position) >= providers::models::list_size (priv_of (self)->rows)) return nullptr;
   return take_row_at (self, static_cast<guint> (position));
 }
@@ -233,6 +241,7 @@ extern "C" gboolean
 torvanix_providers_contracts_table_model_find (Table *self, Row *row, gint *position)
 {
   providers_return_val_if_fail (self != NULL, FALSE);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (self), FALSE);
   providers_return_val_if_fail (row != NULL, FALSE);
   gint found = providers::models::list_find (priv_of (self)->rows, row);
   if (position) *position = found >= 0 ? found : 0;
@@ -243,6 +252,7 @@ extern "C" void
 torvanix_providers_contracts_table_model_clear (Table *self, gboolean columns)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (self));
   auto *priv = priv_of (self);
   guint removed = providers::models::list_size (priv->rows);
   gee_abstract_collection_clear (GEE_ABSTRACT_COLLECTION (priv->rows));
@@ -255,6 +265,7 @@ torvanix_providers_contracts_table_model_update_row_version (Table *self, gint p
                                                              TorvanixProvidersContractsDataVersion version)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (self));
   GeeArrayList *rows = priv_of (self)->rows;
   providers_return_if_fail_text (position >= 0 && static_cast<guint> (position) < providers::models::list_size (rows),
                                  "position < _tmp2_");

@@ -21,6 +21,7 @@ using IValue = TorvanixProvidersContractsIValue;
   extern "C" ret torvanix_providers_contracts_idata_reader_##name params      \
   {                                                                           \
     providers_return_val_if_fail (self != NULL, zero);                        \
+    providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IDATA_READER (self), zero); \
     auto *iface = READER_IFACE (self);                                        \
     return iface->name ? iface->name args : (zero);                           \
   }
@@ -29,6 +30,7 @@ using IValue = TorvanixProvidersContractsIValue;
   extern "C" void torvanix_providers_contracts_idata_reader_##name params     \
   {                                                                           \
     providers_return_if_fail (self != NULL);                                  \
+    providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IDATA_READER (self)); \
     auto *iface = READER_IFACE (self);                                        \
     if (iface->name) iface->name args;                                        \
   }
@@ -62,6 +64,7 @@ extern "C" void
 torvanix_providers_contracts_idata_reader_get_date (Reader *self, guint16 ordinal, GDate *result, GError **error)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IDATA_READER (self));
   providers_return_if_fail (result != NULL);
   auto *iface = READER_IFACE (self);
   if (iface->get_date) iface->get_date (self, ordinal, result, error);
@@ -78,6 +81,7 @@ READER_GETTER (get_guid, gchar *, nullptr)
   extern "C" ret torvanix_providers_contracts_idata_reader_##name params      \
   {                                                                           \
     providers_return_val_if_fail (self != NULL, nullptr);                     \
+    providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IDATA_READER (self), nullptr); \
     gint unused_length = 0;                                                   \
     if (result_length1 == nullptr) result_length1 = &unused_length;           \
     *result_length1 = 0;                                                      \
@@ -107,6 +111,7 @@ extern "C" gint
 torvanix_providers_contracts_idata_reader_get_field_count (Reader *self)
 {
   providers_return_val_if_fail (self != NULL, 0);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IDATA_READER (self), 0);
   auto *iface = READER_IFACE (self);
   return iface->get_field_count ? iface->get_field_count (self) : -1;
 }

@@ -91,6 +91,7 @@ torvanix_providers_contracts_iprovider_open (TorvanixProvidersContractsIProvider
                                             const gchar *connection_string, GError **error)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IPROVIDER (self));
   if (auto slot = iface_of (self)->open)
     slot (self, server, connection_string, error);
 }
@@ -99,6 +100,7 @@ extern "C" void
 torvanix_providers_contracts_iprovider_close (TorvanixProvidersContractsIProvider *self, GError **error)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IPROVIDER (self));
   if (auto slot = iface_of (self)->close)
     slot (self, error);
 }
@@ -108,6 +110,7 @@ torvanix_providers_contracts_iprovider_execute_model (TorvanixProvidersContracts
                                                      const gchar *statement, gint reserved, GError **error)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IPROVIDER (self), nullptr);
   auto slot = iface_of (self)->execute_model;
   return slot ? slot (self, statement, reserved, error) : nullptr;
 }
@@ -117,6 +120,7 @@ torvanix_providers_contracts_iprovider_execute_affect (TorvanixProvidersContract
                                                       const gchar *statement, gint reserved, GError **error)
 {
   providers_return_val_if_fail (self != NULL, 0);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IPROVIDER (self), 0);
   auto slot = iface_of (self)->execute_affect;
   return slot ? slot (self, statement, reserved, error) : -1;
 }
@@ -126,6 +130,7 @@ torvanix_providers_contracts_iprovider_execute_scalar (TorvanixProvidersContract
                                                       const gchar *statement, gint reserved, GError **error)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IPROVIDER (self), nullptr);
   auto slot = iface_of (self)->execute_scalar;
   return slot ? slot (self, statement, reserved, error) : nullptr;
 }
@@ -136,6 +141,7 @@ torvanix_providers_contracts_iprovider_execute_statements (TorvanixProvidersCont
                                                           gint *result_length, GError **error)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IPROVIDER (self), nullptr);
   auto slot = iface_of (self)->execute_statements;
   return slot ? slot (self, statements, reserved, result_length, error) : nullptr;
 }
@@ -145,6 +151,7 @@ torvanix_providers_contracts_iprovider_execute_reader (TorvanixProvidersContract
                                                       const gchar *statement, GError **error)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IPROVIDER (self), nullptr);
   auto slot = iface_of (self)->execute_reader;
   return slot ? slot (self, statement, error) : nullptr;
 }
@@ -153,6 +160,7 @@ extern "C" gboolean
 torvanix_providers_contracts_iprovider_transaction (TorvanixProvidersContractsIProvider *self, GError **error)
 {
   providers_return_val_if_fail (self != NULL, FALSE);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IPROVIDER (self), FALSE);
   auto slot = iface_of (self)->transaction;
   return slot ? slot (self, error) : FALSE;
 }
@@ -161,6 +169,7 @@ extern "C" void
 torvanix_providers_contracts_iprovider_commit (TorvanixProvidersContractsIProvider *self, GError **error)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IPROVIDER (self));
   if (auto slot = iface_of (self)->commit)
     slot (self, error);
 }
@@ -169,6 +178,7 @@ extern "C" void
 torvanix_providers_contracts_iprovider_rollback (TorvanixProvidersContractsIProvider *self, GError **error)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IPROVIDER (self));
   if (auto slot = iface_of (self)->rollback)
     slot (self, error);
 }
@@ -177,6 +187,7 @@ extern "C" gboolean
 torvanix_providers_contracts_iprovider_get_is_opened (TorvanixProvidersContractsIProvider *self)
 {
   providers_return_val_if_fail (self != NULL, FALSE);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IPROVIDER (self), FALSE);
   auto slot = iface_of (self)->get_is_opened;
   return slot ? slot (self) : FALSE;
 }

@@ -94,6 +94,7 @@ extern "C" gint
 torvanix_providers_contracts_scalar_result_get_rows (TorvanixProvidersContractsScalarResult *self)
 {
   providers_return_val_if_fail (self != NULL, 0);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SCALAR_RESULT (self), 0);
   return priv_of (self)->rows;
 }
 
@@ -101,6 +102,7 @@ extern "C" void
 torvanix_providers_contracts_scalar_result_set_rows (TorvanixProvidersContractsScalarResult *self, gint value)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SCALAR_RESULT (self));
   auto *priv = priv_of (self);
   if (priv->rows == value) return;
   priv->rows = value;
@@ -206,6 +208,7 @@ extern "C" const gchar *
 torvanix_providers_contracts_invalid_result_get_code (TorvanixProvidersContractsInvalidResult *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_INVALID_RESULT (self), nullptr);
   return priv_of (self)->code;
 }
 
@@ -213,6 +216,7 @@ extern "C" void
 torvanix_providers_contracts_invalid_result_set_code (TorvanixProvidersContractsInvalidResult *self, const gchar *value)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_INVALID_RESULT (self));
   if (providers::models::replace_string (&priv_of (self)->code, value))
     g_object_notify_by_pspec (G_OBJECT (self), invalid_props[INVALID_PROP_CODE]);
 }
@@ -221,6 +225,7 @@ extern "C" const gchar *
 torvanix_providers_contracts_invalid_result_get_message (TorvanixProvidersContractsInvalidResult *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_INVALID_RESULT (self), nullptr);
   return priv_of (self)->message;
 }
 
@@ -228,6 +233,7 @@ extern "C" void
 torvanix_providers_contracts_invalid_result_set_message (TorvanixProvidersContractsInvalidResult *self, const gchar *value)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_INVALID_RESULT (self));
   if (providers::models::replace_string (&priv_of (self)->message, value))
     g_object_notify_by_pspec (G_OBJECT (self), invalid_props[INVALID_PROP_MESSAGE]);
 }

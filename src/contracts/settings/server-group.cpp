@@ -258,6 +258,7 @@ extern "C" gchar *
 torvanix_providers_contracts_server_group_to_string (TorvanixProvidersContractsServerGroup *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_GROUP (self), nullptr);
   return named_list_to_string ("ServerGroup", priv_of (self), server_title);
 }
 
@@ -265,6 +266,7 @@ extern "C" const gchar *
 torvanix_providers_contracts_server_group_get_name (TorvanixProvidersContractsServerGroup *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_GROUP (self), nullptr);
   return priv_of (self)->name;
 }
 
@@ -272,6 +274,7 @@ extern "C" void
 torvanix_providers_contracts_server_group_set_name (TorvanixProvidersContractsServerGroup *self, const gchar *value)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_GROUP (self));
   set_name (self, priv_of (self), group_props[PROP_NAME], value);
 }
 
@@ -279,6 +282,7 @@ extern "C" GeeArrayList *
 torvanix_providers_contracts_server_group_get_servers (TorvanixProvidersContractsServerGroup *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_GROUP (self), nullptr);
   return priv_of (self)->list;
 }
 
@@ -286,6 +290,7 @@ extern "C" void
 torvanix_providers_contracts_server_group_set_servers (TorvanixProvidersContractsServerGroup *self, GeeArrayList *value)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_GROUP (self));
   set_list (self, priv_of (self), group_props[PROP_LIST], value);
 }
 
@@ -398,6 +403,7 @@ extern "C" gchar *
 torvanix_providers_contracts_organization_to_string (TorvanixProvidersContractsOrganization *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_ORGANIZATION (self), nullptr);
   return named_list_to_string ("Organization", priv_of (self), group_name);
 }
 
@@ -405,6 +411,7 @@ extern "C" const gchar *
 torvanix_providers_contracts_organization_get_name (TorvanixProvidersContractsOrganization *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_ORGANIZATION (self), nullptr);
   return priv_of (self)->name;
 }
 
@@ -412,6 +419,7 @@ extern "C" void
 torvanix_providers_contracts_organization_set_name (TorvanixProvidersContractsOrganization *self, const gchar *value)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_ORGANIZATION (self));
   set_name (self, priv_of (self), organization_props[PROP_NAME], value);
 }
 
@@ -419,6 +427,7 @@ extern "C" GeeArrayList *
 torvanix_providers_contracts_organization_get_groups (TorvanixProvidersContractsOrganization *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_ORGANIZATION (self), nullptr);
   return priv_of (self)->list;
 }
 
@@ -426,5 +435,6 @@ extern "C" void
 torvanix_providers_contracts_organization_set_groups (TorvanixProvidersContractsOrganization *self, GeeArrayList *value)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_ORGANIZATION (self));
   set_list (self, priv_of (self), organization_props[PROP_LIST], value);
 }

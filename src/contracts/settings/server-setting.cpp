@@ -391,6 +391,7 @@ torvanix_providers_contracts_server_setting_load (TorvanixProvidersContractsServ
                                                   GError **error)
 {
   providers_return_val_if_fail (self != NULL, FALSE);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_SETTING (self), FALSE);
   providers_return_val_if_fail (filename != NULL, FALSE);
   providers_return_val_if_fail (error == NULL || *error == NULL, FALSE);
   auto *priv = priv_of (self);
@@ -422,6 +423,7 @@ extern "C" gboolean
 torvanix_providers_contracts_server_setting_save (TorvanixProvidersContractsServerSetting *self, GError **error)
 {
   providers_return_val_if_fail (self != NULL, FALSE);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_SETTING (self), FALSE);
   providers_return_val_if_fail (error == NULL || *error == NULL, FALSE);
   const gchar *filename = priv_of (self)->filename;
   if (*filename == '\0') {
@@ -467,6 +469,7 @@ torvanix_providers_contracts_server_setting_append (TorvanixProvidersContractsSe
                                                     const gchar *org_name)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_SETTING (self));
   providers_return_if_fail (server != NULL);
   providers_return_if_fail (group_name != NULL);
   providers_return_if_fail (org_name != NULL);
@@ -481,6 +484,7 @@ torvanix_providers_contracts_server_setting_remove (TorvanixProvidersContractsSe
                                                     const gchar *org_name)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_SETTING (self));
   providers_return_if_fail (server != NULL);
   providers_return_if_fail (group_name != NULL);
   providers_return_if_fail (org_name != NULL);
@@ -495,6 +499,7 @@ torvanix_providers_contracts_server_setting_unite_servers (TorvanixProvidersCont
                                                            gint *result_length)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_SETTING (self), nullptr);
   auto *priv = priv_of (self);
   GPtrArray *all = g_ptr_array_new ();
   for_each<Organization> (priv->organizations, TORVANIX_PROVIDERS_CONTRACTS_TYPE_ORGANIZATION, collect_organization, all);
@@ -509,6 +514,7 @@ extern "C" GeeArrayList *
 torvanix_providers_contracts_server_setting_get_organizations (TorvanixProvidersContractsServerSetting *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_SETTING (self), nullptr);
   return priv_of (self)->organizations;
 }
 
@@ -517,6 +523,7 @@ torvanix_providers_contracts_server_setting_set_organizations (TorvanixProviders
                                                                GeeArrayList *value)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_SETTING (self));
   set_list (self, &priv_of (self)->organizations, PROP_ORGANIZATIONS, value);
 }
 
@@ -524,6 +531,7 @@ extern "C" GeeArrayList *
 torvanix_providers_contracts_server_setting_get_groups (TorvanixProvidersContractsServerSetting *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_SETTING (self), nullptr);
   return priv_of (self)->groups;
 }
 
@@ -531,6 +539,7 @@ extern "C" void
 torvanix_providers_contracts_server_setting_set_groups (TorvanixProvidersContractsServerSetting *self, GeeArrayList *value)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_SETTING (self));
   set_list (self, &priv_of (self)->groups, PROP_GROUPS, value);
 }
 
@@ -538,6 +547,7 @@ extern "C" GeeArrayList *
 torvanix_providers_contracts_server_setting_get_servers (TorvanixProvidersContractsServerSetting *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_SETTING (self), nullptr);
   return priv_of (self)->servers;
 }
 
@@ -545,5 +555,6 @@ extern "C" void
 torvanix_providers_contracts_server_setting_set_servers (TorvanixProvidersContractsServerSetting *self, GeeArrayList *value)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_SETTING (self));
   set_list (self, &priv_of (self)->servers, PROP_SERVERS, value);
 }

@@ -248,6 +248,7 @@ extern "C" TorvanixProvidersContractsServer *
 torvanix_providers_contracts_server_clone (TorvanixProvidersContractsServer *self, gboolean new_uuid)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER (self), nullptr);
   /* The copy is of the same class, so a subclass's own properties have
    * somewhere to go. */
   auto copy = providers::adopt_ref (TORVANIX_PROVIDERS_CONTRACTS_SERVER (g_object_new (G_OBJECT_TYPE (self), nullptr)));
@@ -270,6 +271,7 @@ extern "C" gchar *
 torvanix_providers_contracts_server_to_string (TorvanixProvidersContractsServer *self, gboolean with_id)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER (self), nullptr);
   Private *priv = priv_of (self);
   /* A profile read from a file may hold null in any text; it prints as "". */
   GString *text = g_string_new (nullptr);
@@ -297,11 +299,13 @@ torvanix_providers_contracts_server_to_string (TorvanixProvidersContractsServer 
   extern "C" const gchar *torvanix_providers_contracts_server_get_##f (Server *self)        \
   {                                                                                         \
     providers_return_val_if_fail (self != NULL, nullptr);                                   \
+    providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER (self), nullptr);  \
     return priv_of (self)->f;                                                               \
   }                                                                                         \
   extern "C" void torvanix_providers_contracts_server_set_##f (Server *self, const gchar *value) \
   {                                                                                         \
     providers_return_if_fail (self != NULL);                                                \
+    providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER (self));               \
     set_text (self, &Private::f, PROP_##U, value);                                          \
   }
 
@@ -309,11 +313,13 @@ torvanix_providers_contracts_server_to_string (TorvanixProvidersContractsServer 
   extern "C" T torvanix_providers_contracts_server_get_##f (Server *self)                   \
   {                                                                                         \
     providers_return_val_if_fail (self != NULL, 0);                                         \
+    providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER (self), 0);        \
     return priv_of (self)->f;                                                               \
   }                                                                                         \
   extern "C" void torvanix_providers_contracts_server_set_##f (Server *self, T value)       \
   {                                                                                         \
     providers_return_if_fail (self != NULL);                                                \
+    providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER (self));               \
     set_plain<T> (self, &Private::f, PROP_##U, value);                                      \
   }
 #define ACCESSORS_I(U, f, ...) ACCESSORS_PLAIN (gint, U, f)
@@ -325,6 +331,7 @@ extern "C" gchar **
 torvanix_providers_contracts_server_get_databases (TorvanixProvidersContractsServer *self, gint *result_length)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER (self), nullptr);
   Private *priv = priv_of (self);
   if (result_length) *result_length = priv->databases_length;
   return priv->databases;
@@ -334,6 +341,7 @@ extern "C" void
 torvanix_providers_contracts_server_set_databases (TorvanixProvidersContractsServer *self, gchar **value, gint value_length)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER (self));
   providers_return_if_fail (value != NULL || value_length <= 0);
   Private *priv = priv_of (self);
   /* By identity: a new array with the same names is still a change. */

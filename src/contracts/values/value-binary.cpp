@@ -204,6 +204,7 @@ extern "C" GBytes *
 torvanix_providers_contracts_value_binary_get_itsvalue (TorvanixProvidersContractsValueBinary *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_BINARY (self), nullptr);
   return priv_of (self)->itsvalue;
 }
 
@@ -211,6 +212,7 @@ extern "C" void
 torvanix_providers_contracts_value_binary_set_itsvalue (TorvanixProvidersContractsValueBinary *self, GBytes *value)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_BINARY (self));
   /* Reference first: `value` may be the buffer held now. */
   store_bytes (self, value ? g_bytes_ref (value) : nullptr);
   g_object_notify_by_pspec (G_OBJECT (self), itsvalue_pspec);
@@ -221,6 +223,7 @@ torvanix_providers_contracts_value_binary_to_bytes (TorvanixProvidersContractsVa
 {
   if (result_length) *result_length = 0;
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_BINARY (self), nullptr);
   GBytes *bytes = priv_of (self)->itsvalue;
   gsize length = 0;
   const void *data = bytes ? g_bytes_get_data (bytes, &length) : nullptr;
@@ -236,6 +239,7 @@ extern "C" gchar *
 torvanix_providers_contracts_value_binary_to_hexadecimal (TorvanixProvidersContractsValueBinary *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_BINARY (self), nullptr);
   gsize length = 0;
   const guint8 *data = bytes_for_text (self, &length, __func__);
   return hexadecimal (data, length);
@@ -246,6 +250,7 @@ torvanix_providers_contracts_value_binary_write (TorvanixProvidersContractsValue
                                                  GError **error)
 {
   providers_return_val_if_fail (self != NULL, FALSE);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_BINARY (self), FALSE);
   providers_return_val_if_fail (stream != NULL, FALSE);
   GBytes *bytes = priv_of (self)->itsvalue;
   gsize length = 0;
@@ -260,6 +265,7 @@ torvanix_providers_contracts_value_binary_load (TorvanixProvidersContractsValueB
                                                 GAsyncReadyCallback callback, gpointer user_data)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_BINARY (self));
   providers_return_if_fail (filename != NULL);
   GTask *task = providers::values::start_task (self, callback, user_data,
                                                reinterpret_cast<gpointer> (torvanix_providers_contracts_value_binary_load));
@@ -271,6 +277,7 @@ torvanix_providers_contracts_value_binary_load_finish (TorvanixProvidersContract
                                                        GError **error)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_BINARY (self));
   PROVIDERS_RETURN_IF_NOT_TASK_OF (self, result, torvanix_providers_contracts_value_binary_load);
   g_task_propagate_boolean (G_TASK (result), error);
 }
@@ -280,6 +287,7 @@ torvanix_providers_contracts_value_binary_save (TorvanixProvidersContractsValueB
                                                 GAsyncReadyCallback callback, gpointer user_data)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_BINARY (self));
   providers_return_if_fail (filename != NULL);
   /* The buffer is immutable, so a reference is as private as a copy. */
   GBytes *bytes = priv_of (self)->itsvalue;
@@ -294,6 +302,7 @@ torvanix_providers_contracts_value_binary_save_finish (TorvanixProvidersContract
                                                        GError **error)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_BINARY (self));
   PROVIDERS_RETURN_IF_NOT_TASK_OF (self, result, torvanix_providers_contracts_value_binary_save);
   g_task_propagate_boolean (G_TASK (result), error);
 }

@@ -313,6 +313,7 @@ extern "C" GDateTime *
 torvanix_providers_contracts_value_date_time_get_itsvalue (TorvanixProvidersContractsValueDateTime *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_DATE_TIME (self), nullptr);
   return held (self);
 }
 
@@ -320,6 +321,7 @@ extern "C" void
 torvanix_providers_contracts_value_date_time_set_itsvalue (TorvanixProvidersContractsValueDateTime *self, GDateTime *value)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_DATE_TIME (self));
   TorvanixProvidersContractsValueDateTimePrivate *priv = priv_of (self);
   /* Ref before unref: `value` may be the date-time held. */
   GDateTime *old = priv->itsvalue;
@@ -332,6 +334,7 @@ extern "C" gchar *
 torvanix_providers_contracts_value_date_time_format (TorvanixProvidersContractsValueDateTime *self, const gchar *format)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_DATE_TIME (self), nullptr);
   providers_return_val_if_fail (format != NULL, nullptr);
   GDateTime *datetime = held (self);
   providers_return_val_if_fail (datetime != NULL, nullptr);

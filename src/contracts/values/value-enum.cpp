@@ -160,6 +160,7 @@ extern "C" const gchar *
 torvanix_providers_contracts_value_enum_get_itsvalue (TorvanixProvidersContractsValueEnum *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_ENUM (self), nullptr);
   return priv_of (self)->itsvalue;
 }
 
@@ -167,6 +168,7 @@ extern "C" void
 torvanix_providers_contracts_value_enum_set_itsvalue (TorvanixProvidersContractsValueEnum *self, const gchar *value)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_ENUM (self));
   providers::values::replace_text (&priv_of (self)->itsvalue, value);
   g_object_notify_by_pspec (G_OBJECT (self), itsvalue_pspec);
 }
@@ -175,6 +177,7 @@ extern "C" void
 torvanix_providers_contracts_value_enum_initialize (TorvanixProvidersContractsValueEnum *self, gchar **values, gint count)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_ENUM (self));
   providers_return_if_fail (count < 1 || values != NULL);
   auto *klass = TORVANIX_PROVIDERS_CONTRACTS_VALUE_ENUM_GET_CLASS (self);
   if (klass->initialize) klass->initialize (self, values, count);

@@ -149,5 +149,6 @@ extern "C" gchar *
 torvanix_providers_contracts_value_error_get_itsvalue (TorvanixProvidersContractsValueError *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_ERROR (self), nullptr);
   return value_error_to_string (TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT (self));
 }

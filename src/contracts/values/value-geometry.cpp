@@ -180,6 +180,7 @@ extern "C" const gchar *
 torvanix_providers_contracts_value_geometry_get_itsvalue (TorvanixProvidersContractsValueGeometry *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_GEOMETRY (self), nullptr);
   return priv_of (self)->itsvalue;
 }
 
@@ -187,6 +188,7 @@ extern "C" void
 torvanix_providers_contracts_value_geometry_set_itsvalue (TorvanixProvidersContractsValueGeometry *self, const gchar *value)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_GEOMETRY (self));
   providers::values::replace_text (&priv_of (self)->itsvalue, value);
   g_object_notify_by_pspec (G_OBJECT (self), itsvalue_pspec);
 }
@@ -214,6 +216,7 @@ extern "C" gdouble
 torvanix_providers_contracts_value_geography_latitude (TorvanixProvidersContractsValueGeography *self)
 {
   providers_return_val_if_fail (self != NULL, 0.0);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_GEOGRAPHY (self), 0.0);
   return coordinate (self, "left");
 }
 
@@ -221,5 +224,6 @@ extern "C" gdouble
 torvanix_providers_contracts_value_geography_longitude (TorvanixProvidersContractsValueGeography *self)
 {
   providers_return_val_if_fail (self != NULL, 0.0);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_GEOGRAPHY (self), 0.0);
   return coordinate (self, "right");
 }

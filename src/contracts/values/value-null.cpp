@@ -113,5 +113,6 @@ extern "C" const gchar *
 torvanix_providers_contracts_value_null_get_itsvalue (TorvanixProvidersContractsValueNull *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_NULL (self), nullptr);
   return "NULL";
 }

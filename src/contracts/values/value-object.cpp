@@ -22,6 +22,7 @@ extern "C" void
 torvanix_providers_contracts_ivalue_to_value (TorvanixProvidersContractsIValue *self, GValue *result)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IVALUE (self));
   /* The overrides initialise `result` and then hand it what they made;
    * with nowhere to put it, or a GValue already in use, that would leak. */
   providers_return_if_fail (result != NULL);
@@ -34,6 +35,7 @@ extern "C" gchar *
 torvanix_providers_contracts_ivalue_to_string (TorvanixProvidersContractsIValue *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IVALUE (self), nullptr);
   auto *iface = TORVANIX_PROVIDERS_CONTRACTS_IVALUE_GET_IFACE (self);
   return iface->to_string ? iface->to_string (self) : nullptr;
 }
@@ -42,6 +44,7 @@ extern "C" TorvanixProvidersContractsIValue *
 torvanix_providers_contracts_ivalue_clone (TorvanixProvidersContractsIValue *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IVALUE (self), nullptr);
   auto *iface = TORVANIX_PROVIDERS_CONTRACTS_IVALUE_GET_IFACE (self);
   return iface->clone ? iface->clone (self) : nullptr;
 }
@@ -50,6 +53,7 @@ extern "C" gchar *
 torvanix_providers_contracts_ivalue_dump (TorvanixProvidersContractsIValue *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IVALUE (self), nullptr);
   auto *iface = TORVANIX_PROVIDERS_CONTRACTS_IVALUE_GET_IFACE (self);
   return iface->dump ? iface->dump (self) : nullptr;
 }
@@ -58,6 +62,7 @@ extern "C" const gchar *
 torvanix_providers_contracts_ivalue_get_name (TorvanixProvidersContractsIValue *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IVALUE (self), nullptr);
   auto *iface = TORVANIX_PROVIDERS_CONTRACTS_IVALUE_GET_IFACE (self);
   return iface->get_name ? iface->get_name (self) : nullptr;
 }
@@ -66,6 +71,7 @@ extern "C" TorvanixProvidersContractsDataType
 torvanix_providers_contracts_ivalue_get_data_type (TorvanixProvidersContractsIValue *self)
 {
   providers_return_val_if_fail (self != NULL, TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IVALUE (self), TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN);
   auto *iface = TORVANIX_PROVIDERS_CONTRACTS_IVALUE_GET_IFACE (self);
   return iface->get_data_type ? iface->get_data_type (self) : TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN;
 }
@@ -74,6 +80,7 @@ extern "C" gboolean
 torvanix_providers_contracts_ivalue_get_is_null (TorvanixProvidersContractsIValue *self)
 {
   providers_return_val_if_fail (self != NULL, FALSE);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IVALUE (self), FALSE);
   auto *iface = TORVANIX_PROVIDERS_CONTRACTS_IVALUE_GET_IFACE (self);
   return iface->get_is_null ? iface->get_is_null (self) : FALSE;
 }
@@ -318,6 +325,7 @@ extern "C" void
 torvanix_providers_contracts_value_object_to_value (TorvanixProvidersContractsValueObject *self, GValue *result)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_OBJECT (self));
   providers_return_if_fail (result != NULL);
   providers_return_if_fail (!G_IS_VALUE (result));
   auto *klass = VALUE_OBJECT_CLASS_OF (self);
@@ -328,6 +336,7 @@ extern "C" gchar *
 torvanix_providers_contracts_value_object_to_string (TorvanixProvidersContractsValueObject *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_OBJECT (self), nullptr);
   auto *klass = VALUE_OBJECT_CLASS_OF (self);
   return klass->to_string ? klass->to_string (self) : nullptr;
 }
@@ -336,6 +345,7 @@ extern "C" TorvanixProvidersContractsIValue *
 torvanix_providers_contracts_value_object_clone (TorvanixProvidersContractsValueObject *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_OBJECT (self), nullptr);
   auto *klass = VALUE_OBJECT_CLASS_OF (self);
   return klass->clone ? klass->clone (self) : nullptr;
 }
@@ -344,6 +354,7 @@ extern "C" gchar *
 torvanix_providers_contracts_value_object_dump (TorvanixProvidersContractsValueObject *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_OBJECT (self), nullptr);
   auto *klass = VALUE_OBJECT_CLASS_OF (self);
   return klass->dump ? klass->dump (self) : nullptr;
 }
@@ -352,6 +363,7 @@ extern "C" const gchar *
 torvanix_providers_contracts_value_object_get_name (TorvanixProvidersContractsValueObject *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_OBJECT (self), nullptr);
   auto *klass = VALUE_OBJECT_CLASS_OF (self);
   return klass->get_name ? klass->get_name (self) : nullptr;
 }
@@ -360,6 +372,7 @@ extern "C" TorvanixProvidersContractsDataType
 torvanix_providers_contracts_value_object_get_data_type (TorvanixProvidersContractsValueObject *self)
 {
   providers_return_val_if_fail (self != NULL, TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_OBJECT (self), TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN);
   auto *klass = VALUE_OBJECT_CLASS_OF (self);
   return klass->get_data_type ? klass->get_data_type (self) : TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN;
 }
@@ -368,6 +381,7 @@ extern "C" gboolean
 torvanix_providers_contracts_value_object_get_is_null (TorvanixProvidersContractsValueObject *self)
 {
   providers_return_val_if_fail (self != NULL, FALSE);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_OBJECT (self), FALSE);
   auto *klass = VALUE_OBJECT_CLASS_OF (self);
   return klass->get_is_null ? klass->get_is_null (self) : FALSE;
 }

@@ -40,6 +40,7 @@ extern "C" gint64
 torvanix_providers_contracts_iinteger_to_integer (TorvanixProvidersContractsIInteger *self)
 {
   providers_return_val_if_fail (self != NULL, 0);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IINTEGER (self), 0);
   auto *iface = TORVANIX_PROVIDERS_CONTRACTS_IINTEGER_GET_IFACE (self);
   return iface->to_integer ? iface->to_integer (self) : 0;
 }
@@ -48,6 +49,7 @@ extern "C" guint64
 torvanix_providers_contracts_iunsigned_to_unsigned (TorvanixProvidersContractsIUnsigned *self)
 {
   providers_return_val_if_fail (self != NULL, 0);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IUNSIGNED (self), 0);
   auto *iface = TORVANIX_PROVIDERS_CONTRACTS_IUNSIGNED_GET_IFACE (self);
   return iface->to_unsigned ? iface->to_unsigned (self) : 0;
 }
@@ -56,6 +58,7 @@ extern "C" gdouble
 torvanix_providers_contracts_inumeric_to_double (TorvanixProvidersContractsINumeric *self)
 {
   providers_return_val_if_fail (self != NULL, 0.0);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_INUMERIC (self), 0.0);
   auto *iface = TORVANIX_PROVIDERS_CONTRACTS_INUMERIC_GET_IFACE (self);
   return iface->to_double ? iface->to_double (self) : 0.0;
 }
@@ -323,21 +326,24 @@ class Scalar {
   extern "C" StoredType torvanix_providers_contracts_##lower##_get_itsvalue (TorvanixProvidersContracts##Name *self) \
   {                                                                                                 \
     providers_return_val_if_fail (self != NULL, 0);                                                 \
+    providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_##UPPER (self), 0);               \
     return Scalar<Name##Traits>::get (self);                                                        \
   }                                                                                                 \
   extern "C" void torvanix_providers_contracts_##lower##_set_itsvalue (TorvanixProvidersContracts##Name *self, \
                                                                        StoredType value)            \
   {                                                                                                 \
     providers_return_if_fail (self != NULL);                                                        \
+    providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_##UPPER (self));                      \
     Scalar<Name##Traits>::set (self, value);                                                        \
   }
 
 /* The typed getter of the integer and boolean classes: get_itsvalue by
  * another name. */
-#define PROVIDERS_DEFINE_TYPED_GETTER(Name, lower, StoredType, getter)                                \
+#define PROVIDERS_DEFINE_TYPED_GETTER(Name, lower, UPPER, StoredType, getter)                         \
   extern "C" StoredType torvanix_providers_contracts_##lower##_get_##getter (TorvanixProvidersContracts##Name *self) \
   {                                                                                                 \
     providers_return_val_if_fail (self != NULL, 0);                                                 \
+    providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_##UPPER (self), 0);               \
     return Scalar<Name##Traits>::get (self);                                                        \
   }
 
@@ -355,12 +361,12 @@ PROVIDERS_DEFINE_SCALAR (ValueDouble, value_double, VALUE_DOUBLE, gdouble, Float
 PROVIDERS_DEFINE_SCALAR (ValueMoney, value_money, VALUE_MONEY, gdouble, Floating, "money", MONEY, "%G", G_TYPE_DOUBLE)
 PROVIDERS_DEFINE_SCALAR (ValueDecimal, value_decimal, VALUE_DECIMAL, gdouble, Floating, "decimal", DECIMAL, "%G", G_TYPE_DOUBLE)
 
-PROVIDERS_DEFINE_TYPED_GETTER (ValueInt8, value_int8, gint8, int8)
-PROVIDERS_DEFINE_TYPED_GETTER (ValueInt16, value_int16, gint16, int16)
-PROVIDERS_DEFINE_TYPED_GETTER (ValueInt32, value_int32, gint32, int32)
-PROVIDERS_DEFINE_TYPED_GETTER (ValueInt64, value_int64, gint64, int64)
-PROVIDERS_DEFINE_TYPED_GETTER (ValueUInt8, value_uint8, guint8, uint8)
-PROVIDERS_DEFINE_TYPED_GETTER (ValueUInt16, value_uint16, guint16, uint16)
-PROVIDERS_DEFINE_TYPED_GETTER (ValueUInt32, value_uint32, guint32, uint32)
-PROVIDERS_DEFINE_TYPED_GETTER (ValueUInt64, value_uint64, guint64, uint64)
-PROVIDERS_DEFINE_TYPED_GETTER (ValueBoolean, value_boolean, gboolean, boolean)
+PROVIDERS_DEFINE_TYPED_GETTER (ValueInt8, value_int8, VALUE_INT8, gint8, int8)
+PROVIDERS_DEFINE_TYPED_GETTER (ValueInt16, value_int16, VALUE_INT16, gint16, int16)
+PROVIDERS_DEFINE_TYPED_GETTER (ValueInt32, value_int32, VALUE_INT32, gint32, int32)
+PROVIDERS_DEFINE_TYPED_GETTER (ValueInt64, value_int64, VALUE_INT64, gint64, int64)
+PROVIDERS_DEFINE_TYPED_GETTER (ValueUInt8, value_uint8, VALUE_UINT8, guint8, uint8)
+PROVIDERS_DEFINE_TYPED_GETTER (ValueUInt16, value_uint16, VALUE_UINT16, guint16, uint16)
+PROVIDERS_DEFINE_TYPED_GETTER (ValueUInt32, value_uint32, VALUE_UINT32, guint32, uint32)
+PROVIDERS_DEFINE_TYPED_GETTER (ValueUInt64, value_uint64, VALUE_UINT64, guint64, uint64)
+PROVIDERS_DEFINE_TYPED_GETTER (ValueBoolean, value_boolean, VALUE_BOOLEAN, gboolean, boolean)

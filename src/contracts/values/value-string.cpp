@@ -208,6 +208,7 @@ extern "C" const gchar *
 torvanix_providers_contracts_value_string_get_itsvalue (TorvanixProvidersContractsValueString *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_STRING (self), nullptr);
   return priv_of (self)->itsvalue;
 }
 
@@ -215,6 +216,7 @@ extern "C" void
 torvanix_providers_contracts_value_string_set_itsvalue (TorvanixProvidersContractsValueString *self, const gchar *value)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_STRING (self));
   /* Copy before freeing: `value` may be the text held now. */
   store_text (self, g_strdup (value));
   g_object_notify_by_pspec (G_OBJECT (self), itsvalue_pspec);
@@ -225,6 +227,7 @@ torvanix_providers_contracts_value_string_load (TorvanixProvidersContractsValueS
                                                 GAsyncReadyCallback callback, gpointer user_data)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_STRING (self));
   providers_return_if_fail (filename != NULL);
   GTask *task = providers::values::start_task (self, callback, user_data,
                                                reinterpret_cast<gpointer> (torvanix_providers_contracts_value_string_load));
@@ -236,6 +239,7 @@ torvanix_providers_contracts_value_string_load_finish (TorvanixProvidersContract
                                                        GError **error)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_STRING (self));
   PROVIDERS_RETURN_IF_NOT_TASK_OF (self, result, torvanix_providers_contracts_value_string_load);
   g_task_propagate_boolean (G_TASK (result), error);
 }
@@ -245,6 +249,7 @@ torvanix_providers_contracts_value_string_save (TorvanixProvidersContractsValueS
                                                 GAsyncReadyCallback callback, gpointer user_data)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_STRING (self));
   providers_return_if_fail (filename != NULL);
   const gchar *text = priv_of (self)->itsvalue;
   /* A null text is a caller's mistake, but the file is still replaced,
@@ -261,6 +266,7 @@ torvanix_providers_contracts_value_string_save_finish (TorvanixProvidersContract
                                                        GError **error)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_STRING (self));
   PROVIDERS_RETURN_IF_NOT_TASK_OF (self, result, torvanix_providers_contracts_value_string_save);
   g_task_propagate_boolean (G_TASK (result), error);
 }

@@ -133,6 +133,7 @@ extern "C" gint64
 torvanix_providers_contracts_value_time_span_get_itsvalue (TorvanixProvidersContractsValueTimeSpan *self)
 {
   providers_return_val_if_fail (self != NULL, 0);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_TIME_SPAN (self), 0);
   return priv_of (self)->itsvalue;
 }
 
@@ -140,6 +141,7 @@ extern "C" void
 torvanix_providers_contracts_value_time_span_set_itsvalue (TorvanixProvidersContractsValueTimeSpan *self, gint64 value)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_TIME_SPAN (self));
   priv_of (self)->itsvalue = value;
   g_object_notify_by_pspec (G_OBJECT (self), itsvalue_pspec);
 }

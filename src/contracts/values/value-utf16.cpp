@@ -198,6 +198,7 @@ extern "C" gunichar2 *
 torvanix_providers_contracts_value_utf16_get_itsvalue (TorvanixProvidersContractsValueUtf16 *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_UTF16 (self), nullptr);
   return priv_of (self)->itsvalue;
 }
 
@@ -205,5 +206,6 @@ extern "C" void
 torvanix_providers_contracts_value_utf16_set_itsvalue (TorvanixProvidersContractsValueUtf16 *self, gunichar2 *value)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_UTF16 (self));
   take_buffer (self, value);
 }
