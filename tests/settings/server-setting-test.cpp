@@ -252,6 +252,10 @@ TEST (ServerSetting, BadFilesLeaveTheTreeAlone)
   g_chmod (unreadable.c_str (), 0);
   /* Permissions do not stop root; a file whose read fails does. */
   if (geteuid () == 0) unreadable = "/proc/self/mem";
+  /* One byte over the bound, refused before a byte is read (sparse). */
+  std::string too_large = dir.file ("too-large.json");
+  ASSERT_TRUE (g_file_set_contents (too_large.c_str (), "{", -1, nullptr));
+  ASSERT_EQ (truncate (too_large.c_str (), TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_MAX_FILE_SIZE + 1), 0);
 
   struct Case {
     std::string path;
@@ -272,6 +276,7 @@ TEST (ServerSetting, BadFilesLeaveTheTreeAlone)
       {directory, G_FILE_ERROR, G_FILE_ERROR_ISDIR},
       {pipe, G_FILE_ERROR, G_FILE_ERROR_INVAL},
       {unreadable, G_FILE_ERROR, -1},
+      {too_large, setting_error, TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_ERROR_TOO_LARGE},
   };
   auto setting = sample_tree ();
   GeeArrayList *o = orgs (setting.get ()), *g = groups (setting.get ()), *s = servers (setting.get ());
@@ -285,8 +290,11 @@ TEST (ServerSetting, BadFilesLeaveTheTreeAlone)
     if (c.code != -1) {
       EXPECT_EQ (error->code, c.code) << error->message;
     }
-    if (c.domain == setting_error) {
+    if (c.domain == setting_error && c.code == TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_ERROR_LOAD_FAILED) {
       EXPECT_STREQ (error->message, "Failed to load database setting file.");
+    }
+    if (c.code == TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_ERROR_TOO_LARGE) {
+      EXPECT_EQ (std::string (error->message), "Settings file “" + c.path + "” is larger than 64 MiB.");
     }
     if (error->domain == JSON_PARSER_ERROR && c.code != JSON_PARSER_ERROR_INVALID_DATA) {
       EXPECT_TRUE (g_str_has_prefix (error->message, c.path.c_str ())) << error->message;
@@ -298,6 +306,99 @@ TEST (ServerSetting, BadFilesLeaveTheTreeAlone)
     EXPECT_EQ (united (setting.get ()).size (), 5u);
   }
   EXPECT_EQ (notified.count (), 0);
+}
+
+/* A parse error names the file, the line and the column and says what is
+ * wrong in words of its own: the text at fault may be a password. */
+TEST (ServerSetting, ParseErrorsGiveThePlaceNotTheText)
+{
+  struct Case {
+    const char *content;
+    int code;
+    const char *where; /* after the file name */
+  };
+  const Case cases[] = {
+      {"{\"password\": Hunter2SecretPw}", JSON_PARSER_ERROR_INVALID_BAREWORD,
+       ":1:28: Parse error: unquoted word where a value belongs"},
+      {"{\n  \"password\": \"Hunter2SecretPw\",\n}", JSON_PARSER_ERROR_TRAILING_COMMA, ":2:32: Parse error: trailing comma"},
+      {"{\"password\" \"Hunter2SecretPw\"}", JSON_PARSER_ERROR_MISSING_COLON, ":1:11: Parse error: missing colon"},
+      {"[\"Hunter2SecretPw\" 2]", JSON_PARSER_ERROR_MISSING_COMMA, ":1:18: Parse error: missing comma"},
+      {"{\"password\": \"Hunter2SecretPw", JSON_PARSER_ERROR_PARSE, ":1:30: Parse error: not valid JSON"},
+      {"{\"password\": \"Hunter2SecretPw\xff\"}", JSON_PARSER_ERROR_INVALID_DATA,
+       ": Parse error: the file is not UTF-8 text"},
+  };
+  TempDir dir;
+  std::string path = dir.file ("settings.json");
+  auto setting = own (torvanix_providers_contracts_server_setting_new ());
+  for (const Case &c : cases) {
+    SCOPED_TRACE (c.content);
+    ASSERT_TRUE (g_file_set_contents (path.c_str (), c.content, -1, nullptr));
+    GError *error = nullptr;
+    EXPECT_FALSE (torvanix_providers_contracts_server_setting_load (setting.get (), path.c_str (), &error));
+    ASSERT_NE (error, nullptr);
+    EXPECT_EQ (error->domain, JSON_PARSER_ERROR);
+    EXPECT_EQ (error->code, c.code);
+    EXPECT_EQ (std::string (error->message), path + c.where);
+    g_error_free (error);
+  }
+}
+
+/* Saving through a symbolic link replaces the file it points to, as an
+ * editor does, and leaves the link (often into a synced folder) in place. */
+TEST (ServerSetting, SaveThroughALinkReplacesItsTarget)
+{
+  TempDir dir;
+  g_mkdir (dir.file ("real").c_str (), 0700);
+  struct Case {
+    const char *name;
+    std::vector<std::pair<std::string, std::string>> links; /* link, what it holds */
+    std::string target;
+  };
+  const std::string real = dir.file ("real/settings.json");
+  const Case cases[] = {
+      {"absolute", {{dir.file ("a.json"), real}}, real},
+      {"relative", {{dir.file ("r.json"), "real/settings.json"}}, real},
+      {"chain", {{dir.file ("c1.json"), dir.file ("c2.json")}, {dir.file ("c2.json"), "real/settings.json"}}, real},
+      {"to nothing yet", {{dir.file ("n.json"), "real/new.json"}}, dir.file ("real/new.json")},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE (c.name);
+    g_unlink (real.c_str ());
+    ASSERT_TRUE (g_file_set_contents (real.c_str (), "{}", -1, nullptr));
+    for (const auto &[link, to] : c.links) ASSERT_EQ (symlink (to.c_str (), link.c_str ()), 0);
+    const std::string &named = c.links.front ().first;
+
+    auto setting = own (torvanix_providers_contracts_server_setting_new ());
+    GError *error = nullptr;
+    torvanix_providers_contracts_server_setting_load (setting.get (), named.c_str (), nullptr);
+    torvanix_providers_contracts_server_setting_append (setting.get (), server_titled ("linked").get (), "", "");
+    ASSERT_TRUE (torvanix_providers_contracts_server_setting_save (setting.get (), &error)) << error->message;
+
+    for (const auto &[link, to] : c.links) {
+      EXPECT_TRUE (g_file_test (link.c_str (), G_FILE_TEST_IS_SYMLINK)) << link;
+      EXPECT_EQ (take_string (g_file_read_link (link.c_str (), nullptr)), to);
+    }
+    EXPECT_NE (read_file (c.target).find ("\"linked\""), std::string::npos);
+    GStatBuf info;
+    ASSERT_EQ (g_stat (c.target.c_str (), &info), 0);
+    EXPECT_EQ (info.st_mode & 0777, 0600u);
+    auto reloaded = own (torvanix_providers_contracts_server_setting_new ());
+    ASSERT_TRUE (torvanix_providers_contracts_server_setting_load (reloaded.get (), named.c_str (), nullptr));
+    EXPECT_EQ (united (reloaded.get ()).size (), 1u);
+  }
+
+  /* A loop of links is refused, and neither link is replaced. */
+  std::string l1 = dir.file ("loop1.json"), l2 = dir.file ("loop2.json");
+  ASSERT_EQ (symlink (l2.c_str (), l1.c_str ()), 0);
+  ASSERT_EQ (symlink (l1.c_str (), l2.c_str ()), 0);
+  auto setting = own (torvanix_providers_contracts_server_setting_new ());
+  torvanix_providers_contracts_server_setting_load (setting.get (), l1.c_str (), nullptr);
+  GError *error = nullptr;
+  EXPECT_FALSE (torvanix_providers_contracts_server_setting_save (setting.get (), &error));
+  EXPECT_TRUE (g_error_matches (error, G_FILE_ERROR, G_FILE_ERROR_LOOP)) << (error ? error->message : "");
+  g_clear_error (&error);
+  EXPECT_TRUE (g_file_test (l1.c_str (), G_FILE_TEST_IS_SYMLINK));
+  EXPECT_TRUE (g_file_test (l2.c_str (), G_FILE_TEST_IS_SYMLINK));
 }
 
 /* Damaged but parseable files load what fits. */

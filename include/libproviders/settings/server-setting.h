@@ -18,11 +18,22 @@ G_BEGIN_DECLS
 #define TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_ERROR (g_quark_from_static_string ("ServerSetting"))
 
 /**
+ * TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_MAX_FILE_SIZE:
+ *
+ * The largest settings file that load() reads, in bytes (64 MiB); a larger
+ * one fails with %TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_ERROR_TOO_LARGE.
+ */
+#define TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_MAX_FILE_SIZE (64u << 20)
+
+/**
  * TorvanixProvidersContractsServerSettingError:
  * @TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_ERROR_LOAD_FAILED: the file
  *   holds no settings object (it is empty, or its root is not an object)
+ * @TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_ERROR_TOO_LARGE: the file is
+ *   larger than %TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_MAX_FILE_SIZE
  */
 typedef enum {
+  TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_ERROR_TOO_LARGE = -3,
   TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_ERROR_LOAD_FAILED = -2
 } TorvanixProvidersContractsServerSettingError;
 
@@ -60,8 +71,11 @@ PROVIDERS_API TorvanixProvidersContractsServerSetting *torvanix_providers_contra
  * torvanix_providers_contracts_server_setting_load:
  * @self: a settings root
  * @filename: the settings file; recorded for save() even when reading fails
- * @error: return location for an error: the file system's or the JSON
- *   parser's, or %TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_ERROR_LOAD_FAILED
+ * @error: return location for an error: the file system's, the JSON
+ *   parser's ("<file>:<line>:<column>: Parse error: <problem>", never
+ *   quoting the file's text), or
+ *   %TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_ERROR_TOO_LARGE or
+ *   %TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_ERROR_LOAD_FAILED
  *
  * Replaces the three lists by those read from @filename. On failure the
  * lists are left as they were.
@@ -76,7 +90,9 @@ PROVIDERS_API gboolean torvanix_providers_contracts_server_setting_load (Torvani
  *
  * Writes the tree to the file name the last load() recorded, readable and
  * writable by its owner only. The new content goes to a temporary file
- * beside it first, so a failed save leaves the previous file intact.
+ * beside it first, so a failed save leaves the previous file intact. When
+ * the file name is a symbolic link, the link's target is replaced that way
+ * and the link stays.
  *
  * Returns: %TRUE when the file was written
  */

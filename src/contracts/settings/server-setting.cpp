@@ -1,7 +1,8 @@
 /* ServerSetting: the root of the saved connection settings and the JSON
  * file that keeps them. The file holds every password in plain text, so it
- * is written for its owner only, and always through a temporary file so a
- * failed save never destroys the previous one. */
+ * is written for its owner only, always through a temporary file so a
+ * failed save never destroys the previous one, and no error message quotes
+ * its text. */
 #include "libproviders/settings/server-setting.h"
 
 #include "common/check.h"
@@ -16,6 +17,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <utility>
 
@@ -47,6 +49,14 @@ guint signals[N_SIGNALS];
 /* Far beyond the eight levels of a real settings file, and well inside the
  * stack that json-glib's recursive parser needs per level. */
 constexpr guint kMaxNesting = 512;
+
+/* About 40,000 ordinary profiles, loaded in a few seconds; json-glib's tree
+ * takes some three times the file's size. A larger file is refused unread
+ * rather than block the caller and fill its memory. */
+constexpr gsize kMaxFileSize = TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_MAX_FILE_SIZE;
+
+/* Symbolic links followed before save gives up, as the kernel's own limit. */
+constexpr int kMaxLinks = 40;
 
 const providers::settings::ListProperty kLists[] = {
     {"organizations", torvanix_providers_contracts_organization_get_type},
@@ -119,9 +129,19 @@ struct FdCloser {
   ~FdCloser () { if (fd >= 0) close (fd); }
 };
 
+void
+set_too_large_error (GError **error, const gchar *filename)
+{
+  providers::GUnique<gchar> display (g_filename_display_name (filename));
+  g_set_error (error, setting_error_quark (), TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_ERROR_TOO_LARGE,
+               _("Settings file “%s” is larger than %u MiB."), display.get (),
+               static_cast<guint> (kMaxFileSize >> 20));
+}
+
 /* Reads a regular file whole. Opening does not block, and anything but a
  * regular file (a directory, a pipe without writer, a device) is refused
- * rather than read, so a misplaced path cannot hang the caller. */
+ * rather than read, so a misplaced path cannot hang the caller; so is a
+ * file above the size bound, also one that grows past it while read. */
 GString *
 read_regular_file (const gchar *filename, GError **error)
 {
@@ -145,9 +165,12 @@ read_regular_file (const gchar *filename, GError **error)
                  display.get ());
     return nullptr;
   }
+  if (static_cast<guint64> (info.st_size) > kMaxFileSize) {
+    set_too_large_error (error, filename);
+    return nullptr;
+  }
   /* The size is a hint only: the file may change while it is read. */
-  constexpr gsize kMaxHint = 64u << 20;
-  providers::GUnique<GString> contents (g_string_sized_new (MIN (static_cast<gsize> (info.st_size), kMaxHint) + 1));
+  providers::GUnique<GString> contents (g_string_sized_new (static_cast<gsize> (info.st_size) + 1));
   char chunk[16384];
   for (;;) {
     ssize_t got = read (file.fd, chunk, sizeof chunk);
@@ -157,6 +180,10 @@ read_regular_file (const gchar *filename, GError **error)
       return nullptr;
     }
     if (got == 0) break;
+    if (contents->len + static_cast<gsize> (got) > kMaxFileSize) {
+      set_too_large_error (error, filename);
+      return nullptr;
+    }
     g_string_append_len (contents.get (), chunk, got);
   }
   return contents.release ();
@@ -185,6 +212,39 @@ nesting_within (const GString *data, guint limit)
   return true;
 }
 
+/* What went wrong, by json-glib's error code, in words of our own: the
+ * parser's own message quotes the token it stumbled on, which may be a
+ * password. */
+const char *
+parse_problem (gint code)
+{
+  switch (code) {
+    case JSON_PARSER_ERROR_TRAILING_COMMA: return "trailing comma";
+    case JSON_PARSER_ERROR_MISSING_COMMA: return "missing comma";
+    case JSON_PARSER_ERROR_MISSING_COLON: return "missing colon";
+    case JSON_PARSER_ERROR_INVALID_BAREWORD: return "unquoted word where a value belongs";
+    case JSON_PARSER_ERROR_EMPTY_MEMBER_NAME: return "empty member name";
+    case JSON_PARSER_ERROR_INVALID_DATA: return "the file is not UTF-8 text";
+    default: return "not valid JSON";
+  }
+}
+
+/* Rewrites a parse error as "<file>:<line>:<column>: Parse error: <problem>",
+ * keeping its domain and code; the position comes from json-glib's
+ * "<data>:<line>:<column>: " prefix, and is left out when there is none. */
+void
+name_parse_error (GError *parse_error, const gchar *filename)
+{
+  providers::GUnique<gchar> display (g_filename_display_name (filename));
+  unsigned line = 0, column = 0;
+  int consumed = 0;
+  const bool positioned = sscanf (parse_error->message, "<data>:%u:%u:%n", &line, &column, &consumed) == 2 && consumed > 0;
+  gchar *named = positioned ? g_strdup_printf ("%s:%u:%u: Parse error: %s", display.get (), line, column,
+                                               parse_problem (parse_error->code))
+                            : g_strdup_printf ("%s: Parse error: %s", display.get (), parse_problem (parse_error->code));
+  g_free (std::exchange (parse_error->message, named));
+}
+
 /* Parses as json_parser_load_from_file would, naming the file in messages. */
 GRef<JsonParser>
 parse_file (const gchar *filename, GError **error)
@@ -200,16 +260,41 @@ parse_file (const gchar *filename, GError **error)
   auto parser = providers::adopt_ref (json_parser_new ());
   GError *parse_error = nullptr;
   if (!json_parser_load_from_data (parser.get (), data->str, static_cast<gssize> (data->len), &parse_error)) {
-    constexpr const char kAnonymous[] = "<data>:";
-    if (g_str_has_prefix (parse_error->message, kAnonymous)) {
-      providers::GUnique<gchar> display (g_filename_display_name (filename));
-      gchar *named = g_strconcat (display.get (), ":", parse_error->message + strlen (kAnonymous), nullptr);
-      g_free (std::exchange (parse_error->message, named));
-    }
+    name_parse_error (parse_error, filename);
     g_propagate_error (error, parse_error);
     return nullptr;
   }
   return parser;
+}
+
+/* Writing the file ----------------------------------------------------------- */
+
+/* The file a save replaces: `filename` with every symbolic link on its last
+ * component followed, so that the new content goes to the link's target
+ * and the link stays a link. A link to nothing names the file to create. */
+providers::GUnique<gchar>
+save_target (const gchar *filename, GError **error)
+{
+  providers::GUnique<gchar> path (g_strdup (filename));
+  for (int links = 0;; ++links) {
+    GStatBuf info;
+    if (g_lstat (path.get (), &info) != 0 || !S_ISLNK (info.st_mode)) return path;
+    if (links == kMaxLinks) {
+      set_file_error (error, ELOOP, "Failed to create file “%s”", filename);
+      return nullptr;
+    }
+    GError *link_error = nullptr;
+    providers::GUnique<gchar> target (g_file_read_link (path.get (), &link_error));
+    if (!target) {
+      g_propagate_error (error, link_error);
+      return nullptr;
+    }
+    if (!g_path_is_absolute (target.get ())) {
+      providers::GUnique<gchar> directory (g_path_get_dirname (path.get ()));
+      target.reset (g_build_filename (directory.get (), target.get (), nullptr));
+    }
+    path = std::move (target);
+  }
 }
 
 /* Lookups ----------------------------------------------------------------------- */
@@ -358,7 +443,7 @@ torvanix_providers_contracts_server_setting_class_init (TorvanixProvidersContrac
   signals[SIGNAL_CHANGED] = g_signal_new ("changed", G_TYPE_FROM_CLASS (klass), G_SIGNAL_RUN_LAST, 0, nullptr, nullptr,
                                           nullptr, G_TYPE_NONE, 0);
 
-  /* The one translated message; no catalogue needs to be installed. */
+  /* The translated messages; no catalogue needs to be installed. */
   bindtextdomain (GETTEXT_PACKAGE, PROVIDERS_LOCALEDIR);
   bind_textdomain_codeset (GETTEXT_PACKAGE, "UTF-8");
 }
@@ -454,8 +539,10 @@ torvanix_providers_contracts_server_setting_save (TorvanixProvidersContractsServ
 
   /* A temporary file beside the target, renamed over it once complete; the
    * passwords inside make it the owner's alone. */
+  providers::GUnique<gchar> target = save_target (filename, error);
+  if (!target) return FALSE;
   GError *write_error = nullptr;
-  if (g_file_set_contents_full (filename, data.get (), static_cast<gssize> (length), G_FILE_SET_CONTENTS_CONSISTENT,
+  if (g_file_set_contents_full (target.get (), data.get (), static_cast<gssize> (length), G_FILE_SET_CONTENTS_CONSISTENT,
                                 0600, &write_error))
     return TRUE;
   if (write_error) g_propagate_error (error, write_error);
