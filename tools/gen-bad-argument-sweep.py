@@ -146,6 +146,9 @@ def parse(source):
                     current = None
             docs[m.group(1)] = {"params": params, "returns": returns}
         flat = re.sub(r"/\*.*?\*/", " ", text, flags=re.S)
+        # The export macro before G_DECLARE_* exports the get_type it declares.
+        for m in re.finditer(r"PROVIDERS_API\s+G_DECLARE_\w+\s*\(\s*\w+\s*,\s*(\w+)", flat):
+            protos[m.group(1) + "_get_type"] = ("GType", [], path.stem)
         for m in re.finditer(r"PROVIDERS_API\s+([^;]*?)\s*\(([^;]*?)\)\s*(G_GNUC_CONST\s*)?;", flat, re.S):
             head = " ".join(m.group(1).split())
             hm = re.match(r"(.*?)(\w+)$", head)

@@ -9,7 +9,7 @@
 G_BEGIN_DECLS
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_IDATA_READER (torvanix_providers_contracts_idata_reader_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_idata_reader_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_INTERFACE (TorvanixProvidersContractsIDataReader, torvanix_providers_contracts_idata_reader,
                      TORVANIX_PROVIDERS_CONTRACTS, IDATA_READER, GObject)
 

@@ -88,7 +88,7 @@ PROVIDERS_API gchar *torvanix_providers_contracts_db_object_to_string (TorvanixP
 /* IProvider -------------------------------------------------------------- */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_IPROVIDER (torvanix_providers_contracts_iprovider_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_iprovider_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_INTERFACE (TorvanixProvidersContractsIProvider, torvanix_providers_contracts_iprovider,
                      TORVANIX_PROVIDERS_CONTRACTS, IPROVIDER, GObject)
 

@@ -10,7 +10,7 @@ G_BEGIN_DECLS
 /* IResult ---------------------------------------------------------------- */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_IRESULT (torvanix_providers_contracts_iresult_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_iresult_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_INTERFACE (TorvanixProvidersContractsIResult, torvanix_providers_contracts_iresult,
                      TORVANIX_PROVIDERS_CONTRACTS, IRESULT, GObject)
 
@@ -27,7 +27,7 @@ struct _TorvanixProvidersContractsIResultInterface {
 /* ScalarResult ----------------------------------------------------------- */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_SCALAR_RESULT (torvanix_providers_contracts_scalar_result_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_scalar_result_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsScalarResult, torvanix_providers_contracts_scalar_result,
                           TORVANIX_PROVIDERS_CONTRACTS, SCALAR_RESULT, GObject)
 
@@ -63,7 +63,7 @@ PROVIDERS_API void torvanix_providers_contracts_scalar_result_set_rows (Torvanix
 /* InvalidResult ---------------------------------------------------------- */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_INVALID_RESULT (torvanix_providers_contracts_invalid_result_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_invalid_result_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsInvalidResult, torvanix_providers_contracts_invalid_result,
                           TORVANIX_PROVIDERS_CONTRACTS, INVALID_RESULT, GObject)
 

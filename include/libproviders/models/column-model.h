@@ -9,7 +9,7 @@
 G_BEGIN_DECLS
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_COLUMN_MODEL (torvanix_providers_contracts_column_model_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_column_model_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsColumnModel, torvanix_providers_contracts_column_model,
                           TORVANIX_PROVIDERS_CONTRACTS, COLUMN_MODEL, GObject)
 

@@ -10,7 +10,7 @@
 G_BEGIN_DECLS
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_DATA_SET_MODEL (torvanix_providers_contracts_data_set_model_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_data_set_model_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsDataSetModel, torvanix_providers_contracts_data_set_model,
                           TORVANIX_PROVIDERS_CONTRACTS, DATA_SET_MODEL, GObject)
 

@@ -10,7 +10,7 @@
 G_BEGIN_DECLS
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_ROW_MODEL (torvanix_providers_contracts_row_model_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_row_model_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsRowModel, torvanix_providers_contracts_row_model,
                           TORVANIX_PROVIDERS_CONTRACTS, ROW_MODEL, GObject)
 

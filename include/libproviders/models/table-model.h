@@ -12,7 +12,7 @@
 G_BEGIN_DECLS
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_TABLE_MODEL (torvanix_providers_contracts_table_model_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_table_model_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsTableModel, torvanix_providers_contracts_table_model,
                           TORVANIX_PROVIDERS_CONTRACTS, TABLE_MODEL, GObject)
 

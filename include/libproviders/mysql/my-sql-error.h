@@ -16,7 +16,7 @@ G_BEGIN_DECLS
 #define TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR (g_quark_from_static_string ("MySQL"))
 
 #define TORVANIX_PROVIDERS_SUPPORTS_TYPE_IMY_SQL_ERROR (torvanix_providers_supports_imy_sql_error_get_type ())
-PROVIDERS_API GType torvanix_providers_supports_imy_sql_error_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_INTERFACE (TorvanixProvidersSupportsIMySQLError, torvanix_providers_supports_imy_sql_error,
                      TORVANIX_PROVIDERS_SUPPORTS, IMY_SQL_ERROR, GObject)
 

@@ -10,7 +10,7 @@
 G_BEGIN_DECLS
 
 #define TORVANIX_PROVIDERS_SUPPORTS_TYPE_MY_SQL_PROVIDER (torvanix_providers_supports_my_sql_provider_get_type ())
-PROVIDERS_API GType torvanix_providers_supports_my_sql_provider_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersSupportsMySQLProvider, torvanix_providers_supports_my_sql_provider,
                           TORVANIX_PROVIDERS_SUPPORTS, MY_SQL_PROVIDER, GObject)
 

@@ -11,7 +11,7 @@
 G_BEGIN_DECLS
 
 #define TORVANIX_PROVIDERS_SUPPORTS_TYPE_MY_SQL_READER (torvanix_providers_supports_my_sql_reader_get_type ())
-PROVIDERS_API GType torvanix_providers_supports_my_sql_reader_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersSupportsMySQLReader, torvanix_providers_supports_my_sql_reader,
                           TORVANIX_PROVIDERS_SUPPORTS, MY_SQL_READER, GObject)
 

@@ -9,7 +9,7 @@
 G_BEGIN_DECLS
 
 #define TORVANIX_PROVIDERS_SUPPORTS_TYPE_IMY_SQL_TYPE (torvanix_providers_supports_imy_sql_type_get_type ())
-PROVIDERS_API GType torvanix_providers_supports_imy_sql_type_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_INTERFACE (TorvanixProvidersSupportsIMySQLType, torvanix_providers_supports_imy_sql_type,
                      TORVANIX_PROVIDERS_SUPPORTS, IMY_SQL_TYPE, GObject)
 

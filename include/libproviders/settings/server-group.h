@@ -13,7 +13,7 @@ G_BEGIN_DECLS
 /* ServerGroup ------------------------------------------------------------ */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER_GROUP (torvanix_providers_contracts_server_group_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_server_group_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsServerGroup, torvanix_providers_contracts_server_group,
                           TORVANIX_PROVIDERS_CONTRACTS, SERVER_GROUP, GObject)
 
@@ -95,7 +95,7 @@ PROVIDERS_API void torvanix_providers_contracts_server_group_set_servers (Torvan
 /* Organization ----------------------------------------------------------- */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_ORGANIZATION (torvanix_providers_contracts_organization_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_organization_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsOrganization, torvanix_providers_contracts_organization,
                           TORVANIX_PROVIDERS_CONTRACTS, ORGANIZATION, GObject)
 

@@ -38,7 +38,7 @@ typedef enum {
 } TorvanixProvidersContractsServerSettingError;
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER_SETTING (torvanix_providers_contracts_server_setting_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_server_setting_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsServerSetting, torvanix_providers_contracts_server_setting,
                           TORVANIX_PROVIDERS_CONTRACTS, SERVER_SETTING, GObject)
 

@@ -10,7 +10,7 @@ G_BEGIN_DECLS
 /* Server ----------------------------------------------------------------- */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER (torvanix_providers_contracts_server_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_server_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsServer, torvanix_providers_contracts_server,
                           TORVANIX_PROVIDERS_CONTRACTS, SERVER, GObject)
 
@@ -594,7 +594,7 @@ PROVIDERS_API void torvanix_providers_contracts_server_set_ssl_password (Torvani
 /* ServerVendors ---------------------------------------------------------- */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER_VENDORS (torvanix_providers_contracts_server_vendors_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_server_vendors_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsServerVendors, torvanix_providers_contracts_server_vendors,
                           TORVANIX_PROVIDERS_CONTRACTS, SERVER_VENDORS, GObject)
 

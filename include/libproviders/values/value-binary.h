@@ -12,7 +12,7 @@ G_BEGIN_DECLS
 /* ValueBinary ------------------------------------------------------------ */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_BINARY (torvanix_providers_contracts_value_binary_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_binary_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueBinary, torvanix_providers_contracts_value_binary,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_BINARY, TorvanixProvidersContractsValueObject)
 
@@ -131,7 +131,7 @@ PROVIDERS_API void torvanix_providers_contracts_value_binary_save_finish (Torvan
 /* ValueBlob --------------------------------------------------------------- */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_BLOB (torvanix_providers_contracts_value_blob_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_blob_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueBlob, torvanix_providers_contracts_value_blob,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_BLOB, TorvanixProvidersContractsValueBinary)
 

@@ -11,7 +11,7 @@ G_BEGIN_DECLS
 /* IValue ---------------------------------------------------------------- */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_IVALUE (torvanix_providers_contracts_ivalue_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_ivalue_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_INTERFACE (TorvanixProvidersContractsIValue, torvanix_providers_contracts_ivalue,
                      TORVANIX_PROVIDERS_CONTRACTS, IVALUE, GObject)
 
@@ -80,7 +80,7 @@ PROVIDERS_API gboolean torvanix_providers_contracts_ivalue_get_is_null (Torvanix
 /* ValueObject ------------------------------------------------------------ */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT (torvanix_providers_contracts_value_object_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_object_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueObject, torvanix_providers_contracts_value_object,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_OBJECT, GObject)
 
@@ -156,7 +156,7 @@ PROVIDERS_API gboolean torvanix_providers_contracts_value_object_get_is_null (To
 /* ValueNull -------------------------------------------------------------- */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_NULL (torvanix_providers_contracts_value_null_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_null_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueNull, torvanix_providers_contracts_value_null,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_NULL, TorvanixProvidersContractsValueObject)
 
@@ -188,7 +188,7 @@ PROVIDERS_API const gchar *torvanix_providers_contracts_value_null_get_itsvalue 
 /* ValueError ------------------------------------------------------------- */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_ERROR (torvanix_providers_contracts_value_error_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_error_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueError, torvanix_providers_contracts_value_error,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_ERROR, TorvanixProvidersContractsValueObject)
 

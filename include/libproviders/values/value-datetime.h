@@ -11,7 +11,7 @@ G_BEGIN_DECLS
 /* ValueDateTime ------------------------------------------------------------ */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE_TIME (torvanix_providers_contracts_value_date_time_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_date_time_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueDateTime, torvanix_providers_contracts_value_date_time,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_DATE_TIME, TorvanixProvidersContractsValueObject)
 
@@ -129,7 +129,7 @@ PROVIDERS_API gchar *torvanix_providers_contracts_value_date_time_format (Torvan
 /* ValueDate ---------------------------------------------------------------- */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE (torvanix_providers_contracts_value_date_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_date_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueDate, torvanix_providers_contracts_value_date,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_DATE, TorvanixProvidersContractsValueDateTime)
 
@@ -215,7 +215,7 @@ PROVIDERS_API TorvanixProvidersContractsValueDate *torvanix_providers_contracts_
 /* ValueTime ---------------------------------------------------------------- */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_TIME (torvanix_providers_contracts_value_time_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_time_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueTime, torvanix_providers_contracts_value_time,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_TIME, TorvanixProvidersContractsValueDateTime)
 
@@ -285,7 +285,7 @@ PROVIDERS_API TorvanixProvidersContractsValueTime *torvanix_providers_contracts_
 /* ValueTimeSpan ------------------------------------------------------------ */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_TIME_SPAN (torvanix_providers_contracts_value_time_span_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_time_span_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueTimeSpan, torvanix_providers_contracts_value_time_span,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_TIME_SPAN, TorvanixProvidersContractsValueObject)
 

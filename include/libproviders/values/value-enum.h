@@ -11,7 +11,7 @@ G_BEGIN_DECLS
 /* ValueEnum ---------------------------------------------------------------- */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_ENUM (torvanix_providers_contracts_value_enum_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_enum_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueEnum, torvanix_providers_contracts_value_enum,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_ENUM, TorvanixProvidersContractsValueObject)
 
@@ -72,7 +72,7 @@ PROVIDERS_API void torvanix_providers_contracts_value_enum_initialize (TorvanixP
 /* ValueFlags --------------------------------------------------------------- */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_FLAGS (torvanix_providers_contracts_value_flags_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_flags_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueFlags, torvanix_providers_contracts_value_flags,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_FLAGS, TorvanixProvidersContractsValueEnum)
 
@@ -104,7 +104,7 @@ PROVIDERS_API TorvanixProvidersContractsValueFlags *torvanix_providers_contracts
 /* ValueSet ----------------------------------------------------------------- */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_SET (torvanix_providers_contracts_value_set_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_set_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueSet, torvanix_providers_contracts_value_set,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_SET, TorvanixProvidersContractsValueEnum)
 

@@ -11,7 +11,7 @@ G_BEGIN_DECLS
 /* ValueGeometry ------------------------------------------------------------ */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_GEOMETRY (torvanix_providers_contracts_value_geometry_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_geometry_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueGeometry, torvanix_providers_contracts_value_geometry,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_GEOMETRY, TorvanixProvidersContractsValueObject)
 
@@ -59,7 +59,7 @@ PROVIDERS_API void torvanix_providers_contracts_value_geometry_set_itsvalue (Tor
 /* ValueGeography ----------------------------------------------------------- */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_GEOGRAPHY (torvanix_providers_contracts_value_geography_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_geography_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueGeography, torvanix_providers_contracts_value_geography,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_GEOGRAPHY, TorvanixProvidersContractsValueGeometry)
 

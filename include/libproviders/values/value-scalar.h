@@ -11,7 +11,7 @@ G_BEGIN_DECLS
 /* IInteger --------------------------------------------------------------- */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_IINTEGER (torvanix_providers_contracts_iinteger_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_iinteger_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_INTERFACE (TorvanixProvidersContractsIInteger, torvanix_providers_contracts_iinteger,
                      TORVANIX_PROVIDERS_CONTRACTS, IINTEGER, GObject)
 
@@ -32,7 +32,7 @@ PROVIDERS_API gint64 torvanix_providers_contracts_iinteger_to_integer (TorvanixP
 /* IUnsigned -------------------------------------------------------------- */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_IUNSIGNED (torvanix_providers_contracts_iunsigned_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_iunsigned_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_INTERFACE (TorvanixProvidersContractsIUnsigned, torvanix_providers_contracts_iunsigned,
                      TORVANIX_PROVIDERS_CONTRACTS, IUNSIGNED, TorvanixProvidersContractsIInteger)
 
@@ -54,7 +54,7 @@ PROVIDERS_API guint64 torvanix_providers_contracts_iunsigned_to_unsigned (Torvan
 /* INumeric --------------------------------------------------------------- */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_INUMERIC (torvanix_providers_contracts_inumeric_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_inumeric_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_INTERFACE (TorvanixProvidersContractsINumeric, torvanix_providers_contracts_inumeric,
                      TORVANIX_PROVIDERS_CONTRACTS, INUMERIC, GObject)
 
@@ -79,7 +79,7 @@ PROVIDERS_API gdouble torvanix_providers_contracts_inumeric_to_double (TorvanixP
 /* ValueInt8: a signed 8-bit integer */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_INT8 (torvanix_providers_contracts_value_int8_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_int8_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueInt8, torvanix_providers_contracts_value_int8,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_INT8, TorvanixProvidersContractsValueObject)
 
@@ -109,7 +109,7 @@ PROVIDERS_API gint8 torvanix_providers_contracts_value_int8_get_int8 (TorvanixPr
 /* ValueInt16: a signed 16-bit integer */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_INT16 (torvanix_providers_contracts_value_int16_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_int16_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueInt16, torvanix_providers_contracts_value_int16,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_INT16, TorvanixProvidersContractsValueObject)
 
@@ -139,7 +139,7 @@ PROVIDERS_API gint16 torvanix_providers_contracts_value_int16_get_int16 (Torvani
 /* ValueInt32: a signed 32-bit integer */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_INT32 (torvanix_providers_contracts_value_int32_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_int32_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueInt32, torvanix_providers_contracts_value_int32,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_INT32, TorvanixProvidersContractsValueObject)
 
@@ -169,7 +169,7 @@ PROVIDERS_API gint32 torvanix_providers_contracts_value_int32_get_int32 (Torvani
 /* ValueInt64: a signed 64-bit integer */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_INT64 (torvanix_providers_contracts_value_int64_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_int64_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueInt64, torvanix_providers_contracts_value_int64,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_INT64, TorvanixProvidersContractsValueObject)
 
@@ -199,7 +199,7 @@ PROVIDERS_API gint64 torvanix_providers_contracts_value_int64_get_int64 (Torvani
 /* ValueUInt8: an unsigned 8-bit integer */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_UINT8 (torvanix_providers_contracts_value_uint8_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_uint8_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueUInt8, torvanix_providers_contracts_value_uint8,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_UINT8, TorvanixProvidersContractsValueObject)
 
@@ -229,7 +229,7 @@ PROVIDERS_API guint8 torvanix_providers_contracts_value_uint8_get_uint8 (Torvani
 /* ValueUInt16: an unsigned 16-bit integer */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_UINT16 (torvanix_providers_contracts_value_uint16_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_uint16_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueUInt16, torvanix_providers_contracts_value_uint16,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_UINT16, TorvanixProvidersContractsValueObject)
 
@@ -259,7 +259,7 @@ PROVIDERS_API guint16 torvanix_providers_contracts_value_uint16_get_uint16 (Torv
 /* ValueUInt32: an unsigned 32-bit integer */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_UINT32 (torvanix_providers_contracts_value_uint32_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_uint32_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueUInt32, torvanix_providers_contracts_value_uint32,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_UINT32, TorvanixProvidersContractsValueObject)
 
@@ -289,7 +289,7 @@ PROVIDERS_API guint32 torvanix_providers_contracts_value_uint32_get_uint32 (Torv
 /* ValueUInt64: an unsigned 64-bit integer */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_UINT64 (torvanix_providers_contracts_value_uint64_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_uint64_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueUInt64, torvanix_providers_contracts_value_uint64,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_UINT64, TorvanixProvidersContractsValueObject)
 
@@ -319,7 +319,7 @@ PROVIDERS_API guint64 torvanix_providers_contracts_value_uint64_get_uint64 (Torv
 /* ValueBoolean: a truth value */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_BOOLEAN (torvanix_providers_contracts_value_boolean_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_boolean_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueBoolean, torvanix_providers_contracts_value_boolean,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_BOOLEAN, TorvanixProvidersContractsValueObject)
 
@@ -349,7 +349,7 @@ PROVIDERS_API gboolean torvanix_providers_contracts_value_boolean_get_boolean (T
 /* ValueFloat: a single-precision number */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_FLOAT (torvanix_providers_contracts_value_float_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_float_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueFloat, torvanix_providers_contracts_value_float,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_FLOAT, TorvanixProvidersContractsValueObject)
 
@@ -378,7 +378,7 @@ PROVIDERS_API void torvanix_providers_contracts_value_float_set_itsvalue (Torvan
 /* ValueDouble: a double-precision number */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DOUBLE (torvanix_providers_contracts_value_double_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_double_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueDouble, torvanix_providers_contracts_value_double,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_DOUBLE, TorvanixProvidersContractsValueObject)
 
@@ -407,7 +407,7 @@ PROVIDERS_API void torvanix_providers_contracts_value_double_set_itsvalue (Torva
 /* ValueMoney: an amount of money, held as a double */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_MONEY (torvanix_providers_contracts_value_money_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_money_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueMoney, torvanix_providers_contracts_value_money,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_MONEY, TorvanixProvidersContractsValueObject)
 
@@ -436,7 +436,7 @@ PROVIDERS_API void torvanix_providers_contracts_value_money_set_itsvalue (Torvan
 /* ValueDecimal: a decimal number, held as a double */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DECIMAL (torvanix_providers_contracts_value_decimal_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_decimal_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueDecimal, torvanix_providers_contracts_value_decimal,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_DECIMAL, TorvanixProvidersContractsValueObject)
 

@@ -12,7 +12,7 @@ G_BEGIN_DECLS
 /* ValueString ------------------------------------------------------------ */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_STRING (torvanix_providers_contracts_value_string_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_string_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueString, torvanix_providers_contracts_value_string,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_STRING, TorvanixProvidersContractsValueObject)
 
@@ -100,7 +100,7 @@ PROVIDERS_API void torvanix_providers_contracts_value_string_save_finish (Torvan
 /* ValueXml, ValueJson: text stored unchanged, not validated -------------- */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_XML (torvanix_providers_contracts_value_xml_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_xml_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueXml, torvanix_providers_contracts_value_xml,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_XML, TorvanixProvidersContractsValueString)
 
@@ -125,7 +125,7 @@ PROVIDERS_API TorvanixProvidersContractsValueXml *torvanix_providers_contracts_v
 PROVIDERS_API TorvanixProvidersContractsValueXml *torvanix_providers_contracts_value_xml_construct (GType object_type, const gchar *text);
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_JSON (torvanix_providers_contracts_value_json_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_json_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueJson, torvanix_providers_contracts_value_json,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_JSON, TorvanixProvidersContractsValueString)
 
@@ -152,7 +152,7 @@ PROVIDERS_API TorvanixProvidersContractsValueJson *torvanix_providers_contracts_
 /* ValueUuid --------------------------------------------------------------- */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_UUID (torvanix_providers_contracts_value_uuid_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_uuid_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueUuid, torvanix_providers_contracts_value_uuid,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_UUID, TorvanixProvidersContractsValueString)
 
@@ -193,7 +193,7 @@ PROVIDERS_API TorvanixProvidersContractsValueUuid *torvanix_providers_contracts_
 /* ValueUtf16 -------------------------------------------------------------- */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_UTF16 (torvanix_providers_contracts_value_utf16_get_type ())
-PROVIDERS_API GType torvanix_providers_contracts_value_utf16_get_type (void) G_GNUC_CONST;
+PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueUtf16, torvanix_providers_contracts_value_utf16,
                           TORVANIX_PROVIDERS_CONTRACTS, VALUE_UTF16, TorvanixProvidersContractsValueObject)
 
