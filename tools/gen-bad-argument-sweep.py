@@ -335,7 +335,7 @@ def cases(fn, types, symbols, pending):
         return out
     reader_swept = READER_FOR_ORDINALS in symbols
     first = params[0]
-    if first.name == "self" and first.kind == "object" and fn.name.startswith("torvanix_providers_contracts_"):
+    if first.name == "self" and first.kind == "object" and not first.nullable:
         # An object of another class: refused by the type check, before
         # anything reads the instance.
         args = [value_of(fn, q, types, f"reinterpret_cast<{q.ctype}> (fx.gobject ())" if q is first else None)

@@ -43,6 +43,7 @@ extern "C" void
 torvanix_providers_supports_imy_sql_error_dump (TorvanixProvidersSupportsIMySQLError *self, gpointer connection)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_SUPPORTS_IS_IMY_SQL_ERROR (self));
   providers_return_if_fail (connection != NULL);
   auto *mysql = static_cast<MYSQL *> (connection);
 
@@ -76,6 +77,7 @@ torvanix_providers_supports_imy_sql_error_raise_error (TorvanixProvidersSupports
                                                        gpointer connection, gint result, GError **error)
 {
   providers_return_if_fail (self != NULL);
+  providers_return_if_fail (TORVANIX_PROVIDERS_SUPPORTS_IS_IMY_SQL_ERROR (self));
   providers_return_if_fail (connection != NULL);
   if (result == 0)
     return;

@@ -520,6 +520,7 @@ extern "C" guint32
 torvanix_providers_supports_my_sql_reader_get_decimals_size (TorvanixProvidersSupportsMySQLReader *self, guint16 ordinal)
 {
   providers_return_val_if_fail (self != NULL, 0);
+  providers_return_val_if_fail (TORVANIX_PROVIDERS_SUPPORTS_IS_MY_SQL_READER (self), 0);
   auto *priv = priv_of (self);
   CHECK_ORDINAL (priv, ordinal, 0);
   return priv->fields[ordinal].decimals;
