@@ -9,44 +9,38 @@
 
 #include <glib.h>
 
-#define providers_return_if_fail(expr)                                        \
-  G_STMT_START {                                                              \
-    if (G_LIKELY (expr)) {                                                    \
-    } else {                                                                  \
-      g_return_if_fail_warning (G_LOG_DOMAIN, __func__, #expr);               \
-      return;                                                                 \
-    }                                                                         \
-  } G_STMT_END
-
-#define providers_return_val_if_fail(expr, val)                               \
-  G_STMT_START {                                                              \
-    if (G_LIKELY (expr)) {                                                    \
-    } else {                                                                  \
-      g_return_if_fail_warning (G_LOG_DOMAIN, __func__, #expr);               \
-      return (val);                                                           \
-    }                                                                         \
-  } G_STMT_END
-
 /* For checks whose logged text differs from the C expression, such as
  * positions: providers_return_val_if_fail_text (row >= 0 && row < n,
- * "0 <= row && row < m_rows.size", NULL). */
-#define providers_return_val_if_fail_text(expr, text, val)                   \
+ * PROVIDERS_TEXT_TABLE_ROW, NULL). The `_in` forms report `function`
+ * instead of the enclosing function's name: for slots and hooks whose
+ * CRITICALs name a function that callers know (common/compat-texts.h). */
+#define providers_return_val_if_fail_text_in(function, expr, text, val)      \
   G_STMT_START {                                                              \
     if (G_LIKELY (expr)) {                                                    \
     } else {                                                                  \
-      g_return_if_fail_warning (G_LOG_DOMAIN, __func__, text);                \
+      g_return_if_fail_warning (G_LOG_DOMAIN, function, text);                \
       return (val);                                                           \
     }                                                                         \
   } G_STMT_END
 
-#define providers_return_if_fail_text(expr, text)                             \
+#define providers_return_if_fail_text_in(function, expr, text)               \
   G_STMT_START {                                                              \
     if (G_LIKELY (expr)) {                                                    \
     } else {                                                                  \
-      g_return_if_fail_warning (G_LOG_DOMAIN, __func__, text);                \
+      g_return_if_fail_warning (G_LOG_DOMAIN, function, text);                \
       return;                                                                 \
     }                                                                         \
   } G_STMT_END
+
+/* Each form stringifies its own argument, before any macro in it expands. */
+#define providers_return_if_fail_in(function, expr) providers_return_if_fail_text_in (function, expr, #expr)
+#define providers_return_val_if_fail_in(function, expr, val) \
+  providers_return_val_if_fail_text_in (function, expr, #expr, val)
+#define providers_return_if_fail(expr) providers_return_if_fail_text_in (__func__, expr, #expr)
+#define providers_return_val_if_fail(expr, val) providers_return_val_if_fail_text_in (__func__, expr, #expr, val)
+#define providers_return_val_if_fail_text(expr, text, val) \
+  providers_return_val_if_fail_text_in (__func__, expr, text, val)
+#define providers_return_if_fail_text(expr, text) providers_return_if_fail_text_in (__func__, expr, text)
 
 /* A `construct` function writes the private data of its own class into the
  * new instance, so the type it is given must be that class or a subclass. */

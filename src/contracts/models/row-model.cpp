@@ -15,6 +15,7 @@
 #include <cstring>
 
 #include "common/check.h"
+#include "common/compat-texts.h"
 #include "contracts/models/list-access.h"
 #include "contracts/models/model-internal.h"
 #include "contracts/models/property-helpers.h"
@@ -240,7 +241,7 @@ torvanix_providers_contracts_row_model_set_value_at (TorvanixProvidersContractsR
   providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_ROW_MODEL (self));
   providers_return_if_fail (value != NULL);
   providers_return_if_fail_text (position >= 0 && static_cast<guint> (position) < providers::models::row_cells (self).count,
-                                 "0 <= position && position < m_values.size");
+                                 PROVIDERS_TEXT_ROW_POSITION);
   providers::models::row_replace_at (self, static_cast<guint> (position), value);
 }
 

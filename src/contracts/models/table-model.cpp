@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "common/check.h"
+#include "common/compat-texts.h"
 #include "contracts/models/list-access.h"
 #include "contracts/models/model-internal.h"
 #include "contracts/models/property-helpers.h"
@@ -182,10 +183,10 @@ torvanix_providers_contracts_table_model_set_value_at (Table *self, gint col, gi
   providers_return_if_fail (value != NULL);
   GeeArrayList *rows = priv_of (self)->rows;
   providers_return_if_fail_text (row >= 0 && static_cast<guint> (row) < providers::models::list_size (rows),
-                                 "0 <= row && row < m_rows.size");
+                                 PROVIDERS_TEXT_TABLE_ROW);
   auto *target = static_cast<Row *> (providers::models::list_peek_at (rows, static_cast<guint> (row)));
   providers_return_if_fail_text (col >= 0 && static_cast<guint> (col) < providers::models::row_cells (target).count,
-                                 "0 <= col && col < m_rows[row].values.size");
+                                 PROVIDERS_TEXT_TABLE_COL);
   providers::models::row_replace_at (target, static_cast<guint> (col), value);
 }
 
@@ -268,7 +269,7 @@ torvanix_providers_contracts_table_model_update_row_version (Table *self, gint p
   providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (self));
   GeeArrayList *rows = priv_of (self)->rows;
   providers_return_if_fail_text (position >= 0 && static_cast<guint> (position) < providers::models::list_size (rows),
-                                 "position < _tmp2_");
+                                 PROVIDERS_TEXT_VERSION_POSITION);
   auto *row = static_cast<Row *> (providers::models::list_peek_at (rows, static_cast<guint> (position)));
   const int current = providers::raw_enum (torvanix_providers_contracts_row_model_get_version (row));
   switch (providers::raw_enum (version)) {

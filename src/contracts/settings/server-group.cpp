@@ -1,8 +1,14 @@
 /* ServerGroup and Organization: a name and a list of children (profiles or
- * groups), written to the settings file as a JSON array of objects. */
+ * groups), written to the settings file as a JSON array of objects.
+ *
+ * The two classes differ only in their C types, the list's property name,
+ * the children's type and the label of to_string, so one template holds
+ * their behaviour and one macro per class stamps out its exported
+ * functions, as the scalar values are made. */
 #include "libproviders/settings/server-group.h"
 
 #include "common/check.h"
+#include "common/compat-texts.h"
 #include "common/gobject-ref.h"
 #include "contracts/settings/settings-json.h"
 
@@ -27,37 +33,7 @@ using providers::settings::NamedList;
 
 enum { PROP_0, PROP_NAME, PROP_LIST, N_PROPS };
 
-GParamSpec *group_props[N_PROPS];
-GParamSpec *organization_props[N_PROPS];
-
-void group_serializable_init (JsonSerializableIface *iface);
-void organization_serializable_init (JsonSerializableIface *iface);
-
-}  // namespace
-
-G_DEFINE_TYPE_WITH_CODE (TorvanixProvidersContractsServerGroup, torvanix_providers_contracts_server_group, G_TYPE_OBJECT,
-                         G_ADD_PRIVATE (TorvanixProvidersContractsServerGroup)
-                         G_IMPLEMENT_INTERFACE (JSON_TYPE_SERIALIZABLE, group_serializable_init))
-
-G_DEFINE_TYPE_WITH_CODE (TorvanixProvidersContractsOrganization, torvanix_providers_contracts_organization, G_TYPE_OBJECT,
-                         G_ADD_PRIVATE (TorvanixProvidersContractsOrganization)
-                         G_IMPLEMENT_INTERFACE (JSON_TYPE_SERIALIZABLE, organization_serializable_init))
-
-namespace {
-
 /* Shared behaviour --------------------------------------------------------- */
-
-NamedList *
-priv_of (TorvanixProvidersContractsServerGroup *self)
-{
-  return static_cast<NamedList *> (torvanix_providers_contracts_server_group_get_instance_private (self));
-}
-
-NamedList *
-priv_of (TorvanixProvidersContractsOrganization *self)
-{
-  return static_cast<NamedList *> (torvanix_providers_contracts_organization_get_instance_private (self));
-}
 
 void
 named_list_init (NamedList *priv, GType element_type)
@@ -71,30 +47,6 @@ named_list_finalize (NamedList *priv)
 {
   g_free (priv->name);
   if (priv->list) g_object_unref (priv->list);
-}
-
-void
-named_list_get_property (NamedList *priv, GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
-{
-  switch (prop_id) {
-    case PROP_NAME: g_value_set_string (value, priv->name); break;
-    case PROP_LIST: g_value_set_object (value, priv->list); break;
-    default: G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec); break;
-  }
-}
-
-void
-set_name (gpointer self, NamedList *priv, GParamSpec *pspec, const gchar *value)
-{
-  if (g_strcmp0 (priv->name, value) == 0) return;
-  g_free (std::exchange (priv->name, g_strdup (value)));
-  g_object_notify_by_pspec (G_OBJECT (self), pspec);
-}
-
-void
-set_list (gpointer self, NamedList *priv, GParamSpec *pspec, GeeArrayList *value)
-{
-  if (providers::settings::replace_list (&priv->list, value)) g_object_notify_by_pspec (G_OBJECT (self), pspec);
 }
 
 /* "<label> <name> => a, b, c" over the children's names. */
@@ -145,296 +97,221 @@ list_pspec (const char *name)
                               static_cast<GParamFlags> (G_PARAM_READWRITE | G_PARAM_EXPLICIT_NOTIFY | G_PARAM_STATIC_STRINGS));
 }
 
-const providers::settings::ListProperty kGroupLists[] = {
-    {"servers", torvanix_providers_contracts_server_get_type},
-};
-const providers::settings::ListProperty kOrganizationLists[] = {
-    {"groups", torvanix_providers_contracts_server_group_get_type},
-};
+/* One of the two classes. Traits names its instance type, the list
+ * property and its children's type, the label of to_string and a child's
+ * name, the function names its JSON hooks report, and (defined after
+ * G_DEFINE_TYPE_WITH_CODE) its private data and parent class. */
+template <typename Traits>
+class NamedListClass {
+ public:
+  using Instance = typename Traits::Instance;
 
-/* ServerGroup -------------------------------------------------------------- */
+  static NamedList *priv (Instance *self) { return static_cast<NamedList *> (Traits::instance_private (self)); }
 
-JsonNode *
-torvanix_providers_contracts_server_group_real_serialize_property (JsonSerializable *self, const gchar *property_name,
-                                                                   const GValue *value, GParamSpec *pspec)
-{
-  PROVIDERS_CHECK_SERIALIZE_ARGUMENTS (nullptr);
-  return providers::settings::serialize_property (self, kGroupLists, property_name, value, pspec);
-}
-
-gboolean
-torvanix_providers_contracts_server_group_real_deserialize_property (JsonSerializable *self, const gchar *property_name,
-                                                                     GValue *value, GParamSpec *pspec,
-                                                                     JsonNode *property_node)
-{
-  PROVIDERS_CHECK_SERIALIZE_ARGUMENTS (FALSE);
-  providers_return_val_if_fail (property_node != NULL, FALSE);
-  return providers::settings::deserialize_property (self, kGroupLists, property_name, value, pspec, property_node);
-}
-
-void
-group_serializable_init (JsonSerializableIface *iface)
-{
-  iface->serialize_property = torvanix_providers_contracts_server_group_real_serialize_property;
-  iface->deserialize_property = torvanix_providers_contracts_server_group_real_deserialize_property;
-}
-
-void
-group_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
-{
-  named_list_get_property (priv_of (TORVANIX_PROVIDERS_CONTRACTS_SERVER_GROUP (object)), object, prop_id, value, pspec);
-}
-
-void
-group_set_property (GObject *object, guint prop_id, const GValue *value, GParamSpec *pspec)
-{
-  auto *self = TORVANIX_PROVIDERS_CONTRACTS_SERVER_GROUP (object);
-  switch (prop_id) {
-    case PROP_NAME: torvanix_providers_contracts_server_group_set_name (self, g_value_get_string (value)); break;
-    case PROP_LIST:
-      torvanix_providers_contracts_server_group_set_servers (self, static_cast<GeeArrayList *> (g_value_get_object (value)));
-      break;
-    default: G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec); break;
+  static void serializable_init (JsonSerializableIface *iface)
+  {
+    iface->serialize_property = serialize_property;
+    iface->deserialize_property = deserialize_property;
   }
-}
 
-void
-group_finalize (GObject *object)
-{
-  named_list_finalize (priv_of (TORVANIX_PROVIDERS_CONTRACTS_SERVER_GROUP (object)));
-  G_OBJECT_CLASS (torvanix_providers_contracts_server_group_parent_class)->finalize (object);
-}
+  static void class_init (GObjectClass *object_class)
+  {
+    object_class->get_property = get_property;
+    object_class->set_property = set_property;
+    object_class->finalize = finalize;
+    props[PROP_NAME] = name_pspec ();
+    props[PROP_LIST] = list_pspec (Traits::list_name);
+    g_object_class_install_properties (object_class, N_PROPS, props);
+  }
+
+  static void init (Instance *self) { named_list_init (priv (self), Traits::child_type ()); }
+
+  static Instance *construct (GType object_type) { return static_cast<Instance *> (g_object_new (object_type, nullptr)); }
+
+  static gchar *to_string (Instance *self) { return named_list_to_string (Traits::label, priv (self), Traits::child_name); }
+
+  static void set_name (Instance *self, const gchar *value)
+  {
+    NamedList *p = priv (self);
+    if (g_strcmp0 (p->name, value) == 0) return;
+    g_free (std::exchange (p->name, g_strdup (value)));
+    g_object_notify_by_pspec (G_OBJECT (self), props[PROP_NAME]);
+  }
+
+  static void set_list (Instance *self, GeeArrayList *value)
+  {
+    if (providers::settings::replace_list (&priv (self)->list, value))
+      g_object_notify_by_pspec (G_OBJECT (self), props[PROP_LIST]);
+  }
+
+ private:
+  static inline GParamSpec *props[N_PROPS];
+  static constexpr providers::settings::ListProperty lists[] = {{Traits::list_name, Traits::child_type}};
+
+  static JsonNode *serialize_property (JsonSerializable *self, const gchar *property_name, const GValue *value,
+                                       GParamSpec *pspec)
+  {
+    PROVIDERS_CHECK_SERIALIZE_ARGUMENTS (Traits::serialize_name, nullptr);
+    return providers::settings::serialize_property (self, lists, property_name, value, pspec);
+  }
+
+  static gboolean deserialize_property (JsonSerializable *self, const gchar *property_name, GValue *value,
+                                        GParamSpec *pspec, JsonNode *property_node)
+  {
+    PROVIDERS_CHECK_SERIALIZE_ARGUMENTS (Traits::deserialize_name, FALSE);
+    providers_return_val_if_fail_in (Traits::deserialize_name, property_node != NULL, FALSE);
+    return providers::settings::deserialize_property (self, lists, property_name, value, pspec, property_node);
+  }
+
+  static void get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
+  {
+    NamedList *p = priv (reinterpret_cast<Instance *> (object));
+    switch (prop_id) {
+      case PROP_NAME: g_value_set_string (value, p->name); break;
+      case PROP_LIST: g_value_set_object (value, p->list); break;
+      default: G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec); break;
+    }
+  }
+
+  /* Through the exported setters, so that property writes are checked and
+   * notify as calls do. */
+  static void set_property (GObject *object, guint prop_id, const GValue *value, GParamSpec *pspec)
+  {
+    auto *self = reinterpret_cast<Instance *> (object);
+    switch (prop_id) {
+      case PROP_NAME: Traits::set_name (self, g_value_get_string (value)); break;
+      case PROP_LIST: Traits::set_list (self, static_cast<GeeArrayList *> (g_value_get_object (value))); break;
+      default: G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec); break;
+    }
+  }
+
+  static void finalize (GObject *object)
+  {
+    named_list_finalize (priv (reinterpret_cast<Instance *> (object)));
+    G_OBJECT_CLASS (Traits::parent_class ())->finalize (object);
+  }
+};
+
+struct GroupTraits {
+  using Instance = TorvanixProvidersContractsServerGroup;
+  static constexpr const char *list_name = "servers";
+  static GType child_type () { return torvanix_providers_contracts_server_get_type (); }
+  static constexpr const char *label = "ServerGroup";
+  static const gchar *child_name (GObject *child) { return server_title (child); }
+  static constexpr const char *serialize_name = PROVIDERS_FN_SERVER_GROUP_SERIALIZE;
+  static constexpr const char *deserialize_name = PROVIDERS_FN_SERVER_GROUP_DESERIALIZE;
+  static gpointer instance_private (Instance *self);
+  static gpointer parent_class ();
+  static void set_name (Instance *self, const gchar *value);
+  static void set_list (Instance *self, GeeArrayList *value);
+};
+
+struct OrganizationTraits {
+  using Instance = TorvanixProvidersContractsOrganization;
+  static constexpr const char *list_name = "groups";
+  static GType child_type () { return torvanix_providers_contracts_server_group_get_type (); }
+  static constexpr const char *label = "Organization";
+  static const gchar *child_name (GObject *child) { return group_name (child); }
+  static constexpr const char *serialize_name = PROVIDERS_FN_ORGANIZATION_SERIALIZE;
+  static constexpr const char *deserialize_name = PROVIDERS_FN_ORGANIZATION_DESERIALIZE;
+  static gpointer instance_private (Instance *self);
+  static gpointer parent_class ();
+  static void set_name (Instance *self, const gchar *value);
+  static void set_list (Instance *self, GeeArrayList *value);
+};
+
+using Group = NamedListClass<GroupTraits>;
+using Organization = NamedListClass<OrganizationTraits>;
 
 }  // namespace
 
-static void
-torvanix_providers_contracts_server_group_class_init (TorvanixProvidersContractsServerGroupClass *klass)
-{
-  GObjectClass *object_class = G_OBJECT_CLASS (klass);
-  object_class->get_property = group_get_property;
-  object_class->set_property = group_set_property;
-  object_class->finalize = group_finalize;
-  group_props[PROP_NAME] = name_pspec ();
-  group_props[PROP_LIST] = list_pspec ("servers");
-  g_object_class_install_properties (object_class, N_PROPS, group_props);
-}
+G_DEFINE_TYPE_WITH_CODE (TorvanixProvidersContractsServerGroup, torvanix_providers_contracts_server_group, G_TYPE_OBJECT,
+                         G_ADD_PRIVATE (TorvanixProvidersContractsServerGroup)
+                         G_IMPLEMENT_INTERFACE (JSON_TYPE_SERIALIZABLE, Group::serializable_init))
 
-static void
-torvanix_providers_contracts_server_group_init (TorvanixProvidersContractsServerGroup *self)
-{
-  named_list_init (priv_of (self), TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER);
-}
+G_DEFINE_TYPE_WITH_CODE (TorvanixProvidersContractsOrganization, torvanix_providers_contracts_organization, G_TYPE_OBJECT,
+                         G_ADD_PRIVATE (TorvanixProvidersContractsOrganization)
+                         G_IMPLEMENT_INTERFACE (JSON_TYPE_SERIALIZABLE, Organization::serializable_init))
 
-extern "C" TorvanixProvidersContractsServerGroup *
-torvanix_providers_contracts_server_group_construct (GType object_type)
-{
-  providers_return_val_if_fail_subtype (object_type, TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER_GROUP, nullptr);
-  return TORVANIX_PROVIDERS_CONTRACTS_SERVER_GROUP (g_object_new (object_type, nullptr));
-}
-
-extern "C" TorvanixProvidersContractsServerGroup *
-torvanix_providers_contracts_server_group_new (void)
-{
-  return torvanix_providers_contracts_server_group_construct (TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER_GROUP);
-}
-
-extern "C" TorvanixProvidersContractsServerGroup *
-torvanix_providers_contracts_server_group_construct_with_name (GType object_type, const gchar *name)
-{
-  providers_return_val_if_fail_text (name != NULL, "_name != NULL", nullptr);
-  providers_return_val_if_fail_subtype (object_type, TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER_GROUP, nullptr);
-  auto *self = TORVANIX_PROVIDERS_CONTRACTS_SERVER_GROUP (g_object_new (object_type, nullptr));
-  torvanix_providers_contracts_server_group_set_name (self, name);
-  return self;
-}
-
-extern "C" TorvanixProvidersContractsServerGroup *
-torvanix_providers_contracts_server_group_new_with_name (const gchar *name)
-{
-  return torvanix_providers_contracts_server_group_construct_with_name (TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER_GROUP, name);
-}
-
-extern "C" gchar *
-torvanix_providers_contracts_server_group_to_string (TorvanixProvidersContractsServerGroup *self)
-{
-  providers_return_val_if_fail (self != NULL, nullptr);
-  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_GROUP (self), nullptr);
-  return named_list_to_string ("ServerGroup", priv_of (self), server_title);
-}
-
-extern "C" const gchar *
-torvanix_providers_contracts_server_group_get_name (TorvanixProvidersContractsServerGroup *self)
-{
-  providers_return_val_if_fail (self != NULL, nullptr);
-  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_GROUP (self), nullptr);
-  return priv_of (self)->name;
-}
-
-extern "C" void
-torvanix_providers_contracts_server_group_set_name (TorvanixProvidersContractsServerGroup *self, const gchar *value)
-{
-  providers_return_if_fail (self != NULL);
-  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_GROUP (self));
-  set_name (self, priv_of (self), group_props[PROP_NAME], value);
-}
-
-extern "C" GeeArrayList *
-torvanix_providers_contracts_server_group_get_servers (TorvanixProvidersContractsServerGroup *self)
-{
-  providers_return_val_if_fail (self != NULL, nullptr);
-  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_GROUP (self), nullptr);
-  return priv_of (self)->list;
-}
-
-extern "C" void
-torvanix_providers_contracts_server_group_set_servers (TorvanixProvidersContractsServerGroup *self, GeeArrayList *value)
-{
-  providers_return_if_fail (self != NULL);
-  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_GROUP (self));
-  set_list (self, priv_of (self), group_props[PROP_LIST], value);
-}
-
-/* Organization ------------------------------------------------------------- */
-
-namespace {
-
-JsonNode *
-torvanix_providers_contracts_organization_real_serialize_property (JsonSerializable *self, const gchar *property_name,
-                                                                   const GValue *value, GParamSpec *pspec)
-{
-  PROVIDERS_CHECK_SERIALIZE_ARGUMENTS (nullptr);
-  return providers::settings::serialize_property (self, kOrganizationLists, property_name, value, pspec);
-}
-
-gboolean
-torvanix_providers_contracts_organization_real_deserialize_property (JsonSerializable *self, const gchar *property_name,
-                                                                     GValue *value, GParamSpec *pspec,
-                                                                     JsonNode *property_node)
-{
-  PROVIDERS_CHECK_SERIALIZE_ARGUMENTS (FALSE);
-  providers_return_val_if_fail (property_node != NULL, FALSE);
-  return providers::settings::deserialize_property (self, kOrganizationLists, property_name, value, pspec,
-                                                   property_node);
-}
-
-void
-organization_serializable_init (JsonSerializableIface *iface)
-{
-  iface->serialize_property = torvanix_providers_contracts_organization_real_serialize_property;
-  iface->deserialize_property = torvanix_providers_contracts_organization_real_deserialize_property;
-}
-
-void
-organization_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
-{
-  named_list_get_property (priv_of (TORVANIX_PROVIDERS_CONTRACTS_ORGANIZATION (object)), object, prop_id, value, pspec);
-}
-
-void
-organization_set_property (GObject *object, guint prop_id, const GValue *value, GParamSpec *pspec)
-{
-  auto *self = TORVANIX_PROVIDERS_CONTRACTS_ORGANIZATION (object);
-  switch (prop_id) {
-    case PROP_NAME: torvanix_providers_contracts_organization_set_name (self, g_value_get_string (value)); break;
-    case PROP_LIST:
-      torvanix_providers_contracts_organization_set_groups (self, static_cast<GeeArrayList *> (g_value_get_object (value)));
-      break;
-    default: G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec); break;
+/* Stamps out the class's class_init, init and exported functions; the
+ * argument checks live in the exported functions so the warnings name
+ * them. */
+#define PROVIDERS_DEFINE_NAMED_LIST(Name, lower, UPPER, Traits, children)                                             \
+  gpointer Traits::instance_private (Instance *self)                                                              \
+  {                                                                                                               \
+    return torvanix_providers_contracts_##lower##_get_instance_private (self);                                    \
+  }                                                                                                               \
+  gpointer Traits::parent_class () { return torvanix_providers_contracts_##lower##_parent_class; }                \
+  void Traits::set_name (Instance *self, const gchar *value)                                                      \
+  {                                                                                                               \
+    torvanix_providers_contracts_##lower##_set_name (self, value);                                                \
+  }                                                                                                               \
+  void Traits::set_list (Instance *self, GeeArrayList *value)                                                     \
+  {                                                                                                               \
+    torvanix_providers_contracts_##lower##_set_##children (self, value);                                              \
+  }                                                                                                               \
+  static void torvanix_providers_contracts_##lower##_class_init (TorvanixProvidersContracts##Name##Class *klass)  \
+  {                                                                                                               \
+    NamedListClass<Traits>::class_init (G_OBJECT_CLASS (klass));                                                  \
+  }                                                                                                               \
+  static void torvanix_providers_contracts_##lower##_init (TorvanixProvidersContracts##Name *self)                \
+  {                                                                                                               \
+    NamedListClass<Traits>::init (self);                                                                          \
+  }                                                                                                               \
+  extern "C" TorvanixProvidersContracts##Name *torvanix_providers_contracts_##lower##_construct (GType object_type) \
+  {                                                                                                               \
+    providers_return_val_if_fail_subtype (object_type, TORVANIX_PROVIDERS_CONTRACTS_TYPE_##UPPER, nullptr);       \
+    return NamedListClass<Traits>::construct (object_type);                                                       \
+  }                                                                                                               \
+  extern "C" TorvanixProvidersContracts##Name *torvanix_providers_contracts_##lower##_new (void)                  \
+  {                                                                                                               \
+    return torvanix_providers_contracts_##lower##_construct (TORVANIX_PROVIDERS_CONTRACTS_TYPE_##UPPER);          \
+  }                                                                                                               \
+  extern "C" TorvanixProvidersContracts##Name *torvanix_providers_contracts_##lower##_construct_with_name (       \
+      GType object_type, const gchar *name)                                                                       \
+  {                                                                                                               \
+    providers_return_val_if_fail_text (name != NULL, PROVIDERS_TEXT_NAME_GIVEN, nullptr);                         \
+    providers_return_val_if_fail_subtype (object_type, TORVANIX_PROVIDERS_CONTRACTS_TYPE_##UPPER, nullptr);       \
+    auto *self = NamedListClass<Traits>::construct (object_type);                                                 \
+    torvanix_providers_contracts_##lower##_set_name (self, name);                                                 \
+    return self;                                                                                                  \
+  }                                                                                                               \
+  extern "C" TorvanixProvidersContracts##Name *torvanix_providers_contracts_##lower##_new_with_name (const gchar *name) \
+  {                                                                                                               \
+    return torvanix_providers_contracts_##lower##_construct_with_name (TORVANIX_PROVIDERS_CONTRACTS_TYPE_##UPPER, name); \
+  }                                                                                                               \
+  extern "C" gchar *torvanix_providers_contracts_##lower##_to_string (TorvanixProvidersContracts##Name *self)     \
+  {                                                                                                               \
+    providers_return_val_if_fail (self != NULL, nullptr);                                                         \
+    providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_##UPPER (self), nullptr);                       \
+    return NamedListClass<Traits>::to_string (self);                                                              \
+  }                                                                                                               \
+  extern "C" const gchar *torvanix_providers_contracts_##lower##_get_name (TorvanixProvidersContracts##Name *self) \
+  {                                                                                                               \
+    providers_return_val_if_fail (self != NULL, nullptr);                                                         \
+    providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_##UPPER (self), nullptr);                       \
+    return NamedListClass<Traits>::priv (self)->name;                                                             \
+  }                                                                                                               \
+  extern "C" void torvanix_providers_contracts_##lower##_set_name (TorvanixProvidersContracts##Name *self,       \
+                                                                   const gchar *value)                           \
+  {                                                                                                               \
+    providers_return_if_fail (self != NULL);                                                                      \
+    providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_##UPPER (self));                                    \
+    NamedListClass<Traits>::set_name (self, value);                                                               \
+  }                                                                                                               \
+  extern "C" GeeArrayList *torvanix_providers_contracts_##lower##_get_##children (TorvanixProvidersContracts##Name *self) \
+  {                                                                                                               \
+    providers_return_val_if_fail (self != NULL, nullptr);                                                         \
+    providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_##UPPER (self), nullptr);                       \
+    return NamedListClass<Traits>::priv (self)->list;                                                             \
+  }                                                                                                               \
+  extern "C" void torvanix_providers_contracts_##lower##_set_##children (TorvanixProvidersContracts##Name *self,     \
+                                                                     GeeArrayList *value)                        \
+  {                                                                                                               \
+    providers_return_if_fail (self != NULL);                                                                      \
+    providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_##UPPER (self));                                    \
+    NamedListClass<Traits>::set_list (self, value);                                                               \
   }
-}
 
-void
-organization_finalize (GObject *object)
-{
-  named_list_finalize (priv_of (TORVANIX_PROVIDERS_CONTRACTS_ORGANIZATION (object)));
-  G_OBJECT_CLASS (torvanix_providers_contracts_organization_parent_class)->finalize (object);
-}
-
-}  // namespace
-
-static void
-torvanix_providers_contracts_organization_class_init (TorvanixProvidersContractsOrganizationClass *klass)
-{
-  GObjectClass *object_class = G_OBJECT_CLASS (klass);
-  object_class->get_property = organization_get_property;
-  object_class->set_property = organization_set_property;
-  object_class->finalize = organization_finalize;
-  organization_props[PROP_NAME] = name_pspec ();
-  organization_props[PROP_LIST] = list_pspec ("groups");
-  g_object_class_install_properties (object_class, N_PROPS, organization_props);
-}
-
-static void
-torvanix_providers_contracts_organization_init (TorvanixProvidersContractsOrganization *self)
-{
-  named_list_init (priv_of (self), TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER_GROUP);
-}
-
-extern "C" TorvanixProvidersContractsOrganization *
-torvanix_providers_contracts_organization_construct (GType object_type)
-{
-  providers_return_val_if_fail_subtype (object_type, TORVANIX_PROVIDERS_CONTRACTS_TYPE_ORGANIZATION, nullptr);
-  return TORVANIX_PROVIDERS_CONTRACTS_ORGANIZATION (g_object_new (object_type, nullptr));
-}
-
-extern "C" TorvanixProvidersContractsOrganization *
-torvanix_providers_contracts_organization_new (void)
-{
-  return torvanix_providers_contracts_organization_construct (TORVANIX_PROVIDERS_CONTRACTS_TYPE_ORGANIZATION);
-}
-
-extern "C" TorvanixProvidersContractsOrganization *
-torvanix_providers_contracts_organization_construct_with_name (GType object_type, const gchar *name)
-{
-  providers_return_val_if_fail_text (name != NULL, "_name != NULL", nullptr);
-  providers_return_val_if_fail_subtype (object_type, TORVANIX_PROVIDERS_CONTRACTS_TYPE_ORGANIZATION, nullptr);
-  auto *self = TORVANIX_PROVIDERS_CONTRACTS_ORGANIZATION (g_object_new (object_type, nullptr));
-  torvanix_providers_contracts_organization_set_name (self, name);
-  return self;
-}
-
-extern "C" TorvanixProvidersContractsOrganization *
-torvanix_providers_contracts_organization_new_with_name (const gchar *name)
-{
-  return torvanix_providers_contracts_organization_construct_with_name (TORVANIX_PROVIDERS_CONTRACTS_TYPE_ORGANIZATION, name);
-}
-
-extern "C" gchar *
-torvanix_providers_contracts_organization_to_string (TorvanixProvidersContractsOrganization *self)
-{
-  providers_return_val_if_fail (self != NULL, nullptr);
-  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_ORGANIZATION (self), nullptr);
-  return named_list_to_string ("Organization", priv_of (self), group_name);
-}
-
-extern "C" const gchar *
-torvanix_providers_contracts_organization_get_name (TorvanixProvidersContractsOrganization *self)
-{
-  providers_return_val_if_fail (self != NULL, nullptr);
-  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_ORGANIZATION (self), nullptr);
-  return priv_of (self)->name;
-}
-
-extern "C" void
-torvanix_providers_contracts_organization_set_name (TorvanixProvidersContractsOrganization *self, const gchar *value)
-{
-  providers_return_if_fail (self != NULL);
-  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_ORGANIZATION (self));
-  set_name (self, priv_of (self), organization_props[PROP_NAME], value);
-}
-
-extern "C" GeeArrayList *
-torvanix_providers_contracts_organization_get_groups (TorvanixProvidersContractsOrganization *self)
-{
-  providers_return_val_if_fail (self != NULL, nullptr);
-  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_ORGANIZATION (self), nullptr);
-  return priv_of (self)->list;
-}
-
-extern "C" void
-torvanix_providers_contracts_organization_set_groups (TorvanixProvidersContractsOrganization *self, GeeArrayList *value)
-{
-  providers_return_if_fail (self != NULL);
-  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_ORGANIZATION (self));
-  set_list (self, priv_of (self), organization_props[PROP_LIST], value);
-}
+PROVIDERS_DEFINE_NAMED_LIST (ServerGroup, server_group, SERVER_GROUP, GroupTraits, servers)
+PROVIDERS_DEFINE_NAMED_LIST (Organization, organization, ORGANIZATION, OrganizationTraits, groups)

@@ -6,6 +6,7 @@
 #include "libproviders/settings/server-setting.h"
 
 #include "common/check.h"
+#include "common/compat-texts.h"
 #include "common/gobject-ref.h"
 #include "contracts/settings/settings-json.h"
 
@@ -90,28 +91,26 @@ setting_error_quark ()
 /* JSON hooks ----------------------------------------------------------------- */
 
 JsonNode *
-torvanix_providers_contracts_server_setting_real_serialize_property (JsonSerializable *self, const gchar *property_name,
-                                                                     const GValue *value, GParamSpec *pspec)
+setting_serialize_property (JsonSerializable *self, const gchar *property_name, const GValue *value, GParamSpec *pspec)
 {
-  PROVIDERS_CHECK_SERIALIZE_ARGUMENTS (nullptr);
+  PROVIDERS_CHECK_SERIALIZE_ARGUMENTS (PROVIDERS_FN_SERVER_SETTING_SERIALIZE, nullptr);
   return providers::settings::serialize_property (self, kLists, property_name, value, pspec);
 }
 
 gboolean
-torvanix_providers_contracts_server_setting_real_deserialize_property (JsonSerializable *self, const gchar *property_name,
-                                                                       GValue *value, GParamSpec *pspec,
-                                                                       JsonNode *property_node)
+setting_deserialize_property (JsonSerializable *self, const gchar *property_name, GValue *value, GParamSpec *pspec,
+                              JsonNode *property_node)
 {
-  PROVIDERS_CHECK_SERIALIZE_ARGUMENTS (FALSE);
-  providers_return_val_if_fail (property_node != NULL, FALSE);
+  PROVIDERS_CHECK_SERIALIZE_ARGUMENTS (PROVIDERS_FN_SERVER_SETTING_DESERIALIZE, FALSE);
+  providers_return_val_if_fail_in (PROVIDERS_FN_SERVER_SETTING_DESERIALIZE, property_node != NULL, FALSE);
   return providers::settings::deserialize_property (self, kLists, property_name, value, pspec, property_node);
 }
 
 void
 serializable_init (JsonSerializableIface *iface)
 {
-  iface->serialize_property = torvanix_providers_contracts_server_setting_real_serialize_property;
-  iface->deserialize_property = torvanix_providers_contracts_server_setting_real_deserialize_property;
+  iface->serialize_property = setting_serialize_property;
+  iface->deserialize_property = setting_deserialize_property;
 }
 
 /* Reading the file ----------------------------------------------------------- */

@@ -3,6 +3,7 @@
 #include "libproviders/settings/server.h"
 
 #include "common/check.h"
+#include "common/compat-texts.h"
 #include "common/gobject-ref.h"
 
 #include <memory>
@@ -230,7 +231,7 @@ torvanix_providers_contracts_server_new (void)
 extern "C" TorvanixProvidersContractsServer *
 torvanix_providers_contracts_server_construct_with_provider (GType object_type, const gchar *provider)
 {
-  providers_return_val_if_fail_text (provider != NULL, "_provider != NULL", nullptr);
+  providers_return_val_if_fail_text (provider != NULL, PROVIDERS_TEXT_PROVIDER_GIVEN, nullptr);
   providers_return_val_if_fail_subtype (object_type, TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER, nullptr);
   Server *self = TORVANIX_PROVIDERS_CONTRACTS_SERVER (g_object_new (object_type, nullptr));
   torvanix_providers_contracts_server_set_provider (self, provider);

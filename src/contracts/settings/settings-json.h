@@ -53,8 +53,9 @@ gboolean deserialize_property (JsonSerializable *self, std::span<const ListPrope
 
 }  // namespace providers::settings
 
-/* The argument checks of the JsonSerializable hooks. */
-#define PROVIDERS_CHECK_SERIALIZE_ARGUMENTS(fallback)                 \
-  providers_return_val_if_fail (property_name != NULL, fallback); \
-  providers_return_val_if_fail (value != NULL, fallback);         \
-  providers_return_val_if_fail (pspec != NULL, fallback)
+/* The argument checks of the JsonSerializable hooks, reported under the
+ * name `function` (common/compat-texts.h). */
+#define PROVIDERS_CHECK_SERIALIZE_ARGUMENTS(function, fallback)                   \
+  providers_return_val_if_fail_in (function, property_name != NULL, fallback); \
+  providers_return_val_if_fail_in (function, value != NULL, fallback);         \
+  providers_return_val_if_fail_in (function, pspec != NULL, fallback)

@@ -4,6 +4,7 @@
  * notation, whatever the process's locale or time zone. */
 #include "supports/mysql/my-sql-cells.h"
 
+#include "common/compat-texts.h"
 #include "common/gobject-ref.h"
 #include "contracts/values/value-internal.h"
 #include "libproviders/models.h"
@@ -27,7 +28,7 @@ has_text (const char *step, const char *text)
 {
   if (text != nullptr)
     return true;
-  g_return_if_fail_warning (G_LOG_DOMAIN, step, "str != NULL");
+  g_return_if_fail_warning (G_LOG_DOMAIN, step, PROVIDERS_TEXT_NULL_CELL);
   return false;
 }
 

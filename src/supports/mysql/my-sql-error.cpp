@@ -5,6 +5,7 @@
 #include <mysql.h>
 
 #include "common/check.h"
+#include "common/compat-texts.h"
 #include "common/gobject-ref.h"
 
 using providers::GUnique;
@@ -69,7 +70,7 @@ torvanix_providers_supports_imy_sql_error_dump (TorvanixProvidersSupportsIMySQLE
       number_option<unsigned int> (mysql, MYSQL_OPT_CONNECT_TIMEOUT),
       number_option<unsigned int> (mysql, MYSQL_OPT_READ_TIMEOUT),
       number_option<unsigned int> (mysql, MYSQL_OPT_WRITE_TIMEOUT)));
-  g_warning ("error:76: Connection options:\n%s", text.get ());
+  g_warning (PROVIDERS_LOG_CONNECTION_OPTIONS "%s", text.get ());
 }
 
 extern "C" void

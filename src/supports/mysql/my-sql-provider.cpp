@@ -3,6 +3,7 @@
 #include "libproviders/mysql/my-sql-provider.h"
 
 #include "common/check.h"
+#include "common/compat-texts.h"
 #include "common/gobject-ref.h"
 #include "supports/mysql/my-sql-provider-private.h"
 
@@ -345,7 +346,7 @@ torvanix_providers_supports_my_sql_provider_real_close (TorvanixProvidersContrac
     ProviderLock lock (self);
     close_connection (provider_priv (self));
   }
-  g_debug ("provider:67: Connection closed.");
+  g_debug (PROVIDERS_LOG_CONNECTION_CLOSED);
 }
 
 gboolean

@@ -6,6 +6,7 @@
 
 #include "common/boundary.h"
 #include "common/check.h"
+#include "common/compat-texts.h"
 #include "common/gobject-ref.h"
 #include "libproviders/models.h"
 #include "libproviders/values.h"
@@ -107,7 +108,7 @@ cell_at (TorvanixProvidersSupportsMySQLReaderPrivate *priv, guint16 ordinal)
 
 /* Asking for a column the result does not have is the caller's error. */
 #define CHECK_ORDINAL(priv, ordinal, val)                                                            \
-  providers_return_val_if_fail_text ((ordinal) < (priv)->field_count, "ordinal < field_count", val)
+  providers_return_val_if_fail_text ((ordinal) < (priv)->field_count, PROVIDERS_TEXT_READER_ORDINAL, val)
 
 /* The slots ---------------------------------------------------------------- */
 
@@ -216,7 +217,7 @@ GTimeSpan
 reader_get_timespan (Reader *base, guint16 ordinal, GError **)
 {
   const char *text = cell_at (priv_of (base), ordinal).text;
-  g_warning ("reader:188: timespan raw value: %s", text);
+  g_warning (PROVIDERS_LOG_TIMESPAN_CELL "%s", text);
   return long_parse (text, "int64_parse");
 }
 
