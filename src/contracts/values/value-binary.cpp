@@ -130,16 +130,16 @@ value_binary_get_data_type (TorvanixProvidersContractsValueObject *)
 void
 value_binary_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
 {
-  if (pspec == itsvalue_pspec)
+  if (prop_id == providers::values::PROP_ITSVALUE)
     g_value_set_boxed (value, priv_of (object)->itsvalue);
-  else if (!providers::values::get_standard_property (object, pspec, value))
+  else if (!providers::values::get_standard_property (object, prop_id, value))
     G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
 }
 
 void
 value_binary_set_property (GObject *object, guint prop_id, const GValue *value, GParamSpec *pspec)
 {
-  if (pspec == itsvalue_pspec)
+  if (prop_id == providers::values::PROP_ITSVALUE)
     torvanix_providers_contracts_value_binary_set_itsvalue (TORVANIX_PROVIDERS_CONTRACTS_VALUE_BINARY (object),
                                                             static_cast<GBytes *> (g_value_get_boxed (value)));
   else

@@ -5,17 +5,10 @@
 
 namespace {
 
-enum {
-  PROP_0,
-  PROP_NAME,
-  PROP_ITSVALUE,
-  PROP_DATA_TYPE,
-};
-
 void
 subclass_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
 {
-  if (!providers::values::get_standard_property (object, pspec, value))
+  if (!providers::values::get_standard_property (object, prop_id, value))
     G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
 }
 

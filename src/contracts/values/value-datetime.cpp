@@ -141,9 +141,9 @@ date_time_get_data_type (TorvanixProvidersContractsValueObject *)
 void
 date_time_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
 {
-  if (pspec == itsvalue_pspec) {
+  if (prop_id == providers::values::PROP_ITSVALUE) {
     g_value_set_boxed (value, held (object));
-  } else if (!providers::values::get_standard_property (object, pspec, value)) {
+  } else if (!providers::values::get_standard_property (object, prop_id, value)) {
     G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
   }
 }
@@ -151,7 +151,7 @@ date_time_get_property (GObject *object, guint prop_id, GValue *value, GParamSpe
 void
 date_time_set_property (GObject *object, guint prop_id, const GValue *value, GParamSpec *pspec)
 {
-  if (pspec == itsvalue_pspec) {
+  if (prop_id == providers::values::PROP_ITSVALUE) {
     torvanix_providers_contracts_value_date_time_set_itsvalue (
         TORVANIX_PROVIDERS_CONTRACTS_VALUE_DATE_TIME (object), static_cast<GDateTime *> (g_value_get_boxed (value)));
   } else {

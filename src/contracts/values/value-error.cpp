@@ -13,9 +13,6 @@ struct TorvanixProvidersContractsValueErrorPrivate {
 
 namespace {
 
-/* After "name", "itsvalue" and "data-type". */
-constexpr guint PROP_IS_NULL = 4;
-
 GParamSpec *itsvalue_pspec;
 
 }  // namespace
@@ -82,9 +79,9 @@ value_error_get_data_type (TorvanixProvidersContractsValueObject *)
 void
 value_error_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
 {
-  if (pspec == itsvalue_pspec) {
+  if (prop_id == providers::values::PROP_ITSVALUE) {
     g_value_take_string (value, value_error_to_string (TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT (object)));
-  } else if (!providers::values::get_standard_property (object, pspec, value)) {
+  } else if (!providers::values::get_standard_property (object, prop_id, value)) {
     G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
   }
 }
@@ -117,7 +114,7 @@ torvanix_providers_contracts_value_error_class_init (TorvanixProvidersContractsV
   itsvalue_pspec = providers::values::install_value_properties (
       object_class, g_param_spec_string ("itsvalue", "itsvalue", "itsvalue", nullptr,
                                          static_cast<GParamFlags> (G_PARAM_READABLE | G_PARAM_STATIC_STRINGS)));
-  g_object_class_install_property (object_class, PROP_IS_NULL, providers::values::is_null_pspec ());
+  g_object_class_install_property (object_class, providers::values::PROP_IS_NULL, providers::values::is_null_pspec ());
 }
 
 static void

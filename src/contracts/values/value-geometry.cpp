@@ -76,9 +76,9 @@ geometry_get_data_type (TorvanixProvidersContractsValueObject *)
 void
 geometry_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
 {
-  if (pspec == itsvalue_pspec) {
+  if (prop_id == providers::values::PROP_ITSVALUE) {
     g_value_set_string (value, priv_of (object)->itsvalue);
-  } else if (!providers::values::get_standard_property (object, pspec, value)) {
+  } else if (!providers::values::get_standard_property (object, prop_id, value)) {
     G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
   }
 }
@@ -86,7 +86,7 @@ geometry_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec
 void
 geometry_set_property (GObject *object, guint prop_id, const GValue *value, GParamSpec *pspec)
 {
-  if (pspec == itsvalue_pspec) {
+  if (prop_id == providers::values::PROP_ITSVALUE) {
     torvanix_providers_contracts_value_geometry_set_itsvalue (TORVANIX_PROVIDERS_CONTRACTS_VALUE_GEOMETRY (object),
                                                               g_value_get_string (value));
   } else {

@@ -7,9 +7,6 @@
 
 namespace {
 
-/* After "name", "itsvalue" and "data-type". */
-constexpr guint PROP_IS_NULL = 4;
-
 GParamSpec *itsvalue_pspec;
 
 }  // namespace
@@ -59,10 +56,10 @@ value_null_get_is_null (TorvanixProvidersContractsValueObject *)
 void
 value_null_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
 {
-  if (pspec == itsvalue_pspec) {
+  if (prop_id == providers::values::PROP_ITSVALUE) {
     g_value_set_string (value,
                         torvanix_providers_contracts_value_null_get_itsvalue (TORVANIX_PROVIDERS_CONTRACTS_VALUE_NULL (object)));
-  } else if (!providers::values::get_standard_property (object, pspec, value)) {
+  } else if (!providers::values::get_standard_property (object, prop_id, value)) {
     G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
   }
 }
@@ -88,7 +85,7 @@ torvanix_providers_contracts_value_null_class_init (TorvanixProvidersContractsVa
   itsvalue_pspec = providers::values::install_value_properties (
       object_class, g_param_spec_string ("itsvalue", "itsvalue", "itsvalue", nullptr,
                                          static_cast<GParamFlags> (G_PARAM_READABLE | G_PARAM_STATIC_STRINGS)));
-  g_object_class_install_property (object_class, PROP_IS_NULL, providers::values::is_null_pspec ());
+  g_object_class_install_property (object_class, providers::values::PROP_IS_NULL, providers::values::is_null_pspec ());
 }
 
 static void

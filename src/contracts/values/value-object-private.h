@@ -6,6 +6,17 @@
 
 namespace providers::values {
 
+/* The property ids of every value class. Each class installs the
+ * properties it has under these numbers, so that get_property and
+ * set_property tell them apart by id, whichever class installed them. */
+enum ValueProperty : guint {
+  PROP_0,
+  PROP_NAME,
+  PROP_ITSVALUE,
+  PROP_DATA_TYPE,
+  PROP_IS_NULL,
+};
+
 /* "name": read-only string, answered through get_name. */
 GParamSpec *name_pspec ();
 /* "data-type": read-only DataType, answered through get_data_type. */
@@ -15,6 +26,6 @@ GParamSpec *is_null_pspec ();
 
 /* Answers "name", "data-type" or "is-null" for any value object by its
  * virtuals; returns false for any other property. */
-bool get_standard_property (GObject *object, GParamSpec *pspec, GValue *value);
+bool get_standard_property (GObject *object, guint prop_id, GValue *value);
 
 }  // namespace providers::values

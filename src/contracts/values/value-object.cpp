@@ -4,7 +4,6 @@
 #include "common/check.h"
 #include "contracts/values/value-object-private.h"
 
-#include <cstring>
 
 /* IValue ------------------------------------------------------------------ */
 
@@ -112,20 +111,15 @@ is_null_pspec ()
 }
 
 bool
-get_standard_property (GObject *object, GParamSpec *pspec, GValue *value)
+get_standard_property (GObject *object, guint prop_id, GValue *value)
 {
   auto *self = TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT (object);
-  const char *name = g_param_spec_get_name (pspec);
-  if (std::strcmp (name, "name") == 0) {
-    g_value_set_string (value, torvanix_providers_contracts_value_object_get_name (self));
-  } else if (std::strcmp (name, "data-type") == 0) {
-    g_value_set_enum (value, torvanix_providers_contracts_value_object_get_data_type (self));
-  } else if (std::strcmp (name, "is-null") == 0) {
-    g_value_set_boolean (value, torvanix_providers_contracts_value_object_get_is_null (self));
-  } else {
-    return false;
+  switch (prop_id) {
+    case PROP_NAME: g_value_set_string (value, torvanix_providers_contracts_value_object_get_name (self)); return true;
+    case PROP_DATA_TYPE: g_value_set_enum (value, torvanix_providers_contracts_value_object_get_data_type (self)); return true;
+    case PROP_IS_NULL: g_value_set_boolean (value, torvanix_providers_contracts_value_object_get_is_null (self)); return true;
+    default: return false;
   }
-  return true;
 }
 
 }  // namespace providers::values
@@ -134,12 +128,9 @@ get_standard_property (GObject *object, GParamSpec *pspec, GValue *value)
 
 namespace {
 
-enum {
-  PROP_0,
-  PROP_NAME,
-  PROP_DATA_TYPE,
-  PROP_IS_NULL,
-};
+using providers::values::PROP_DATA_TYPE;
+using providers::values::PROP_IS_NULL;
+using providers::values::PROP_NAME;
 
 void
 value_object_ivalue_init (TorvanixProvidersContractsIValueInterface *iface);
@@ -275,7 +266,7 @@ value_object_dispose (GObject *object)
 void
 value_object_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
 {
-  if (!providers::values::get_standard_property (object, pspec, value))
+  if (!providers::values::get_standard_property (object, prop_id, value))
     G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
 }
 
@@ -298,7 +289,7 @@ torvanix_providers_contracts_value_object_class_init (TorvanixProvidersContracts
 
   g_object_class_install_property (object_class, PROP_NAME, providers::values::name_pspec ());
   g_object_class_install_property (object_class, PROP_DATA_TYPE, providers::values::data_type_pspec ());
-  g_object_class_install_property (object_class, PROP_IS_NULL, providers::values::is_null_pspec ());
+  g_object_class_install_property (object_class, providers::values::PROP_IS_NULL, providers::values::is_null_pspec ());
 }
 
 static void

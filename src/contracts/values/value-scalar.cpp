@@ -254,9 +254,9 @@ class Scalar {
 
   static void get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
   {
-    if (pspec == itsvalue_pspec)
+    if (prop_id == providers::values::PROP_ITSVALUE)
       GValueSide::set (value, priv (object)->value);
-    else if (!providers::values::get_standard_property (object, pspec, value))
+    else if (!providers::values::get_standard_property (object, prop_id, value))
       G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
   }
 
@@ -264,7 +264,7 @@ class Scalar {
   {
     /* The cast keeps the low bits where the property type is wider than the
      * stored one (the 16-bit classes). */
-    if (pspec == itsvalue_pspec)
+    if (prop_id == providers::values::PROP_ITSVALUE)
       set (reinterpret_cast<Instance *> (object), static_cast<Stored> (GValueSide::get (value)));
     else
       G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);

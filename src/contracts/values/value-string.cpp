@@ -134,16 +134,16 @@ value_string_get_data_type (TorvanixProvidersContractsValueObject *)
 void
 value_string_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
 {
-  if (pspec == itsvalue_pspec)
+  if (prop_id == providers::values::PROP_ITSVALUE)
     g_value_set_string (value, priv_of (object)->itsvalue);
-  else if (!providers::values::get_standard_property (object, pspec, value))
+  else if (!providers::values::get_standard_property (object, prop_id, value))
     G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
 }
 
 void
 value_string_set_property (GObject *object, guint prop_id, const GValue *value, GParamSpec *pspec)
 {
-  if (pspec == itsvalue_pspec)
+  if (prop_id == providers::values::PROP_ITSVALUE)
     torvanix_providers_contracts_value_string_set_itsvalue (TORVANIX_PROVIDERS_CONTRACTS_VALUE_STRING (object),
                                                             g_value_get_string (value));
   else

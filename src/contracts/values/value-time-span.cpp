@@ -58,9 +58,9 @@ time_span_get_data_type (TorvanixProvidersContractsValueObject *)
 void
 time_span_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
 {
-  if (pspec == itsvalue_pspec) {
+  if (prop_id == providers::values::PROP_ITSVALUE) {
     g_value_set_int64 (value, priv_of (object)->itsvalue);
-  } else if (!providers::values::get_standard_property (object, pspec, value)) {
+  } else if (!providers::values::get_standard_property (object, prop_id, value)) {
     G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
   }
 }
@@ -68,7 +68,7 @@ time_span_get_property (GObject *object, guint prop_id, GValue *value, GParamSpe
 void
 time_span_set_property (GObject *object, guint prop_id, const GValue *value, GParamSpec *pspec)
 {
-  if (pspec == itsvalue_pspec) {
+  if (prop_id == providers::values::PROP_ITSVALUE) {
     torvanix_providers_contracts_value_time_span_set_itsvalue (TORVANIX_PROVIDERS_CONTRACTS_VALUE_TIME_SPAN (object),
                                                                g_value_get_int64 (value));
   } else {

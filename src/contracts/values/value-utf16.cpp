@@ -113,9 +113,9 @@ value_utf16_get_data_type (TorvanixProvidersContractsValueObject *)
 void
 value_utf16_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
 {
-  if (pspec == itsvalue_pspec)
+  if (prop_id == providers::values::PROP_ITSVALUE)
     g_value_set_pointer (value, priv_of (object)->itsvalue);
-  else if (!providers::values::get_standard_property (object, pspec, value))
+  else if (!providers::values::get_standard_property (object, prop_id, value))
     G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
 }
 
