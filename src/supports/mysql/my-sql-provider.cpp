@@ -327,19 +327,19 @@ open_locked (TorvanixProvidersSupportsMySQLProvider *self, TorvanixProvidersCont
 }
 
 void
-torvanix_providers_supports_my_sql_provider_real_open (TorvanixProvidersContractsIProvider *base,
-                                                       TorvanixProvidersContractsServer *server,
-                                                       const gchar *connection_string, GError **error) noexcept
+provider_open (TorvanixProvidersContractsIProvider *base,
+               TorvanixProvidersContractsServer *server,
+               const gchar *connection_string, GError **error) noexcept
 {
-  providers_return_if_fail (server != NULL);
-  providers_return_if_fail (connection_string != NULL);
+  providers_return_if_fail_in (PROVIDERS_FN_MY_SQL_PROVIDER_OPEN, server != NULL);
+  providers_return_if_fail_in (PROVIDERS_FN_MY_SQL_PROVIDER_OPEN, connection_string != NULL);
   auto *self = TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (base);
   ProviderLock lock (self);
   open_locked (self, server, error);
 }
 
 void
-torvanix_providers_supports_my_sql_provider_real_close (TorvanixProvidersContractsIProvider *base, GError **) noexcept
+provider_close (TorvanixProvidersContractsIProvider *base, GError **) noexcept
 {
   auto *self = TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (base);
   {
@@ -350,7 +350,7 @@ torvanix_providers_supports_my_sql_provider_real_close (TorvanixProvidersContrac
 }
 
 gboolean
-torvanix_providers_supports_my_sql_provider_real_get_is_opened (TorvanixProvidersContractsIProvider *base) noexcept
+provider_get_is_opened (TorvanixProvidersContractsIProvider *base) noexcept
 {
   auto *self = TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (base);
   ProviderLock lock (self);
@@ -359,8 +359,8 @@ torvanix_providers_supports_my_sql_provider_real_get_is_opened (TorvanixProvider
 }
 
 gboolean
-torvanix_providers_supports_my_sql_provider_real_transaction (TorvanixProvidersContractsIProvider *base,
-                                                              GError **error) noexcept
+provider_transaction (TorvanixProvidersContractsIProvider *base,
+                      GError **error) noexcept
 {
   auto *self = TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (base);
   ProviderLock lock (self);
@@ -423,8 +423,8 @@ set_commit_unknown (TorvanixProvidersSupportsMySQLProvider *self, GError **error
 }
 
 void
-torvanix_providers_supports_my_sql_provider_real_commit (TorvanixProvidersContractsIProvider *base,
-                                                         GError **error) noexcept
+provider_commit (TorvanixProvidersContractsIProvider *base,
+                 GError **error) noexcept
 {
   auto *self = TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (base);
   ProviderLock lock (self);
@@ -451,8 +451,8 @@ torvanix_providers_supports_my_sql_provider_real_commit (TorvanixProvidersContra
 }
 
 void
-torvanix_providers_supports_my_sql_provider_real_rollback (TorvanixProvidersContractsIProvider *base,
-                                                           GError **error) noexcept
+provider_rollback (TorvanixProvidersContractsIProvider *base,
+                   GError **error) noexcept
 {
   auto *self = TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (base);
   ProviderLock lock (self);
@@ -470,10 +470,10 @@ torvanix_providers_supports_my_sql_provider_real_rollback (TorvanixProvidersCont
 }
 
 gint64
-torvanix_providers_supports_my_sql_provider_real_execute_affect (TorvanixProvidersContractsIProvider *base,
-                                                                 const gchar *statement, gint, GError **error) noexcept
+provider_execute_affect (TorvanixProvidersContractsIProvider *base,
+                         const gchar *statement, gint, GError **error) noexcept
 {
-  providers_return_val_if_fail (statement != NULL, 0);
+  providers_return_val_if_fail_in (PROVIDERS_FN_MY_SQL_PROVIDER_EXECUTE_AFFECT, statement != NULL, 0);
   auto *self = TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (base);
   ProviderLock lock (self);
   if (!providers::mysql::send_statement (self, statement, error))
@@ -496,13 +496,13 @@ torvanix_providers_supports_my_sql_provider_real_execute_affect (TorvanixProvide
 void
 torvanix_providers_supports_my_sql_provider_iprovider_init (TorvanixProvidersContractsIProviderInterface *iface)
 {
-  iface->open = torvanix_providers_supports_my_sql_provider_real_open;
-  iface->close = torvanix_providers_supports_my_sql_provider_real_close;
-  iface->execute_affect = torvanix_providers_supports_my_sql_provider_real_execute_affect;
-  iface->transaction = torvanix_providers_supports_my_sql_provider_real_transaction;
-  iface->commit = torvanix_providers_supports_my_sql_provider_real_commit;
-  iface->rollback = torvanix_providers_supports_my_sql_provider_real_rollback;
-  iface->get_is_opened = torvanix_providers_supports_my_sql_provider_real_get_is_opened;
+  iface->open = provider_open;
+  iface->close = provider_close;
+  iface->execute_affect = provider_execute_affect;
+  iface->transaction = provider_transaction;
+  iface->commit = provider_commit;
+  iface->rollback = provider_rollback;
+  iface->get_is_opened = provider_get_is_opened;
   providers::mysql::install_statements (iface);
 }
 
@@ -511,7 +511,7 @@ torvanix_providers_supports_my_sql_provider_get_property (GObject *object, guint
                                                           GParamSpec *pspec) noexcept
 {
   if (prop_id == PROP_IS_OPENED)
-    g_value_set_boolean (value, torvanix_providers_supports_my_sql_provider_real_get_is_opened (
+    g_value_set_boolean (value, provider_get_is_opened (
                                     TORVANIX_PROVIDERS_CONTRACTS_IPROVIDER (object)));
   else
     G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);

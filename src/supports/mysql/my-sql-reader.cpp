@@ -107,8 +107,9 @@ cell_at (TorvanixProvidersSupportsMySQLReaderPrivate *priv, guint16 ordinal)
 }
 
 /* Asking for a column the result does not have is the caller's error. */
-#define CHECK_ORDINAL(priv, ordinal, val)                                                            \
-  providers_return_val_if_fail_text ((ordinal) < (priv)->field_count, PROVIDERS_TEXT_READER_ORDINAL, val)
+#define CHECK_ORDINAL_IN(function, priv, ordinal, val)                                               \
+  providers_return_val_if_fail_text_in (function, (ordinal) < (priv)->field_count, PROVIDERS_TEXT_READER_ORDINAL, val)
+#define CHECK_ORDINAL(priv, ordinal, val) CHECK_ORDINAL_IN (__func__, priv, ordinal, val)
 
 /* The slots ---------------------------------------------------------------- */
 
@@ -149,35 +150,35 @@ reader_close (Reader *base, GError **)
 }
 
 gchar *
-torvanix_providers_supports_my_sql_reader_real_get_name (Reader *base, guint16 ordinal, GError **)
+reader_get_name (Reader *base, guint16 ordinal, GError **)
 {
   auto *priv = priv_of (base);
-  CHECK_ORDINAL (priv, ordinal, nullptr);
+  CHECK_ORDINAL_IN (PROVIDERS_FN_MY_SQL_READER_GET_NAME, priv, ordinal, nullptr);
   const char *name = priv->fields[ordinal].name;
   return g_strdup (name ? name : "");
 }
 
 gchar *
-torvanix_providers_supports_my_sql_reader_real_get_dbms_type (Reader *base, guint16 ordinal, GError **)
+reader_get_dbms_type (Reader *base, guint16 ordinal, GError **)
 {
   auto *priv = priv_of (base);
-  CHECK_ORDINAL (priv, ordinal, nullptr);
+  CHECK_ORDINAL_IN (PROVIDERS_FN_MY_SQL_READER_GET_DBMS_TYPE, priv, ordinal, nullptr);
   return g_strdup (providers::mysql::dbms_type_name (priv->columns[ordinal].type));
 }
 
 TorvanixProvidersContractsDataType
-torvanix_providers_supports_my_sql_reader_real_get_data_type (Reader *base, guint16 ordinal, GError **)
+reader_get_data_type (Reader *base, guint16 ordinal, GError **)
 {
   auto *priv = priv_of (base);
-  CHECK_ORDINAL (priv, ordinal, TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN);
+  CHECK_ORDINAL_IN (PROVIDERS_FN_MY_SQL_READER_GET_DATA_TYPE, priv, ordinal, TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN);
   return priv->columns[ordinal].data_type;
 }
 
 gint32
-torvanix_providers_supports_my_sql_reader_real_get_size (Reader *base, guint16 ordinal, GError **)
+reader_get_size (Reader *base, guint16 ordinal, GError **)
 {
   auto *priv = priv_of (base);
-  CHECK_ORDINAL (priv, ordinal, 0);
+  CHECK_ORDINAL_IN (PROVIDERS_FN_MY_SQL_READER_GET_SIZE, priv, ordinal, 0);
   return static_cast<gint32> (MIN (priv->fields[ordinal].max_length, static_cast<unsigned long> (G_MAXINT32)));
 }
 
@@ -222,9 +223,9 @@ reader_get_timespan (Reader *base, guint16 ordinal, GError **)
 }
 
 void
-torvanix_providers_supports_my_sql_reader_real_get_date (Reader *base, guint16 ordinal, GDate *result, GError **)
+reader_get_date (Reader *base, guint16 ordinal, GDate *result, GError **)
 {
-  providers_return_if_fail (result != NULL);
+  providers_return_if_fail_in (PROVIDERS_FN_MY_SQL_READER_GET_DATE, result != NULL);
   g_date_clear (result, 1);
   DateFields d;
   if (parse_date (cell_at (priv_of (base), ordinal), d))
@@ -321,10 +322,10 @@ reader_iface_init (TorvanixProvidersContractsIDataReaderInterface *iface)
   iface->bulk = reader_bulk;
   iface->read = reader_read;
   iface->close = reader_close;
-  iface->get_name = torvanix_providers_supports_my_sql_reader_real_get_name;
-  iface->get_dbms_type = torvanix_providers_supports_my_sql_reader_real_get_dbms_type;
-  iface->get_data_type = torvanix_providers_supports_my_sql_reader_real_get_data_type;
-  iface->get_size = torvanix_providers_supports_my_sql_reader_real_get_size;
+  iface->get_name = reader_get_name;
+  iface->get_dbms_type = reader_get_dbms_type;
+  iface->get_data_type = reader_get_data_type;
+  iface->get_size = reader_get_size;
   iface->is_null = reader_is_null;
   iface->get_boolean = reader_get_boolean;
   iface->get_int8 = reader_get_int8;
@@ -339,7 +340,7 @@ reader_iface_init (TorvanixProvidersContractsIDataReaderInterface *iface)
   iface->get_money = reader_get_money;
   iface->get_float = reader_get_float;
   iface->get_double = reader_get_double;
-  iface->get_date = torvanix_providers_supports_my_sql_reader_real_get_date;
+  iface->get_date = reader_get_date;
   iface->get_time = reader_get_time;
   iface->get_datetime = reader_get_datetime;
   iface->get_timespan = reader_get_timespan;

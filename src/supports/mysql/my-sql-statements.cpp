@@ -3,6 +3,7 @@
 
 #include "common/boundary.h"
 #include "common/check.h"
+#include "common/compat-texts.h"
 #include "common/gobject-ref.h"
 #include "libproviders/models.h"
 #include "libproviders/values.h"
@@ -167,39 +168,39 @@ execute_statements (Provider *self, const gchar *statements, gint *result_length
 /* The slots: argument checks, then the work, with no exception let out. */
 
 IValue *
-torvanix_providers_supports_my_sql_provider_real_execute_scalar (TorvanixProvidersContractsIProvider *base,
-                                                                 const gchar *statement, gint, GError **error) noexcept
+provider_execute_scalar (TorvanixProvidersContractsIProvider *base,
+                         const gchar *statement, gint, GError **error) noexcept
 {
-  providers_return_val_if_fail (statement != NULL, nullptr);
+  providers_return_val_if_fail_in (PROVIDERS_FN_MY_SQL_PROVIDER_EXECUTE_SCALAR, statement != NULL, nullptr);
   return PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, static_cast<IValue *> (nullptr),
                                   { return execute_scalar (provider_of (base), statement, error); });
 }
 
 TorvanixProvidersContractsIDataReader *
-torvanix_providers_supports_my_sql_provider_real_execute_reader (TorvanixProvidersContractsIProvider *base,
-                                                                 const gchar *statement, GError **error) noexcept
+provider_execute_reader (TorvanixProvidersContractsIProvider *base,
+                         const gchar *statement, GError **error) noexcept
 {
-  providers_return_val_if_fail (statement != NULL, nullptr);
+  providers_return_val_if_fail_in (PROVIDERS_FN_MY_SQL_PROVIDER_EXECUTE_READER, statement != NULL, nullptr);
   return PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR,
                                   static_cast<TorvanixProvidersContractsIDataReader *> (nullptr),
                                   { return execute_reader (provider_of (base), statement, error); });
 }
 
 Table *
-torvanix_providers_supports_my_sql_provider_real_execute_model (TorvanixProvidersContractsIProvider *base,
-                                                                const gchar *statement, gint, GError **error) noexcept
+provider_execute_model (TorvanixProvidersContractsIProvider *base,
+                        const gchar *statement, gint, GError **error) noexcept
 {
-  providers_return_val_if_fail (statement != NULL, nullptr);
+  providers_return_val_if_fail_in (PROVIDERS_FN_MY_SQL_PROVIDER_EXECUTE_MODEL, statement != NULL, nullptr);
   return PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, static_cast<Table *> (nullptr),
                                   { return execute_model (provider_of (base), statement, error); });
 }
 
 GObject **
-torvanix_providers_supports_my_sql_provider_real_execute_statements (TorvanixProvidersContractsIProvider *base,
-                                                                     const gchar *statements, gint,
-                                                                     gint *result_length, GError **error) noexcept
+provider_execute_statements (TorvanixProvidersContractsIProvider *base,
+                             const gchar *statements, gint,
+                             gint *result_length, GError **error) noexcept
 {
-  providers_return_val_if_fail (statements != NULL, nullptr);
+  providers_return_val_if_fail_in (PROVIDERS_FN_MY_SQL_PROVIDER_EXECUTE_STATEMENTS, statements != NULL, nullptr);
   return PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, static_cast<GObject **> (nullptr),
                                   { return execute_statements (provider_of (base), statements, result_length, error); });
 }
@@ -211,10 +212,10 @@ namespace providers::mysql {
 void
 install_statements (TorvanixProvidersContractsIProviderInterface *iface)
 {
-  iface->execute_model = torvanix_providers_supports_my_sql_provider_real_execute_model;
-  iface->execute_scalar = torvanix_providers_supports_my_sql_provider_real_execute_scalar;
-  iface->execute_statements = torvanix_providers_supports_my_sql_provider_real_execute_statements;
-  iface->execute_reader = torvanix_providers_supports_my_sql_provider_real_execute_reader;
+  iface->execute_model = provider_execute_model;
+  iface->execute_scalar = provider_execute_scalar;
+  iface->execute_statements = provider_execute_statements;
+  iface->execute_reader = provider_execute_reader;
 }
 
 }  // namespace providers::mysql
