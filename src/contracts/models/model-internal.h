@@ -24,13 +24,11 @@ void table_adopt_rows (TorvanixProvidersContractsTableModel *table, TorvanixProv
 
 /* Where a row's values are right now: its array, or the storage of its
  * list once it has one (`list` then is not null). Reading never makes the
- * list. `lent`: a value may be referenced from outside the row (one was
- * handed out or put in by a caller, or the list exists). */
+ * list. */
 struct RowCells {
   gpointer *items;
   guint count;
   GeeArrayList *list;
-  bool lent;
 };
 RowCells row_cells (TorvanixProvidersContractsRowModel *row);
 
@@ -39,14 +37,5 @@ gpointer row_ref_at (TorvanixProvidersContractsRowModel *row, guint position);
 
 /* Replaces the value at a valid `position`, taking a reference to `value`. */
 void row_replace_at (TorvanixProvidersContractsRowModel *row, guint position, gpointer value);
-
-}  // namespace providers::models
-
-namespace providers::models {
-
-/* Called by a finalizing table with its row list: when the table is big
- * and the list its own, takes the list's rows (leaving it empty) to be
- * released on a worker thread, and answers whether it did. */
-bool release_rows_in_background (GeeArrayList *rows);
 
 }  // namespace providers::models

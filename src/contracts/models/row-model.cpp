@@ -11,7 +11,6 @@
 
 #include <gio/gio.h>
 
-#include <atomic>
 #include <cstring>
 
 #include "common/check.h"
@@ -27,11 +26,6 @@ struct TorvanixProvidersContractsRowModelPrivate {
   gpointer *items; /* the values until then: one reference each */
   guint count;
   guint version; /* DataVersion flags, kept as the caller's bits */
-  /* Whether a value of this row may be referenced from outside it: one
-   * was handed out or put in by a caller. A big table's release then
-   * checks this row's values one by one on the caller's thread. Written
-   * by getters, so possibly by two threads at once: relaxed atomics. */
-  guint lent;
 };
 
 namespace {
@@ -94,13 +88,6 @@ materialise (TorvanixProvidersContractsRowModel *self)
 }
 
 void
-mark_lent (TorvanixProvidersContractsRowModelPrivate *priv)
-{
-  std::atomic_ref<guint> lent (priv->lent);
-  if (lent.load (std::memory_order_relaxed) == 0) lent.store (1, std::memory_order_relaxed);
-}
-
-void
 free_items (gpointer *items, guint count)
 {
   for (guint i = 0; i < count; ++i)
@@ -138,9 +125,6 @@ TorvanixProvidersContractsRowModel *
 row_real_clone (TorvanixProvidersContractsRowModel *self)
 {
   const RowCells source = providers::models::row_cells (self);
-  /* The values' own clone operations see them, and a subclass's may keep
-   * a reference. */
-  mark_lent (priv_of (self));
   auto *copies = g_new (gpointer, source.count);
   for (guint i = 0; i < source.count; ++i) {
     gpointer value_copy = torvanix_providers_contracts_ivalue_clone (static_cast<TorvanixProvidersContractsIValue *> (source.items[i]));
@@ -289,15 +273,14 @@ RowCells
 row_cells (TorvanixProvidersContractsRowModel *row)
 {
   auto *priv = priv_of (row);
-  if (GeeArrayList *list = list_of (priv)) return { list->_items, list_size (list), list, true };
-  return { priv->items, priv->count, nullptr, std::atomic_ref<guint> (priv->lent).load (std::memory_order_relaxed) != 0 };
+  if (GeeArrayList *list = list_of (priv)) return { list->_items, list_size (list), list };
+  return { priv->items, priv->count, nullptr };
 }
 
 gpointer
 row_ref_at (TorvanixProvidersContractsRowModel *row, guint position)
 {
   const RowCells cells = row_cells (row);
-  if (!cells.lent) mark_lent (priv_of (row));
   gpointer item = position < cells.count ? cells.items[position] : nullptr;
   return item ? g_object_ref (item) : nullptr;
 }
@@ -306,7 +289,6 @@ void
 row_replace_at (TorvanixProvidersContractsRowModel *row, guint position, gpointer value)
 {
   const RowCells cells = row_cells (row);
-  if (!cells.lent) mark_lent (priv_of (row));
   /* Through the list once there is one, so its iterators see the change. */
   if (cells.list) {
     gee_abstract_list_set (GEE_ABSTRACT_LIST (cells.list), static_cast<gint> (position), value);

@@ -70,9 +70,6 @@ void
 table_finalize (GObject *object)
 {
   auto *priv = priv_of (TORVANIX_PROVIDERS_CONTRACTS_TABLE_MODEL (object));
-  /* A big table leaves its rows to the release worker and drops an empty
-   * list here; a small one releases them in place. */
-  providers::models::release_rows_in_background (priv->rows);
   g_clear_object (&priv->rows);
   g_clear_object (&priv->columns);
   G_OBJECT_CLASS (torvanix_providers_contracts_table_model_parent_class)->finalize (object);
