@@ -11,4 +11,8 @@ namespace providers::contracts {
 TorvanixProvidersContractsIValue *default_get_value (TorvanixProvidersContractsIDataReader *self, guint16 ordinal,
                                                      GError **error);
 
+/* The error of a row wider than the 16-bit ordinals can address, naming
+ * the first column beyond them. */
+void set_column_out_of_reach (GError **error, gint64 ordinal);
+
 }  // namespace providers::contracts

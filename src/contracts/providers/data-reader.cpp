@@ -158,9 +158,7 @@ default_get_values (Reader *self, gint *result_length1, GError **error)
    * can address ends in an error instead of wrapping round. */
   for (gint64 ordinal = 0; ordinal < torvanix_providers_contracts_idata_reader_get_field_count (self); ++ordinal) {
     if (ordinal > G_MAXUINT16) {
-      g_set_error (error, G_IO_ERROR, G_IO_ERROR_NOT_SUPPORTED,
-                   "The row has more than %u columns; column %" G_GINT64_FORMAT " cannot be addressed",
-                   G_MAXUINT16 + 1u, ordinal);
+      providers::contracts::set_column_out_of_reach (error, ordinal);
       return nullptr;
     }
     GError *inner = nullptr;
@@ -181,6 +179,18 @@ default_get_values (Reader *self, gint *result_length1, GError **error)
 }
 
 }  // namespace
+
+namespace providers::contracts {
+
+void
+set_column_out_of_reach (GError **error, gint64 ordinal)
+{
+  g_set_error (error, G_IO_ERROR, G_IO_ERROR_NOT_SUPPORTED,
+               "The row has more than %u columns; column %" G_GINT64_FORMAT " cannot be addressed", G_MAXUINT16 + 1u,
+               ordinal);
+}
+
+}  // namespace providers::contracts
 
 static void
 torvanix_providers_contracts_idata_reader_default_init (TorvanixProvidersContractsIDataReaderInterface *iface)

@@ -8,6 +8,8 @@
 #include "common/check.h"
 #include "common/compat-texts.h"
 #include "common/gobject-ref.h"
+#include "common/private-data.h"
+#include "contracts/providers/data-reader-private.h"
 #include "libproviders/models.h"
 #include "libproviders/values.h"
 #include "supports/mysql/my-sql-cells.h"
@@ -18,6 +20,7 @@
 #include <memory>
 #include <cstring>
 #include <new>
+#include <system_error>
 #include <vector>
 
 using providers::GUnique;
@@ -51,19 +54,38 @@ using providers::mysql::ulong_parse;
 
 }  // namespace
 
+namespace providers::mysql {
+
+/* Frees the result only for the reader of execute_reader, which owns it. */
+struct FreeIfOwned {
+  bool owns = false;
+  void operator() (MYSQL_RES *result) const noexcept
+  {
+    if (owns) mysql_free_result (result);
+  }
+};
+
+}  // namespace providers::mysql
+
+/* Built whole in init and destroyed whole in finalize: members go in the
+ * reverse order of these lines, so whatever reads the result's rows
+ * (the rows built ahead, on a thread of their own) is gone before the
+ * result itself. */
 struct TorvanixProvidersSupportsMySQLReaderPrivate {
-  MYSQL_ROW row;           /* the current row; null before the first read and after the last */
-  unsigned long *lengths;  /* byte lengths of the current row's cells */
-  MYSQL_RES *result;
-  MYSQL_FIELD *fields;
-  guint field_count;
-  bool owns_result;        /* only the reader of execute_reader frees its result */
-  bool closed;             /* read answered false, or close was called */
-  GTimeZone *local_zone;   /* looked up once: GLib reads the zone files on every lookup */
+  std::unique_ptr<MYSQL_RES, providers::mysql::FreeIfOwned> result;
+  MYSQL_ROW row = nullptr;          /* the current row; null before the first read and after the last */
+  unsigned long *lengths = nullptr; /* byte lengths of the current row's cells */
+  MYSQL_FIELD *fields = nullptr;
+  guint field_count = 0;
+  bool closed = false; /* read answered false, or close was called */
+  /* Looked up once: GLib reads the zone files on every lookup. */
+  GUnique<GTimeZone> local_zone;
   std::vector<Column> columns;
-  guint64 rows_read;       /* rows read so far; the current row is the last of them */
-  bool ahead_tried;
-  std::unique_ptr<providers::mysql::ValuesAhead> ahead; /* started by the first get_values of a long result */
+  guint64 rows_read = 0; /* rows read so far; the current row is the last of them */
+  bool ahead_tried = false;
+  /* Started by the first get_values of a long result; it walks the
+   * result's rows until it is destroyed. */
+  std::unique_ptr<providers::mysql::ValuesAhead> ahead;
 };
 
 namespace {
@@ -97,13 +119,14 @@ priv_of (Reader *self)
   return priv_of (static_cast<Self *> (static_cast<gpointer> (self)));
 }
 
-/* One cell of the current row; no cell when there is none. */
+/* One cell of the current row; no cell when there is none. `index`
+ * counts at full width: get_values walks every column. */
 Cell
-cell_at (TorvanixProvidersSupportsMySQLReaderPrivate *priv, guint16 ordinal)
+cell_at (TorvanixProvidersSupportsMySQLReaderPrivate *priv, guint index)
 {
-  if (priv->row == nullptr || ordinal >= priv->field_count)
+  if (priv->row == nullptr || index >= priv->field_count)
     return {};
-  return {priv->row[ordinal], priv->row[ordinal] ? priv->lengths[ordinal] : 0};
+  return {priv->row[index], priv->row[index] ? priv->lengths[index] : 0};
 }
 
 /* Asking for a column the result does not have is the caller's error. */
@@ -125,8 +148,8 @@ reader_read (Reader *base, GError **)
   auto *priv = priv_of (base);
   if (priv->closed)
     return FALSE;
-  priv->row = mysql_fetch_row (priv->result);
-  priv->lengths = priv->row ? mysql_fetch_lengths (priv->result) : nullptr;
+  priv->row = mysql_fetch_row (priv->result.get ());
+  priv->lengths = priv->row ? mysql_fetch_lengths (priv->result.get ()) : nullptr;
   if (priv->row == nullptr) {
     priv->closed = true;
     priv->ahead.reset ();
@@ -141,7 +164,7 @@ reader_close (Reader *base, GError **)
 {
   auto *priv = priv_of (base);
   if (!priv->closed)
-    while (mysql_fetch_row (priv->result) != nullptr) {
+    while (mysql_fetch_row (priv->result.get ()) != nullptr) {
     }
   priv->row = nullptr;
   priv->lengths = nullptr;
@@ -380,12 +403,7 @@ void
 reader_finalize (GObject *object)
 {
   auto *priv = priv_of (TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_READER (object));
-  if (priv->owns_result)
-    mysql_free_result (priv->result);
-  if (priv->local_zone)
-    g_time_zone_unref (priv->local_zone);
-  priv->ahead.~unique_ptr ();
-  priv->columns.~vector ();
+  providers::destroy_private (priv);
   G_OBJECT_CLASS (torvanix_providers_supports_my_sql_reader_parent_class)->finalize (object);
 }
 
@@ -404,9 +422,7 @@ torvanix_providers_supports_my_sql_reader_class_init (TorvanixProvidersSupportsM
 static void
 torvanix_providers_supports_my_sql_reader_init (TorvanixProvidersSupportsMySQLReader *self)
 {
-  auto *priv = priv_of (self);
-  new (&priv->columns) std::vector<Column> ();
-  new (&priv->ahead) std::unique_ptr<providers::mysql::ValuesAhead> ();
+  providers::construct_private<TorvanixProvidersSupportsMySQLReaderPrivate> (priv_of (self));
 }
 
 namespace providers::mysql {
@@ -417,7 +433,7 @@ cell_value (Self *self, guint16 ordinal)
   auto *priv = priv_of (self);
   CHECK_ORDINAL (priv, ordinal, nullptr);
   Cell cell = cell_at (priv, ordinal);
-  return value_of_cell (priv->columns[ordinal], cell.text, cell.length, priv->local_zone);
+  return value_of_cell (priv->columns[ordinal], cell.text, cell.length, priv->local_zone.get ());
 }
 
 }  // namespace providers::mysql
@@ -432,19 +448,27 @@ constexpr guint64 kRowsWorthBuildingAhead = 4096;
 void
 start_building_ahead (TorvanixProvidersSupportsMySQLReaderPrivate *priv)
 {
-  if (priv->result->data == nullptr || g_get_num_processors () < 2)
+  if (priv->result.get ()->data == nullptr || g_get_num_processors () < 2)
     return;
-  if (mysql_num_rows (priv->result) - priv->rows_read < kRowsWorthBuildingAhead)
+  if (mysql_num_rows (priv->result.get ()) - priv->rows_read < kRowsWorthBuildingAhead)
     return;
-  if (MYSQL_ROWS *next = mysql_row_tell (priv->result))
-    priv->ahead = std::make_unique<providers::mysql::ValuesAhead> (priv->columns, priv->local_zone, next, priv->rows_read);
+  if (MYSQL_ROWS *next = mysql_row_tell (priv->result.get ()))
+    priv->ahead = std::make_unique<providers::mysql::ValuesAhead> (priv->columns, priv->local_zone.get (), next, priv->rows_read);
 }
 
 IValue **
-reader_get_values (Reader *base, gint *result_length1, GError **)
+reader_get_values (Reader *base, gint *result_length1, GError **error)
 {
   auto *priv = priv_of (base);
   const guint count = priv->field_count;
+  if (result_length1)
+    *result_length1 = 0;
+  /* As the interface's own get_values: a column no ordinal reaches ends
+   * the row in an error, never in another column's value. */
+  if (count > G_MAXUINT16 + 1u) {
+    providers::contracts::set_column_out_of_reach (error, G_MAXUINT16 + 1);
+    return nullptr;
+  }
   auto **values = g_new (IValue *, count + 1);
   values[count] = nullptr;
   if (result_length1)
@@ -466,13 +490,17 @@ reader_get_values (Reader *base, gint *result_length1, GError **)
     /* A caller taking one row's values will likely take every later row's. */
     priv->ahead_tried = true;
     PROVIDERS_GUARDED (false, {
-      start_building_ahead (priv);
+      try {
+        start_building_ahead (priv);
+      } catch (const std::system_error &) {
+        /* No thread to spare: the rows are built here, as for short results. */
+      }
       return true;
     });
   }
   for (guint i = 0; i < count; ++i) {
-    Cell cell = cell_at (priv, static_cast<guint16> (i));
-    values[i] = providers::mysql::value_of_cell (priv->columns[i], cell.text, cell.length, priv->local_zone);
+    Cell cell = cell_at (priv, i);
+    values[i] = providers::mysql::value_of_cell (priv->columns[i], cell.text, cell.length, priv->local_zone.get ());
   }
   return values;
 }
@@ -485,7 +513,7 @@ TorvanixProvidersSupportsMySQLReader *
 reader_owning (MYSQL_RES *result)
 {
   auto *reader = torvanix_providers_supports_my_sql_reader_new (result);
-  priv_of (reader)->owns_result = true;
+  priv_of (reader)->result.get_deleter ().owns = true;
   return reader;
 }
 
@@ -500,10 +528,10 @@ torvanix_providers_supports_my_sql_reader_construct (GType object_type, gpointer
     auto *result = static_cast<MYSQL_RES *> (_result_);
     auto *self = static_cast<Self *> (g_object_new (object_type, nullptr));
     auto *priv = priv_of (self);
-    priv->result = result;
+    priv->result.reset (result);
     priv->fields = mysql_fetch_fields (result);
     priv->field_count = mysql_num_fields (result);
-    priv->local_zone = g_time_zone_new_local ();
+    priv->local_zone.reset (g_time_zone_new_local ());
     priv->columns.reserve (priv->field_count);
     for (guint i = 0; i < priv->field_count; ++i) {
       priv->columns.push_back (providers::mysql::column_of (priv->fields[i]));

@@ -43,33 +43,18 @@ ValuesAhead::ValuesAhead (const std::vector<Column> &columns, GTimeZone *local_z
     : columns_ (columns), zone_ (g_time_zone_ref (local_zone)), building_from_ (first_index)
 {
   prepare_value_classes ();
-  worker_ = std::thread ([this, first, first_index] { run (first, first_index); });
+  worker_ = std::jthread ([this, first, first_index] (std::stop_token stop) { run (stop, first, first_index); });
 }
 
-ValuesAhead::~ValuesAhead ()
+ValuesAhead::Batch::~Batch ()
 {
-  {
-    std::lock_guard<std::mutex> guard (mutex_);
-    stop_ = true;
-  }
-  changed_.notify_all ();
-  worker_.join ();
-  for (Batch &batch : ready_)
-    drop (batch);
-  g_time_zone_unref (zone_);
-}
-
-void
-ValuesAhead::drop (Batch &batch)
-{
-  for (IValue *value : batch.values)
+  for (IValue *value : values)
     if (value != nullptr)
       g_object_unref (value);
-  batch.values.clear ();
 }
 
 void
-ValuesAhead::run (MYSQL_ROWS *node, guint64 index)
+ValuesAhead::run (std::stop_token stop, MYSQL_ROWS *node, guint64 index)
 {
   const std::size_t fields = columns_.size ();
   std::vector<gsize> lengths (fields + 1);
@@ -80,14 +65,13 @@ ValuesAhead::run (MYSQL_ROWS *node, guint64 index)
     for (; node != nullptr && batch.rows < kBatchRows; node = node->next, ++batch.rows, ++index) {
       stored_lengths (node->data, fields, lengths);
       for (std::size_t i = 0; i < fields; ++i) {
-        batch.values.push_back (value_of_cell (columns_[i], node->data[i], lengths[i], zone_));
+        batch.values.push_back (value_of_cell (columns_[i], node->data[i], lengths[i], zone_.get ()));
       }
     }
     std::unique_lock<std::mutex> lock (mutex_);
-    changed_.wait (lock, [this] { return stop_ || ready_.size () < kBatchesAhead; });
-    if (stop_) {
+    /* A stop wakes the wait; the batch is dropped once the lock is gone. */
+    if (!changed_.wait (lock, stop, [this] { return ready_.size () < kBatchesAhead; })) {
       lock.unlock ();
-      drop (batch);
       return;
     }
     building_from_ = batch.first_index + batch.rows;
@@ -132,9 +116,8 @@ ValuesAhead::take (guint64 index, IValue **out)
       }
     }
   }
-  /* Dropping values costs more than building them: not under the lock. */
-  for (Batch &batch : passed)
-    drop (batch);
+  /* Dropping values costs more than building them: `passed` goes after
+   * the lock. */
   return taken;
 }
 

@@ -12,9 +12,11 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <stop_token>
 #include <thread>
 #include <vector>
 
+#include "common/gobject-ref.h"
 #include "supports/mysql/my-sql-cells.h"
 
 namespace providers::mysql {
@@ -23,7 +25,6 @@ class ValuesAhead {
  public:
   /* Builds from the row at `first` (the row numbered `first_index`) on. */
   ValuesAhead (const std::vector<Column> &columns, GTimeZone *local_zone, MYSQL_ROWS *first, guint64 first_index);
-  ~ValuesAhead ();
 
   ValuesAhead (const ValuesAhead &) = delete;
   ValuesAhead &operator= (const ValuesAhead &) = delete;
@@ -40,24 +41,30 @@ class ValuesAhead {
   Taken take (guint64 index, TorvanixProvidersContractsIValue **out);
 
  private:
+  /* Rows x columns values, one reference each; null once taken. */
   struct Batch {
+    Batch () = default;
+    Batch (Batch &&) noexcept = default;
+    Batch &operator= (Batch &&) noexcept = default;
+    ~Batch ();
+
     guint64 first_index = 0;
     guint rows = 0;
-    std::vector<TorvanixProvidersContractsIValue *> values; /* rows x columns; null once taken */
+    std::vector<TorvanixProvidersContractsIValue *> values;
   };
 
-  void run (MYSQL_ROWS *first, guint64 first_index);
-  static void drop (Batch &batch);
+  void run (std::stop_token stop, MYSQL_ROWS *first, guint64 first_index);
 
+  /* Destroyed in the reverse order of these lines: the thread is stopped
+   * and joined first, then the rows it left are dropped. */
   const std::vector<Column> columns_;
-  GTimeZone *const zone_;
+  const providers::GUnique<GTimeZone> zone_;
   std::mutex mutex_;
-  std::condition_variable changed_;
+  std::condition_variable_any changed_;
   std::deque<Batch> ready_;
   guint64 building_from_; /* the first row of the batch being built */
-  bool stop_ = false;
   bool finished_ = false;
-  std::thread worker_;
+  std::jthread worker_;
 };
 
 }  // namespace providers::mysql
