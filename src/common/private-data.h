@@ -6,7 +6,8 @@
  * in its finalize: no member is built or torn down by hand, and the
  * members are destroyed in the reverse order of their declaration, so a
  * member declared after another (a thread after the result it walks)
- * always goes first. */
+ * always goes first. A constructor that throws (memory ran out) aborts,
+ * as GLib does when an allocation fails. */
 #pragma once
 
 #include <glib.h>
@@ -19,7 +20,6 @@ template <typename Private>
 Private *
 construct_private (gpointer memory) noexcept
 {
-  static_assert (noexcept (Private ()), "private data must build without throwing");
   return ::new (memory) Private ();
 }
 

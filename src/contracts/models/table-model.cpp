@@ -8,13 +8,18 @@
 
 #include "common/check.h"
 #include "common/compat-texts.h"
+#include "common/gobject-ref.h"
+#include "common/private-data.h"
 #include "contracts/models/list-access.h"
 #include "contracts/models/model-internal.h"
 #include "contracts/models/property-helpers.h"
 
+/* Built whole in init, destroyed whole in finalize. */
 struct TorvanixProvidersContractsTableModelPrivate {
-  GeeArrayList *rows;
-  GeeArrayList *columns;
+  providers::GRef<GeeArrayList> rows =
+      providers::adopt_ref (providers::models::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_ROW_MODEL));
+  providers::GRef<GeeArrayList> columns =
+      providers::adopt_ref (providers::models::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_COLUMN_MODEL));
 };
 
 namespace {
@@ -46,7 +51,7 @@ priv_of (Table *self)
 GeeArrayList *
 rows_of (gpointer self)
 {
-  return priv_of (TORVANIX_PROVIDERS_CONTRACTS_TABLE_MODEL (self))->rows;
+  return priv_of (TORVANIX_PROVIDERS_CONTRACTS_TABLE_MODEL (self))->rows.get ();
 }
 
 void
@@ -60,8 +65,8 @@ table_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *p
 {
   auto *priv = priv_of (TORVANIX_PROVIDERS_CONTRACTS_TABLE_MODEL (object));
   switch (prop_id) {
-    case PROP_ROWS: g_value_set_object (value, priv->rows); break;
-    case PROP_COLUMNS: g_value_set_object (value, priv->columns); break;
+    case PROP_ROWS: g_value_set_object (value, priv->rows.get ()); break;
+    case PROP_COLUMNS: g_value_set_object (value, priv->columns.get ()); break;
     default: G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
   }
 }
@@ -69,9 +74,7 @@ table_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *p
 void
 table_finalize (GObject *object)
 {
-  auto *priv = priv_of (TORVANIX_PROVIDERS_CONTRACTS_TABLE_MODEL (object));
-  g_clear_object (&priv->rows);
-  g_clear_object (&priv->columns);
+  providers::destroy_private (priv_of (TORVANIX_PROVIDERS_CONTRACTS_TABLE_MODEL (object)));
   G_OBJECT_CLASS (torvanix_providers_contracts_table_model_parent_class)->finalize (object);
 }
 
@@ -80,7 +83,7 @@ table_finalize (GObject *object)
 Row *
 take_row_at (Table *self, guint position)
 {
-  auto *row = static_cast<Row *> (gee_abstract_list_remove_at (GEE_ABSTRACT_LIST (priv_of (self)->rows), position));
+  auto *row = static_cast<Row *> (gee_abstract_list_remove_at (GEE_ABSTRACT_LIST (priv_of (self)->rows.get ()), position));
   g_list_model_items_changed (G_LIST_MODEL (self), position, 1, 0);
   return row;
 }
@@ -101,9 +104,7 @@ torvanix_providers_contracts_table_model_class_init (TorvanixProvidersContractsT
 static void
 torvanix_providers_contracts_table_model_init (Table *self)
 {
-  auto *priv = priv_of (self);
-  priv->rows = providers::models::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_ROW_MODEL);
-  priv->columns = providers::models::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_COLUMN_MODEL);
+  providers::construct_private<TorvanixProvidersContractsTableModelPrivate> (priv_of (self));
 }
 
 extern "C" Table *
@@ -126,7 +127,7 @@ torvanix_providers_contracts_table_model_construct_with_types (GType object_type
   providers_return_val_if_fail (types != NULL || types_length <= 0, nullptr);
   providers_return_val_if_fail_subtype (object_type, TORVANIX_PROVIDERS_CONTRACTS_TYPE_TABLE_MODEL, nullptr);
   auto *self = static_cast<Table *> (g_object_new (object_type, nullptr));
-  auto *columns = GEE_ABSTRACT_COLLECTION (priv_of (self)->columns);
+  auto *columns = GEE_ABSTRACT_COLLECTION (priv_of (self)->columns.get ());
   for (gint i = 0; i < types_length; ++i) {
     /* Read as the caller's number: C may pass one the enumeration lacks. */
     auto type = static_cast<TorvanixProvidersContractsDataType> (providers::raw_enum (types[i]));
@@ -149,7 +150,7 @@ torvanix_providers_contracts_table_model_get_rows (Table *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
   providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (self), nullptr);
-  return priv_of (self)->rows;
+  return priv_of (self)->rows.get ();
 }
 
 extern "C" GeeArrayList *
@@ -157,7 +158,7 @@ torvanix_providers_contracts_table_model_get_columns (Table *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
   providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (self), nullptr);
-  return priv_of (self)->columns;
+  return priv_of (self)->columns.get ();
 }
 
 extern "C" TorvanixProvidersContractsValueObject *
@@ -166,7 +167,7 @@ torvanix_providers_contracts_table_model_get_value_at (Table *self, gint col, gi
   providers_return_val_if_fail (self != NULL, nullptr);
   providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (self), nullptr);
   if (row < 0) return nullptr;
-  auto *target = static_cast<Row *> (providers::models::list_peek_at (priv_of (self)->rows, static_cast<guint> (row)));
+  auto *target = static_cast<Row *> (providers::models::list_peek_at (priv_of (self)->rows.get (), static_cast<guint> (row)));
   if (target == nullptr || col < 0) return nullptr;
   return static_cast<TorvanixProvidersContractsValueObject *> (providers::models::row_ref_at (target, static_cast<guint> (col)));
 }
@@ -178,7 +179,7 @@ torvanix_providers_contracts_table_model_set_value_at (Table *self, gint col, gi
   providers_return_if_fail (self != NULL);
   providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (self));
   providers_return_if_fail (value != NULL);
-  GeeArrayList *rows = priv_of (self)->rows;
+  GeeArrayList *rows = priv_of (self)->rows.get ();
   providers_return_if_fail_text (row >= 0 && static_cast<guint> (row) < providers::models::list_size (rows),
                                  PROVIDERS_TEXT_TABLE_ROW);
   auto *target = static_cast<Row *> (providers::models::list_peek_at (rows, static_cast<guint> (row)));
@@ -193,7 +194,7 @@ torvanix_providers_contracts_table_model_append (Table *self, Row *row)
   providers_return_val_if_fail (self != NULL, 0);
   providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (self), 0);
   providers_return_val_if_fail (row != NULL, 0);
-  GeeArrayList *rows = priv_of (self)->rows;
+  GeeArrayList *rows = priv_of (self)->rows.get ();
   gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (rows), row);
   /* The row is where it was put, also when the table already held it
    * elsewhere: that is the position views must be told. */
@@ -208,7 +209,7 @@ torvanix_providers_contracts_table_model_insert (Table *self, gint position, Row
   providers_return_val_if_fail (self != NULL, 0);
   providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (self), 0);
   providers_return_val_if_fail (row != NULL, 0);
-  GeeArrayList *rows = priv_of (self)->rows;
+  GeeArrayList *rows = priv_of (self)->rows.get ();
   if (position < 0 || static_cast<guint> (position) >= providers::models::list_size (rows))
     return torvanix_providers_contracts_table_model_append (self, row);
   gee_abstract_list_insert (GEE_ABSTRACT_LIST (rows), position, row);
@@ -222,7 +223,7 @@ torvanix_providers_contracts_table_model_delete (Table *self, Row *row)
   providers_return_if_fail (self != NULL);
   providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (self));
   providers_return_if_fail (row != NULL);
-  gint position = providers::models::list_find (priv_of (self)->rows, row);
+  gint position = providers::models::list_find (priv_of (self)->rows.get (), row);
   if (position >= 0) g_object_unref (take_row_at (self, static_cast<guint> (position)));
 }
 
@@ -231,7 +232,7 @@ torvanix_providers_contracts_table_model_delete_at (Table *self, gint position)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
   providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (self), nullptr);
-  if (position < 0 || static_cast<guint> (position) >= providers::models::list_size (priv_of (self)->rows)) return nullptr;
+  if (position < 0 || static_cast<guint> (position) >= providers::models::list_size (priv_of (self)->rows.get ())) return nullptr;
   return take_row_at (self, static_cast<guint> (position));
 }
 
@@ -241,7 +242,7 @@ torvanix_providers_contracts_table_model_find (Table *self, Row *row, gint *posi
   providers_return_val_if_fail (self != NULL, FALSE);
   providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (self), FALSE);
   providers_return_val_if_fail (row != NULL, FALSE);
-  gint found = providers::models::list_find (priv_of (self)->rows, row);
+  gint found = providers::models::list_find (priv_of (self)->rows.get (), row);
   if (position) *position = found >= 0 ? found : 0;
   return found >= 0;
 }
@@ -252,9 +253,9 @@ torvanix_providers_contracts_table_model_clear (Table *self, gboolean columns)
   providers_return_if_fail (self != NULL);
   providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (self));
   auto *priv = priv_of (self);
-  guint removed = providers::models::list_size (priv->rows);
-  gee_abstract_collection_clear (GEE_ABSTRACT_COLLECTION (priv->rows));
-  if (columns) gee_abstract_collection_clear (GEE_ABSTRACT_COLLECTION (priv->columns));
+  guint removed = providers::models::list_size (priv->rows.get ());
+  gee_abstract_collection_clear (GEE_ABSTRACT_COLLECTION (priv->rows.get ()));
+  if (columns) gee_abstract_collection_clear (GEE_ABSTRACT_COLLECTION (priv->columns.get ()));
   g_list_model_items_changed (G_LIST_MODEL (self), 0, removed, 0);
 }
 
@@ -264,7 +265,7 @@ torvanix_providers_contracts_table_model_update_row_version (Table *self, gint p
 {
   providers_return_if_fail (self != NULL);
   providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (self));
-  GeeArrayList *rows = priv_of (self)->rows;
+  GeeArrayList *rows = priv_of (self)->rows.get ();
   providers_return_if_fail_text (position >= 0 && static_cast<guint> (position) < providers::models::list_size (rows),
                                  PROVIDERS_TEXT_VERSION_POSITION);
   auto *row = static_cast<Row *> (providers::models::list_peek_at (rows, static_cast<guint> (position)));
@@ -296,7 +297,7 @@ table_adopt_rows (Table *table, Row **rows, guint count)
    * would (capacity doubles), with no reference taken and dropped per row:
    * nobody iterates a table still being filled. */
   if (count == 0) return;
-  GeeArrayList *list = priv_of (table)->rows;
+  GeeArrayList *list = priv_of (table)->rows.get ();
   const guint size = list_size (list);
   const guint needed = size + count;
   if (needed > static_cast<guint> (list->_items_length1)) {
