@@ -68,21 +68,11 @@ materialise (TorvanixProvidersContractsRowModel *self)
   auto *priv = priv_of (self);
   if (GeeArrayList *list = list_of (priv)) return list;
   GeeArrayList *list = providers::models::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT);
-  gpointer *own_items = list->_items;
-  const gint own_length = list->_items_length1;
-  const gint own_capacity = list->__items_size_;
-  if (priv->count > 0) {
-    list->_items = priv->items;
-    list->_items_length1 = list->__items_size_ = list->_size = static_cast<gint> (priv->count);
-  }
-  if (g_atomic_pointer_compare_and_exchange (&priv->values, nullptr, list)) {
-    if (priv->count > 0) g_free (own_items);
-    return list;
-  }
-  list->_items = own_items;
-  list->_items_length1 = own_length;
-  list->__items_size_ = own_capacity;
-  list->_size = 0;
+  if (priv->count > 0) providers::models::list_adopt_storage (list, priv->items, priv->count);
+  if (g_atomic_pointer_compare_and_exchange (&priv->values, nullptr, list)) return list;
+  /* Lost the race: the array stays the row's until the winner's list. */
+  guint count = 0;
+  if (priv->count > 0) providers::models::list_steal_storage (list, &count);
   g_object_unref (list);
   return list_of (priv);
 }

@@ -4,8 +4,6 @@
 
 #include <gio/gio.h>
 
-#include <cstring>
-
 #include "common/check.h"
 #include "common/compat-texts.h"
 #include "common/gobject-ref.h"
@@ -293,21 +291,8 @@ namespace providers::models {
 void
 table_adopt_rows (Table *table, Row **rows, guint count)
 {
-  /* Straight into the list's storage, growing it as the list itself
-   * would (capacity doubles), with no reference taken and dropped per row:
-   * nobody iterates a table still being filled. */
-  if (count == 0) return;
-  GeeArrayList *list = priv_of (table)->rows.get ();
-  const guint size = list_size (list);
-  const guint needed = size + count;
-  if (needed > static_cast<guint> (list->_items_length1)) {
-    guint capacity = MAX (needed, 2u * static_cast<guint> (list->_items_length1));
-    list->_items = g_renew (gpointer, list->_items, capacity);
-    std::memset (list->_items + size, 0, (capacity - size) * sizeof (gpointer));
-    list->_items_length1 = list->__items_size_ = static_cast<gint> (capacity);
-  }
-  std::memcpy (list->_items + size, rows, count * sizeof (gpointer));
-  list->_size = static_cast<gint> (needed);
+  /* Nobody iterates a table still being filled. */
+  list_append_adopted (priv_of (table)->rows.get (), reinterpret_cast<gpointer const *> (rows), count);
 }
 
 }  // namespace providers::models
