@@ -47,6 +47,27 @@ resident_bytes ()
   return resident * 4096;
 }
 
+/* The process's peak resident size so far (VmHWM), in bytes. */
+inline size_t
+peak_resident_bytes ()
+{
+  std::ifstream status ("/proc/self/status");
+  for (std::string line; std::getline (status, line);)
+    if (line.compare (0, 6, "VmHWM:") == 0) return std::strtoull (line.c_str () + 6, nullptr, 10) * 1024;
+  return 0;
+}
+
+/* Lowers the peak to the present resident size, so that a peak read
+ * later is what came since; false where the kernel does not allow it. */
+inline bool
+reset_peak_resident ()
+{
+  std::ofstream clear ("/proc/self/clear_refs");
+  clear << "5";
+  clear.close ();
+  return !clear.fail ();
+}
+
 /* Cycles to run: the environment's PROVIDERS_MEMORY_CYCLES, or `fallback`
  * (the test run keeps to few; scripts/memory asks for many). */
 inline long
