@@ -24,13 +24,11 @@ G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsTableModel, torvanix_provide
  * row operations emit #GListModel::items-changed, changes made through the
  * lists returned by the getters emit nothing.
  *
- * Dropping the last reference to a table of many cells returns at once:
- * its rows and values are released on a worker thread of the library.
- * Rows and values the application still holds stay valid and are released
- * when it drops them. Those carrying signal handlers or weak references,
- * or of classes the application defined, are released on the thread that
- * dropped the table: at once for weak references and data, otherwise from
- * its thread-default main context, the next time that context runs.
+ * Dropping the last reference to a table releases the rows and values
+ * only it holds before the unref returns, on the thread that dropped it,
+ * as for any object; a table of millions of cells takes a noticeable
+ * while. Rows and values the application still holds stay valid and are
+ * released when it drops them.
  */
 struct _TorvanixProvidersContractsTableModelClass {
   GObjectClass parent_class;
