@@ -44,8 +44,8 @@ class ValuesAhead {
   /* Rows x columns values, one reference each; null once taken. */
   struct Batch {
     Batch () = default;
-    Batch (Batch &&) noexcept = default;
-    Batch &operator= (Batch &&) noexcept = default;
+    Batch (Batch &&) noexcept = default; /* leaves the source empty */
+    Batch &operator= (Batch &&) = delete; /* would lose the target's values */
     ~Batch ();
 
     guint64 first_index = 0;
