@@ -13,18 +13,11 @@
 #include <string>
 
 #include "memory-meter.h"
-#include "support/gobject-test.h"
-#include "test-server.h"
+#include "open-provider-test.h"
 
-using providers::testing::make_profile;
-using providers::testing::own;
-using providers::testing::Owned;
 using providers::testing::peak_resident_bytes;
-using providers::testing::test_server;
 
 namespace {
-
-using Provider = TorvanixProvidersContractsIProvider;
 
 long
 load_rows ()
@@ -42,17 +35,8 @@ statement (long rows)
          " REPEAT('x', seq % 40), seq * 3 FROM seq_1_to_" + std::to_string (rows);
 }
 
-class LoadCycles : public ::testing::Test {
+class LoadCycles : public providers::testing::OpenProviderTest {
  protected:
-  void SetUp () override
-  {
-    GError *error = nullptr;
-    torvanix_providers_contracts_iprovider_open (p (), make_profile (test_server ()).get (), "", &error);
-    ASSERT_EQ (error, nullptr) << error->message;
-  }
-
-  Provider *p () { return TORVANIX_PROVIDERS_CONTRACTS_IPROVIDER (provider_.get ()); }
-
   /* Runs `cycle` 100 times (the first ten settle the allocator) and
    * checks that the peak after the last is within a fifth of the peak
    * after the tenth, plus a little for one-time growth. */
@@ -74,8 +58,6 @@ class LoadCycles : public ::testing::Test {
                  settled / 1024, kCycles, last / 1024, g_getenv ("G_SLICE") ? g_getenv ("G_SLICE") : "");
     EXPECT_LE (last, settled + settled / 5 + 8 * 1024 * 1024);
   }
-
-  Owned<TorvanixProvidersSupportsMySQLProvider> provider_ = own (torvanix_providers_supports_my_sql_provider_new ());
 };
 
 TEST_F (LoadCycles, ModelLoadsAndDropsKeepThePeakFlat)

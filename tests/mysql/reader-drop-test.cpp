@@ -13,14 +13,12 @@
 #include <thread>
 #include <vector>
 
+#include "open-provider-test.h"
 #include "support/gobject-test.h"
-#include "test-server.h"
 
-using providers::testing::make_profile;
 using providers::testing::own;
 using providers::testing::Owned;
 using providers::testing::take_string;
-using providers::testing::test_server;
 
 namespace {
 
@@ -33,17 +31,8 @@ const std::string kStatement =
     "SELECT seq, CONCAT('row ', seq), IF(seq % 5 = 0, NULL, seq * 0.5e0), TIMESTAMP '2020-01-01 00:00:00' + INTERVAL seq MINUTE"
     " FROM seq_1_to_" + std::to_string (kRows);
 
-class ReaderDrop : public ::testing::Test {
+class ReaderDrop : public providers::testing::OpenProviderTest {
  protected:
-  void SetUp () override
-  {
-    GError *error = nullptr;
-    torvanix_providers_contracts_iprovider_open (p (), make_profile (test_server ()).get (), "", &error);
-    ASSERT_EQ (error, nullptr) << error->message;
-  }
-
-  TorvanixProvidersContractsIProvider *p () { return TORVANIX_PROVIDERS_CONTRACTS_IPROVIDER (provider_.get ()); }
-
   Reader *reader (const std::string &statement)
   {
     GError *error = nullptr;
@@ -52,8 +41,6 @@ class ReaderDrop : public ::testing::Test {
     g_clear_error (&error);
     return made;
   }
-
-  Owned<TorvanixProvidersSupportsMySQLProvider> provider_ = own (torvanix_providers_supports_my_sql_provider_new ());
 };
 
 /* The current row's values; the caller owns them. */
