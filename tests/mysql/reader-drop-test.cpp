@@ -161,6 +161,39 @@ TEST_F (ReaderDrop, AReaderDroppedAtAnyStageTakesNothingOfTheCallersWithIt)
   }
 }
 
+/* The process's threads of that name. */
+int threads_named (const char *name)
+{
+  int count = 0;
+  GDir *dir = g_dir_open ("/proc/self/task", 0, nullptr);
+  if (dir == nullptr) return -1;
+  while (const char *task = g_dir_read_name (dir)) {
+    gchar *comm = nullptr;
+    gchar *path = g_strdup_printf ("/proc/self/task/%s/comm", task);
+    if (g_file_get_contents (path, &comm, nullptr, nullptr) && g_strcmp0 (g_strchomp (comm), name) == 0) ++count;
+    g_free (comm);
+    g_free (path);
+  }
+  g_dir_close (dir);
+  return count;
+}
+
+/* The builder of a long result is a thread of the reader's alone, named
+ * as such, and gone (joined) when the reader is. */
+TEST_F (ReaderDrop, TheBuilderThreadEndsWithItsReader)
+{
+  if (g_get_num_processors () < 2) GTEST_SKIP () << "readers build ahead only with a core to spare";
+  ASSERT_EQ (threads_named ("providers-ahead"), 0);
+  Reader *r = reader (kStatement);
+  ASSERT_NE (r, nullptr);
+  ASSERT_TRUE (torvanix_providers_contracts_idata_reader_read (r, nullptr));
+  values_of (r);
+  /* Four batches ahead, then it waits for room: alive until the drop. */
+  EXPECT_EQ (threads_named ("providers-ahead"), 1);
+  g_object_unref (r);
+  EXPECT_EQ (threads_named ("providers-ahead"), 0);
+}
+
 /* One row of `width` columns, column i holding the number i. */
 std::string wide_row (int width)
 {
