@@ -24,6 +24,10 @@ TorvanixProvidersContractsValueDateTime *date_time_adopt_text (GType type, gchar
  * (adopted, g_malloc'd; not null) for its print, the server's digits. */
 TorvanixProvidersContractsValueDecimal *decimal_adopt_text (gdouble value, gchar *text);
 
+/* Makes an integer value read from a server print `text` (adopted,
+ * g_malloc'd), the server's spelling of its number ("00042", "0000"). */
+void integer_keep_text (TorvanixProvidersContractsValueObject *value, gchar *text);
+
 /* A new value of `type` (a ValueString or a kind of it) holding `text`
  * (adopted, allocated with g_malloc; not null), without notification. */
 TorvanixProvidersContractsValueString *text_adopt (GType type, gchar *text);

@@ -72,6 +72,16 @@ enum class Kind { Signed, Unsigned, Boolean, Floating };
 
 using providers::values::kItsvalueFlags;
 
+/* An integer cell whose server text is not the number's print (ZEROFILL
+ * "00042", YEAR "0000") keeps that text here; rare, so it costs the other
+ * values nothing. */
+GQuark
+server_text_quark ()
+{
+  static const GQuark quark = g_quark_from_static_string ("providers-server-text");
+  return quark;
+}
+
 /* The GValue side of "itsvalue" and of to_value, by fundamental type. */
 template <GType fundamental>
 struct GValueOf;
@@ -160,6 +170,8 @@ class Scalar {
     priv (self)->value = value;
     if constexpr (Traits::keeps_text)
       g_clear_pointer (&priv (self)->text, g_free);
+    if constexpr (is_integer)
+      g_object_set_qdata (G_OBJECT (self), server_text_quark (), nullptr);
     g_object_notify_by_pspec (G_OBJECT (self), itsvalue_pspec);
   }
 
@@ -173,6 +185,7 @@ class Scalar {
   };
 
   static inline GObjectClass *parent_class = nullptr;
+  static constexpr bool is_integer = Traits::kind == Kind::Signed || Traits::kind == Kind::Unsigned;
 
   static inline gint private_offset = 0;
   static inline GParamSpec *itsvalue_pspec = nullptr;
@@ -243,6 +256,10 @@ class Scalar {
       if (priv (self)->text)
         return g_strdup (priv (self)->text);
     }
+    if constexpr (is_integer) {
+      if (auto *text = static_cast<const gchar *> (g_object_get_qdata (G_OBJECT (self), server_text_quark ())))
+        return g_strdup (text);
+    }
     if constexpr (Traits::kind == Kind::Boolean)
       return g_strdup (truth (value) ? "true" : "false");
     else if constexpr (Traits::kind == Kind::Floating)
@@ -268,6 +285,10 @@ class Scalar {
     Instance *copy = construct (G_OBJECT_TYPE (self), priv (self)->value);
     if constexpr (Traits::keeps_text)
       priv (copy)->text = g_strdup (priv (self)->text);
+    if constexpr (is_integer) {
+      if (auto *text = static_cast<const gchar *> (g_object_get_qdata (G_OBJECT (self), server_text_quark ())))
+        g_object_set_qdata_full (G_OBJECT (copy), server_text_quark (), g_strdup (text), g_free);
+    }
     return TORVANIX_PROVIDERS_CONTRACTS_IVALUE (copy);
   }
 
@@ -414,4 +435,10 @@ TorvanixProvidersContractsValueDecimal *
 providers::values::decimal_adopt_text (gdouble value, gchar *text)
 {
   return Scalar<ValueDecimalTraits>::construct_with_text (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DECIMAL, value, text);
+}
+
+void
+providers::values::integer_keep_text (TorvanixProvidersContractsValueObject *value, gchar *text)
+{
+  g_object_set_qdata_full (G_OBJECT (value), server_text_quark (), text, g_free);
 }

@@ -275,13 +275,11 @@ column_of (const MYSQL_FIELD &field)
 
 namespace {
 
-/* The value of a cell that is not SQL NULL; null where the value's
- * constructor refuses the cell. */
+/* An integer cell's value; base 10 keeps a ZEROFILL "00042" at 42. */
 IValue *
-typed_value (const Column &column, Cell cell, GTimeZone *local_zone)
+integer_value (TorvanixProvidersContractsDataType data_type, const char *text)
 {
-  const char *text = cell.text;
-  switch (column.data_type) {
+  switch (data_type) {
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT8:
       return as_value (torvanix_providers_contracts_value_int8_new (static_cast<gint8> (long_parse (text, "long_parse"))));
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT16:
@@ -300,6 +298,37 @@ typed_value (const Column &column, Cell cell, GTimeZone *local_zone)
           torvanix_providers_contracts_value_uint32_new (static_cast<guint32> (ulong_parse (text, "ulong_parse"))));
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64:
       return as_value (torvanix_providers_contracts_value_uint64_new (ulong_parse (text, "uint64_parse")));
+    default:
+      return as_value (torvanix_providers_contracts_value_uint64_new (ulong_parse (text, "uint64_parse")));
+  }
+}
+
+/* A number the server spells with leading zeros (ZEROFILL, YEAR "0000")
+ * prints as the server spelled it. */
+IValue *
+padded (IValue *value, Cell cell)
+{
+  if (cell.length > 1 && cell.text[0] == '0')
+    providers::values::integer_keep_text (TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT (value), cell_text (cell));
+  return value;
+}
+
+/* The value of a cell that is not SQL NULL; null where the value's
+ * constructor refuses the cell. */
+IValue *
+typed_value (const Column &column, Cell cell, GTimeZone *local_zone)
+{
+  const char *text = cell.text;
+  switch (column.data_type) {
+    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT8:
+    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT16:
+    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT32:
+    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT64:
+    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT8:
+    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT16:
+    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT32:
+    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64:
+      return padded (integer_value (column.data_type, text), cell);
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT:
       return as_value (torvanix_providers_contracts_value_float_new (static_cast<gfloat> (double_parse (text, "float_parse"))));
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE:
