@@ -257,8 +257,9 @@ cell_text (TorvanixProvidersContractsTableModel *table, gint col, gint row)
   if (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_BINARY (value))
     return bytes_text (torvanix_providers_contracts_value_binary_get_itsvalue (TORVANIX_PROVIDERS_CONTRACTS_VALUE_BINARY (value)));
   /* Dates print as the server sent them, also a zero date, which has no
-   * GLib date-time to hand out. */
-  if (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_DATE_TIME (value))
+   * GLib date-time to hand out; a DECIMAL prints the server's digits,
+   * which its double would round. */
+  if (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_DATE_TIME (value) || TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_DECIMAL (value))
     return torvanix_providers_contracts_ivalue_to_string (cell);
   g_auto (GValue) held = G_VALUE_INIT;
   torvanix_providers_contracts_ivalue_to_value (cell, &held);
