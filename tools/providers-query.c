@@ -227,6 +227,8 @@ bytes_text (GBytes *bytes)
 {
   gsize size = 0;
   const guchar *data = bytes ? g_bytes_get_data (bytes, &size) : NULL;
+  if (size == 0)
+    return g_strdup ("");
   gboolean printable = g_utf8_validate ((const gchar *) data, (gssize) size, NULL);
   for (gsize i = 0; printable && i < size; i++)
     printable = data[i] >= 0x20 || data[i] == '\n' || data[i] == '\t';
@@ -249,8 +251,16 @@ cell_text (TorvanixProvidersContractsTableModel *table, gint col, gint row)
   if (!value)
     return NULL;
   TorvanixProvidersContractsIValue *cell = TORVANIX_PROVIDERS_CONTRACTS_IVALUE (value);
-  if (torvanix_providers_contracts_ivalue_get_is_null (cell))
+  /* A database null is a null value; an empty blob or BIT is bytes. */
+  if (G_TYPE_CHECK_INSTANCE_TYPE (value, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_NULL))
     return NULL;
+  if (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_BINARY (value))
+    return bytes_text (torvanix_providers_contracts_value_binary_get_itsvalue (TORVANIX_PROVIDERS_CONTRACTS_VALUE_BINARY (value)));
+  /* Dates print as the server sent them, also a zero date, which has no
+   * GLib date-time to hand out; a DECIMAL prints the server's digits,
+   * which its double would round. */
+  if (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_DATE_TIME (value) || TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_DECIMAL (value))
+    return torvanix_providers_contracts_ivalue_to_string (cell);
   g_auto (GValue) held = G_VALUE_INIT;
   torvanix_providers_contracts_ivalue_to_value (cell, &held);
   gchar buffer[G_ASCII_DTOSTR_BUF_SIZE];
@@ -258,8 +268,6 @@ cell_text (TorvanixProvidersContractsTableModel *table, gint col, gint row)
     return g_strdup (g_ascii_formatd (buffer, sizeof buffer, "%.15g", g_value_get_double (&held)));
   if (G_VALUE_HOLDS_FLOAT (&held))
     return g_strdup (g_ascii_formatd (buffer, sizeof buffer, "%.7g", g_value_get_float (&held)));
-  if (G_VALUE_HOLDS (&held, G_TYPE_BYTES))
-    return bytes_text (g_value_get_boxed (&held));
   return torvanix_providers_contracts_ivalue_to_string (cell);
 }
 
@@ -465,9 +473,53 @@ print_csv (FILE *out, TorvanixProvidersContractsTableModel *table)
   }
 }
 
+/* Numbers that json-glib cannot write (an unsigned integer above the
+ * signed range; a double in exponent form, to which it adds ".0") stand in
+ * the document as empty objects, which nothing else in it is, and are put
+ * in place, in order, once it is written. */
+static void
+add_raw_number (JsonBuilder *builder, GPtrArray *raw, const gchar *number)
+{
+  g_ptr_array_add (raw, g_strdup (number));
+  json_builder_begin_object (builder);
+  json_builder_end_object (builder);
+}
+
+static gchar *
+put_raw_numbers (const gchar *json, GPtrArray *raw)
+{
+  GString *out = g_string_new (NULL);
+  guint next = 0;
+  gboolean in_string = FALSE;
+  for (const gchar *p = json; *p; p++) {
+    if (in_string) {
+      g_string_append_c (out, *p);
+      if (*p == '\\' && p[1])
+        g_string_append_c (out, *++p);
+      else if (*p == '"')
+        in_string = FALSE;
+      continue;
+    }
+    if (*p == '"')
+      in_string = TRUE;
+    if (*p == '{' && next < raw->len) {
+      const gchar *q = p + 1;
+      while (*q == ' ' || *q == '\n')
+        q++;
+      if (*q == '}') {
+        g_string_append (out, g_ptr_array_index (raw, next++));
+        p = q;
+        continue;
+      }
+    }
+    g_string_append_c (out, *p);
+  }
+  return g_string_free (out, FALSE);
+}
+
 /* One cell as JSON: numbers stay numbers where JSON can hold them. */
 static void
-add_json_cell (JsonBuilder *builder, TorvanixProvidersContractsTableModel *table, gint col, gint row,
+add_json_cell (JsonBuilder *builder, GPtrArray *raw, TorvanixProvidersContractsTableModel *table, gint col, gint row,
                TorvanixProvidersContractsDataType type)
 {
   g_autofree gchar *text = cell_text (table, col, row);
@@ -483,10 +535,19 @@ add_json_cell (JsonBuilder *builder, TorvanixProvidersContractsTableModel *table
       json_builder_add_int_value (builder, number);
       return;
     }
+    if (type == TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64 && text[0] != '\0' && strspn (text, "0123456789") == strlen (text)) {
+      add_raw_number (builder, raw, text);
+      return;
+    }
   } else if (is_floating (type)) {
     gdouble number = g_ascii_strtod (text, &end);
     if (end != text && *end == '\0' && isfinite (number)) {
-      json_builder_add_double_value (builder, number);
+      gchar shortest[G_ASCII_DTOSTR_BUF_SIZE];
+      g_ascii_dtostr (shortest, sizeof shortest, number);
+      if (strchr (shortest, 'e') && !strchr (shortest, '.'))
+        add_raw_number (builder, raw, shortest);
+      else
+        json_builder_add_double_value (builder, number);
       return;
     }
   } else if (type == TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN) {
@@ -499,7 +560,7 @@ add_json_cell (JsonBuilder *builder, TorvanixProvidersContractsTableModel *table
 }
 
 static void
-add_json_table (JsonBuilder *builder, TorvanixProvidersContractsTableModel *table)
+add_json_table (JsonBuilder *builder, GPtrArray *raw, TorvanixProvidersContractsTableModel *table)
 {
   gint columns = 0, rows = row_count (table);
   g_autoptr (Column) info = table_columns (table, &columns);
@@ -521,7 +582,7 @@ add_json_table (JsonBuilder *builder, TorvanixProvidersContractsTableModel *tabl
   for (gint r = 0; r < rows; r++) {
     json_builder_begin_array (builder);
     for (gint c = 0; c < columns; c++)
-      add_json_cell (builder, table, c, r, info[c].type);
+      add_json_cell (builder, raw, table, c, r, info[c].type);
     json_builder_end_array (builder);
   }
   json_builder_end_array (builder);
@@ -534,6 +595,7 @@ typedef struct {
   const Options *options;
   TorvanixProvidersContractsIProvider *provider;
   JsonBuilder *json;
+  GPtrArray *raw_numbers; /* see add_raw_number */
   gboolean failed;
 } Session;
 
@@ -563,7 +625,7 @@ report_result (Session *session, GObject *result)
   if (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (result)) {
     TorvanixProvidersContractsTableModel *table = TORVANIX_PROVIDERS_CONTRACTS_TABLE_MODEL (result);
     if (session->json)
-      add_json_table (session->json, table);
+      add_json_table (session->json, session->raw_numbers, table);
     else if (options->format == FORMAT_CSV)
       print_csv (stdout, table);
     else
@@ -729,6 +791,7 @@ main (int argc, char **argv)
   Session session = {.options = &options, .provider = provider};
   if (options.format == FORMAT_JSON) {
     session.json = json_builder_new ();
+    session.raw_numbers = g_ptr_array_new_with_free_func (g_free);
     json_builder_begin_array (session.json);
   }
   g_auto (GStrv) statements = providers_sql_split (text);
@@ -738,9 +801,11 @@ main (int argc, char **argv)
   if (session.json) {
     json_builder_end_array (session.json);
     g_autoptr (JsonNode) root = json_builder_get_root (session.json);
-    g_autofree gchar *json = json_to_string (root, TRUE);
+    g_autofree gchar *generated = json_to_string (root, TRUE);
+    g_autofree gchar *json = put_raw_numbers (generated, session.raw_numbers);
     puts (json);
     g_object_unref (session.json);
+    g_ptr_array_unref (session.raw_numbers);
   }
   status = session.failed ? 1 : 0;
 

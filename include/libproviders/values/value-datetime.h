@@ -20,7 +20,12 @@ G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueDateTime, torvanix_prov
  *
  * A point in time held as a #GDateTime ("datetime", data type DATETIME).
  * The held date-time may be %NULL when the fields it was built from name
- * no valid moment; such a value prints "(NULL)".
+ * no valid moment; such a value prints "(NULL)", or, read from a server,
+ * the server's text (a zero or partial date such as "0000-00-00").
+ *
+ * Values print four-digit years and the fraction of a second: a cell read
+ * from a server to the digits the server sent, a value made here to six
+ * digits when its fraction is not zero.
  */
 struct _TorvanixProvidersContractsValueDateTimeClass {
   TorvanixProvidersContractsValueObjectClass parent_class;

@@ -433,7 +433,8 @@ PROVIDERS_API TorvanixProvidersContractsValueMoney *torvanix_providers_contracts
 PROVIDERS_API gdouble torvanix_providers_contracts_value_money_get_itsvalue (TorvanixProvidersContractsValueMoney *self);
 PROVIDERS_API void torvanix_providers_contracts_value_money_set_itsvalue (TorvanixProvidersContractsValueMoney *self, gdouble value);
 
-/* ValueDecimal: a decimal number, held as a double */
+/* ValueDecimal: a decimal number, held as a double. One read from a server
+ * prints the server's digits exactly; one made here prints "%G". */
 
 #define TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DECIMAL (torvanix_providers_contracts_value_decimal_get_type ())
 PROVIDERS_API

@@ -21,6 +21,10 @@ G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueString, torvanix_provid
  *
  * UTF-8 text, held as a private copy. "itsvalue" is a read-write string
  * whose setter notifies on every call; a new instance holds "".
+ *
+ * The text is zero-terminated, so it cannot hold U+0000: a server's text
+ * cell containing a zero byte ends there. Bytes that may contain zero
+ * bytes are binary values (#TorvanixProvidersContractsValueBinary).
  */
 struct _TorvanixProvidersContractsValueStringClass {
   TorvanixProvidersContractsValueObjectClass parent_class;

@@ -11,6 +11,8 @@
 
 struct TorvanixProvidersContractsValueDateTimePrivate {
   GDateTime *itsvalue; /* owned reference, may be null */
+  gchar *text;         /* a server's text that no date-time holds (a zero date); else null */
+  gint8 decimals;      /* fraction digits a server sent; kAppDecimals for values made here */
 };
 
 namespace {
@@ -29,6 +31,9 @@ G_DEFINE_TYPE (TorvanixProvidersContractsValueTime, torvanix_providers_contracts
 namespace {
 
 using providers::GUnique;
+
+/* A value the application makes prints a fraction only when it has one. */
+constexpr gint8 kAppDecimals = -1;
 
 TorvanixProvidersContractsValueDateTimePrivate *
 priv_of (gpointer self)
@@ -52,6 +57,7 @@ make (GType object_type, GDateTime *value)
   auto *self = static_cast<TorvanixProvidersContractsValueDateTime *> (
       static_cast<gpointer> (torvanix_providers_contracts_value_object_construct (object_type)));
   priv_of (self)->itsvalue = value;
+  priv_of (self)->decimals = kAppDecimals;
   return self;
 }
 
@@ -61,6 +67,22 @@ TorvanixProvidersContractsValueDateTime *
 providers::values::date_time_adopt (GType type, GDateTime *value)
 {
   return make (type, value);
+}
+
+TorvanixProvidersContractsValueDateTime *
+providers::values::date_time_adopt_cell (GType type, GDateTime *value, gint decimals)
+{
+  auto *self = make (type, value);
+  priv_of (self)->decimals = static_cast<gint8> (CLAMP (decimals, 0, 6));
+  return self;
+}
+
+TorvanixProvidersContractsValueDateTime *
+providers::values::date_time_adopt_text (GType type, gchar *text)
+{
+  auto *self = make (type, nullptr);
+  priv_of (self)->text = text;
+  return self;
 }
 
 namespace {
@@ -80,11 +102,40 @@ parse_iso8601 (const gchar *text, GTimeZone *default_zone)
   return parsed ? parsed : unix_epoch_local ();
 }
 
+enum class Parts { kDateAndTime, kDate, kTime };
+
+/* The held fields as the server writes them: four-digit years (also before
+ * 1000, which GLib's %Y leaves unpadded) and the fraction of a second to
+ * the digits the server sent, or six for a value made here whose fraction
+ * is not zero. A server's text that no date-time holds prints as sent. */
 gchar *
-format_or_null_text (gpointer self, const gchar *format)
+format_or_null_text (gpointer self, Parts parts)
 {
-  GDateTime *value = held (self);
-  return value ? g_date_time_format (value, format) : g_strdup ("(NULL)");
+  auto *priv = priv_of (self);
+  GDateTime *value = priv->itsvalue;
+  if (value == nullptr)
+    return g_strdup (priv->text ? priv->text : "(NULL)");
+  char buffer[48];
+  int at = 0;
+  if (parts != Parts::kTime) {
+    int year, month, day;
+    g_date_time_get_ymd (value, &year, &month, &day);
+    at += g_snprintf (buffer + at, sizeof buffer - at, "%04d-%02d-%02d", year, month, day);
+  }
+  if (parts == Parts::kDate)
+    return g_strndup (buffer, at);
+  if (parts == Parts::kDateAndTime)
+    buffer[at++] = ' ';
+  at += g_snprintf (buffer + at, sizeof buffer - at, "%02d:%02d:%02d", g_date_time_get_hour (value),
+                    g_date_time_get_minute (value), g_date_time_get_second (value));
+  int micro = g_date_time_get_microsecond (value);
+  int digits = priv->decimals == kAppDecimals ? (micro != 0 ? 6 : 0) : priv->decimals;
+  if (digits > 0) {
+    char fraction[8];
+    g_snprintf (fraction, sizeof fraction, "%06d", micro);
+    at += g_snprintf (buffer + at, sizeof buffer - at, ".%.*s", digits, fraction);
+  }
+  return g_strndup (buffer, at);
 }
 
 /* A value whose fields named no valid moment holds no date-time; reading
@@ -103,17 +154,16 @@ warn_if_no_date_time (gpointer self)
 void
 date_time_to_value (TorvanixProvidersContractsValueObject *self, GValue *result)
 {
-  /* Whole seconds in the local zone: consumers compare GLib date-times
-   * from different values and must not trip over stray microseconds. */
-  gint64 seconds = warn_if_no_date_time (self) ? 0 : g_date_time_to_unix (held (self));
+  /* The same instant, microseconds included, in the local zone. */
+  GDateTime *local = warn_if_no_date_time (self) ? g_date_time_new_from_unix_local (0) : g_date_time_to_local (held (self));
   g_value_init (result, G_TYPE_DATE_TIME);
-  g_value_take_boxed (result, g_date_time_new_from_unix_local (seconds));
+  g_value_take_boxed (result, local);
 }
 
 gchar *
 date_time_to_string (TorvanixProvidersContractsValueObject *self)
 {
-  return format_or_null_text (self, "%Y-%m-%d %H:%M:%S");
+  return format_or_null_text (self, Parts::kDateAndTime);
 }
 
 /* A GDateTime is immutable, so a clone shares it: the copy prints exactly
@@ -122,8 +172,12 @@ date_time_to_string (TorvanixProvidersContractsValueObject *self)
 TorvanixProvidersContractsIValue *
 date_time_clone (TorvanixProvidersContractsValueObject *self)
 {
-  GDateTime *value = held (self);
-  return TORVANIX_PROVIDERS_CONTRACTS_IVALUE (make (G_OBJECT_TYPE (self), value ? g_date_time_ref (value) : nullptr));
+  auto *priv = priv_of (self);
+  GDateTime *value = priv->itsvalue;
+  auto *copy = make (G_OBJECT_TYPE (self), value ? g_date_time_ref (value) : nullptr);
+  priv_of (copy)->text = g_strdup (priv->text);
+  priv_of (copy)->decimals = priv->decimals;
+  return TORVANIX_PROVIDERS_CONTRACTS_IVALUE (copy);
 }
 
 const gchar *
@@ -163,6 +217,7 @@ void
 date_time_finalize (GObject *object)
 {
   g_clear_pointer (&priv_of (object)->itsvalue, g_date_time_unref);
+  g_free (priv_of (object)->text);
   G_OBJECT_CLASS (torvanix_providers_contracts_value_date_time_parent_class)->finalize (object);
 }
 
@@ -187,7 +242,7 @@ date_to_value (TorvanixProvidersContractsValueObject *self, GValue *result)
 gchar *
 date_to_string (TorvanixProvidersContractsValueObject *self)
 {
-  return format_or_null_text (self, "%Y-%m-%d");
+  return format_or_null_text (self, Parts::kDate);
 }
 
 const gchar *
@@ -205,7 +260,7 @@ date_get_data_type (TorvanixProvidersContractsValueObject *)
 gchar *
 time_to_string (TorvanixProvidersContractsValueObject *self)
 {
-  return format_or_null_text (self, "%H:%M:%S");
+  return format_or_null_text (self, Parts::kTime);
 }
 
 const gchar *
@@ -327,6 +382,9 @@ torvanix_providers_contracts_value_date_time_set_itsvalue (TorvanixProvidersCont
   GDateTime *old = priv->itsvalue;
   priv->itsvalue = value ? g_date_time_ref (value) : nullptr;
   if (old) g_date_time_unref (old);
+  /* The application's date-time: what a server sent no longer applies. */
+  g_clear_pointer (&priv->text, g_free);
+  priv->decimals = kAppDecimals;
   g_object_notify_by_pspec (G_OBJECT (self), itsvalue_pspec);
 }
 

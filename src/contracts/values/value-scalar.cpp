@@ -9,6 +9,7 @@
 
 #include "common/check.h"
 #include "contracts/values/value-class-private.h"
+#include "contracts/values/value-internal.h"
 #include "contracts/values/value-object-private.h"
 
 #include <algorithm>
@@ -70,6 +71,16 @@ namespace {
 enum class Kind { Signed, Unsigned, Boolean, Floating };
 
 using providers::values::kItsvalueFlags;
+
+/* An integer cell whose server text is not the number's print (ZEROFILL
+ * "00042", YEAR "0000") keeps that text here; rare, so it costs the other
+ * values nothing. */
+GQuark
+server_text_quark ()
+{
+  static const GQuark quark = g_quark_from_static_string ("providers-server-text");
+  return quark;
+}
 
 /* The GValue side of "itsvalue" and of to_value, by fundamental type. */
 template <GType fundamental>
@@ -141,19 +152,40 @@ class Scalar {
     return self;
   }
 
+  /* A value read from a server that prints `text` (adopted), the
+   * server's own digits of an exact number. */
+  static Instance *construct_with_text (GType object_type, Stored value, gchar *text)
+  {
+    static_assert (Traits::keeps_text);
+    Instance *self = construct (object_type, value);
+    priv (self)->text = text;
+    return self;
+  }
+
   static Stored get (Instance *self) { return priv (self)->value; }
 
   /* Notifies on every call, also when the value is unchanged. */
   static void set (Instance *self, Stored value)
   {
     priv (self)->value = value;
+    if constexpr (Traits::keeps_text)
+      g_clear_pointer (&priv (self)->text, g_free);
+    if constexpr (is_integer)
+      g_object_set_qdata (G_OBJECT (self), server_text_quark (), nullptr);
     g_object_notify_by_pspec (G_OBJECT (self), itsvalue_pspec);
   }
 
  private:
-  struct Private {
+  struct NoText {};
+  struct Text {
+    gchar *text; /* the server's digits; null for values made here */
+  };
+  struct Private : std::conditional_t<Traits::keeps_text, Text, NoText> {
     Stored value;
   };
+
+  static inline GObjectClass *parent_class = nullptr;
+  static constexpr bool is_integer = Traits::kind == Kind::Signed || Traits::kind == Kind::Unsigned;
 
   static inline gint private_offset = 0;
   static inline GParamSpec *itsvalue_pspec = nullptr;
@@ -220,6 +252,14 @@ class Scalar {
   static gchar *to_string (TorvanixProvidersContractsValueObject *self)
   {
     Stored value = priv (self)->value;
+    if constexpr (Traits::keeps_text) {
+      if (priv (self)->text)
+        return g_strdup (priv (self)->text);
+    }
+    if constexpr (is_integer) {
+      if (auto *text = static_cast<const gchar *> (g_object_get_qdata (G_OBJECT (self), server_text_quark ())))
+        return g_strdup (text);
+    }
     if constexpr (Traits::kind == Kind::Boolean)
       return g_strdup (truth (value) ? "true" : "false");
     else if constexpr (Traits::kind == Kind::Floating)
@@ -242,7 +282,21 @@ class Scalar {
 
   static TorvanixProvidersContractsIValue *clone (TorvanixProvidersContractsValueObject *self)
   {
-    return TORVANIX_PROVIDERS_CONTRACTS_IVALUE (construct (G_OBJECT_TYPE (self), priv (self)->value));
+    Instance *copy = construct (G_OBJECT_TYPE (self), priv (self)->value);
+    if constexpr (Traits::keeps_text)
+      priv (copy)->text = g_strdup (priv (self)->text);
+    if constexpr (is_integer) {
+      if (auto *text = static_cast<const gchar *> (g_object_get_qdata (G_OBJECT (self), server_text_quark ())))
+        g_object_set_qdata_full (G_OBJECT (copy), server_text_quark (), g_strdup (text), g_free);
+    }
+    return TORVANIX_PROVIDERS_CONTRACTS_IVALUE (copy);
+  }
+
+  static void finalize (GObject *object)
+  {
+    if constexpr (Traits::keeps_text)
+      g_free (priv (object)->text);
+    parent_class->finalize (object);
   }
 
   static const gchar *get_name (TorvanixProvidersContractsValueObject *) { return Traits::name; }
@@ -274,6 +328,10 @@ class Scalar {
   {
     g_type_class_adjust_private_offset (g_class, &private_offset);
     GObjectClass *object_class = G_OBJECT_CLASS (g_class);
+    if constexpr (Traits::keeps_text) {
+      parent_class = G_OBJECT_CLASS (g_type_class_peek_parent (g_class));
+      object_class->finalize = finalize;
+    }
     auto *klass = TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT_CLASS (g_class);
     object_class->get_property = get_property;
     object_class->set_property = set_property;
@@ -307,6 +365,8 @@ class Scalar {
     static constexpr TorvanixProvidersContractsDataType data_type = TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_##DATA_TYPE; \
     static constexpr const char *format = format_;                                                  \
     static constexpr GType gvalue_type = gvalue;                                                    \
+    /* DECIMAL is exact: a cell keeps the server's digits to print. */                              \
+    static constexpr bool keeps_text = TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_##DATA_TYPE == TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL; \
   };                                                                                                \
   }                                                                                                 \
   extern "C" GType torvanix_providers_contracts_##lower##_get_type (void)                           \
@@ -370,3 +430,15 @@ PROVIDERS_DEFINE_TYPED_GETTER (ValueUInt16, value_uint16, VALUE_UINT16, guint16,
 PROVIDERS_DEFINE_TYPED_GETTER (ValueUInt32, value_uint32, VALUE_UINT32, guint32, uint32)
 PROVIDERS_DEFINE_TYPED_GETTER (ValueUInt64, value_uint64, VALUE_UINT64, guint64, uint64)
 PROVIDERS_DEFINE_TYPED_GETTER (ValueBoolean, value_boolean, VALUE_BOOLEAN, gboolean, boolean)
+
+TorvanixProvidersContractsValueDecimal *
+providers::values::decimal_adopt_text (gdouble value, gchar *text)
+{
+  return Scalar<ValueDecimalTraits>::construct_with_text (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DECIMAL, value, text);
+}
+
+void
+providers::values::integer_keep_text (TorvanixProvidersContractsValueObject *value, gchar *text)
+{
+  g_object_set_qdata_full (G_OBJECT (value), server_text_quark (), text, g_free);
+}

@@ -96,22 +96,29 @@ expect (const char *&p, const char *end, char c)
   return true;
 }
 
-/* Seconds with their fraction ("05", "05.123456"). */
+/* Seconds with their fraction ("05", "05.123456"): the fraction read as
+ * whole microseconds, so that it survives the double exactly, and the
+ * number of its digits. */
 bool
-seconds_field (const char *&p, const char *end, double &seconds)
+seconds_field (const char *&p, const char *end, TimeFields &t)
 {
   int whole;
   if (!digits (p, end, 2, whole))
     return false;
-  seconds = whole;
+  int micro = 0;
+  t.decimals = 0;
   if (p < end && *p == '.') {
     ++p;
-    double scale = 0.1;
-    while (p < end && g_ascii_isdigit (*p)) {
-      seconds += (*p++ - '0') * scale;
-      scale /= 10;
+    for (; p < end && g_ascii_isdigit (*p); ++p) {
+      if (t.decimals < 6) {
+        micro = micro * 10 + (*p - '0');
+        ++t.decimals;
+      }
     }
   }
+  for (int i = t.decimals; i < 6; ++i)
+    micro *= 10;
+  t.seconds = whole + micro / 1e6;
   return true;
 }
 
@@ -143,7 +150,7 @@ parse_datetime (Cell cell, DateFields &d, TimeFields &t)
   const char *p = cell.text;
   const char *end = cell.text + cell.length;
   return parse_date (p, end, d) && p < end && (*p == ' ' || *p == 'T') && ++p && digits (p, end, 2, t.hour)
-         && expect (p, end, ':') && digits (p, end, 2, t.minute) && expect (p, end, ':') && seconds_field (p, end, t.seconds)
+         && expect (p, end, ':') && digits (p, end, 2, t.minute) && expect (p, end, ':') && seconds_field (p, end, t)
          && p == end && t.hour < 24 && t.minute < 60 && t.seconds < 60;
 }
 
@@ -162,7 +169,7 @@ parse_time_of_day (Cell cell, TimeFields &t)
     hour = hour * 10 + (*p - '0');
   t.hour = hour;
   return n > 0 && expect (p, end, ':') && digits (p, end, 2, t.minute) && expect (p, end, ':')
-         && seconds_field (p, end, t.seconds) && p == end && t.hour < 24 && t.minute < 60 && t.seconds < 60;
+         && seconds_field (p, end, t) && p == end && t.hour < 24 && t.minute < 60 && t.seconds < 60;
 }
 
 /* Texts and bytes ------------------------------------------------------------- */
@@ -194,14 +201,52 @@ cell_hex (Cell cell)
 
 namespace {
 
-/* A date or time value of `type` holding the fields in the local zone,
- * built without a zone lookup per cell; null when the fields are no time
- * that zone has. */
-IValue *
-local_value (GType type, GTimeZone *zone, int year, int month, int day, int hour, int minute, double seconds)
+/* Seconds from 1970-01-01 to the day, in the proleptic Gregorian calendar
+ * (H. Hinnant's days_from_civil). */
+gint64
+days_from_civil (gint64 year, int month, int day)
 {
-  GDateTime *held = g_date_time_new (zone, year, month, day, hour, minute, seconds);
-  return held ? as_value (providers::values::date_time_adopt (type, held)) : nullptr;
+  year -= month <= 2;
+  const gint64 era = (year >= 0 ? year : year - 399) / 400;
+  const gint64 year_of_era = year - era * 400;
+  const gint64 day_of_year = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+  const gint64 day_of_era = year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year;
+  return era * 146097 + day_of_era - 719468;
+}
+
+/* The fields a server sent, as a date-time: in the local zone (built
+ * without a zone lookup per cell) where it has that wall-clock time, else
+ * (a daylight-saving gap, a skipped day, the last second of year 9999 west
+ * of UTC) the same fields in UTC, so that they print as sent. */
+GDateTime *
+wall_clock (GTimeZone *zone, const DateFields &d, const TimeFields &t)
+{
+  if (GDateTime *local = g_date_time_new (zone, d.year, d.month, d.day, t.hour, t.minute, t.seconds)) {
+    const gint64 fields = days_from_civil (d.year, d.month, d.day) * 86400 + t.hour * 3600 + t.minute * 60
+                          + static_cast<gint64> (t.seconds);
+    if (g_date_time_to_unix (local) + g_date_time_get_utc_offset (local) / G_USEC_PER_SEC == fields)
+      return local;
+    g_date_time_unref (local);
+  }
+  static GTimeZone *const utc = g_time_zone_new_utc ();
+  return g_date_time_new (utc, d.year, d.month, d.day, t.hour, t.minute, t.seconds);
+}
+
+/* A date or time value of `type` holding the server's fields; null when
+ * they are no date-time at all. */
+IValue *
+wall_clock_value (GType type, GTimeZone *zone, const DateFields &d, const TimeFields &t)
+{
+  GDateTime *held = wall_clock (zone, d, t);
+  return held ? as_value (providers::values::date_time_adopt_cell (type, held, t.decimals)) : nullptr;
+}
+
+/* A value of `type` without a date-time that prints the server's text: a
+ * zero or partial date, which the server accepts and no GDateTime holds. */
+IValue *
+server_text_date_value (GType type, Cell cell)
+{
+  return as_value (providers::values::date_time_adopt_text (type, cell_text (cell)));
 }
 
 /* A text value of `type` holding the cell's text, copied once. */
@@ -211,34 +256,30 @@ text_value (GType type, Cell cell)
   return as_value (providers::values::text_copy (type, cell.text, cell.length));
 }
 
-/* A value of `type` without a date-time: it prints "(NULL)". */
-IValue *
-no_date_value (GType type)
-{
-  return as_value (providers::values::date_time_adopt (type, nullptr));
-}
-
 }  // namespace
 
 Column
 column_of (const MYSQL_FIELD &field)
 {
   /* The server also flags text of a binary collation (JSON, TEXT
-   * COLLATE ..._bin) as binary; only the binary character set is bytes. */
+   * COLLATE ..._bin) as binary; only the binary character set is bytes.
+   * Strings in it (BINARY, VARBINARY, UNHEX(), CAST(... AS BINARY)) are
+   * bytes whatever their type code: zero bytes and all. */
   constexpr unsigned int kBinaryCharset = 63;
-  guint32 flags = field.charsetnr == kBinaryCharset ? field.flags : (field.flags & ~static_cast<guint32> (BINARY_FLAG));
+  const bool bytes = field.charsetnr == kBinaryCharset;
+  if (bytes && (field.type == MYSQL_TYPE_STRING || field.type == MYSQL_TYPE_VAR_STRING || field.type == MYSQL_TYPE_VARCHAR))
+    return {field.type, field.flags, TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_BINARY};
+  guint32 flags = bytes ? (field.flags | BINARY_FLAG) : (field.flags & ~static_cast<guint32> (BINARY_FLAG));
   return {field.type, field.flags, data_type_of (field.type, flags)};
 }
 
 namespace {
 
-/* The value of a cell that is not SQL NULL; null where the value's
- * constructor refuses the cell. */
+/* An integer cell's value; base 10 keeps a ZEROFILL "00042" at 42. */
 IValue *
-typed_value (const Column &column, Cell cell, GTimeZone *local_zone)
+integer_value (TorvanixProvidersContractsDataType data_type, const char *text)
 {
-  const char *text = cell.text;
-  switch (column.data_type) {
+  switch (data_type) {
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT8:
       return as_value (torvanix_providers_contracts_value_int8_new (static_cast<gint8> (long_parse (text, "long_parse"))));
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT16:
@@ -257,25 +298,56 @@ typed_value (const Column &column, Cell cell, GTimeZone *local_zone)
           torvanix_providers_contracts_value_uint32_new (static_cast<guint32> (ulong_parse (text, "ulong_parse"))));
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64:
       return as_value (torvanix_providers_contracts_value_uint64_new (ulong_parse (text, "uint64_parse")));
+    default:
+      return as_value (torvanix_providers_contracts_value_uint64_new (ulong_parse (text, "uint64_parse")));
+  }
+}
+
+/* A number the server spells with leading zeros (ZEROFILL, YEAR "0000")
+ * prints as the server spelled it. */
+IValue *
+padded (IValue *value, Cell cell)
+{
+  if (cell.length > 1 && cell.text[0] == '0')
+    providers::values::integer_keep_text (TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT (value), cell_text (cell));
+  return value;
+}
+
+/* The value of a cell that is not SQL NULL; null where the value's
+ * constructor refuses the cell. */
+IValue *
+typed_value (const Column &column, Cell cell, GTimeZone *local_zone)
+{
+  const char *text = cell.text;
+  switch (column.data_type) {
+    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT8:
+    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT16:
+    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT32:
+    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT64:
+    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT8:
+    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT16:
+    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT32:
+    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64:
+      return padded (integer_value (column.data_type, text), cell);
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT:
       return as_value (torvanix_providers_contracts_value_float_new (static_cast<gfloat> (double_parse (text, "float_parse"))));
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE:
       return as_value (torvanix_providers_contracts_value_double_new (double_parse (text, "double_parse")));
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL:
-      return as_value (torvanix_providers_contracts_value_decimal_new (double_parse (text, "double_parse")));
+      /* An exact number: it prints the server's digits. */
+      return as_value (providers::values::decimal_adopt_text (ascii_to_double (text), cell_text (cell)));
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DATE: {
-      /* A zero date gives a date value without a date, printed "(NULL)". */
       DateFields d;
       IValue *value = nullptr;
       if (parse_date (cell, d))
-        value = local_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE, local_zone, d.year, d.month, d.day, 0, 0, 0);
-      return value ? value : no_date_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE);
+        value = wall_clock_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE, local_zone, d, TimeFields{});
+      return value ? value : server_text_date_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE, cell);
     }
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_TIME: {
       TimeFields t;
       if (parse_time_of_day (cell, t)) {
-        if (IValue *value = local_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_TIME, local_zone, 1970, 1, 1,
-                                         t.hour, t.minute, t.seconds))
+        if (IValue *value = wall_clock_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_TIME, local_zone,
+                                              DateFields{1970, 1, 1}, t))
           return value;
       }
       /* A span outside one day is no time of day: keep the server's text. */
@@ -287,16 +359,10 @@ typed_value (const Column &column, Cell cell, GTimeZone *local_zone)
        * time in the local zone, so that it prints and converts as sent. */
       DateFields d;
       TimeFields t;
-      if (!parse_datetime (cell, d, t))
-        /* A zero date-time gives a value without a date-time, "(NULL)". */
-        return no_date_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE_TIME);
-      if (IValue *value = local_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE_TIME, local_zone, d.year,
-                                       d.month, d.day, t.hour, t.minute, t.seconds))
-        return value;
-      /* Beyond what the local zone can express (the last second of year
-       * 9999 west of UTC): the same fields, held in UTC. */
-      return as_value (torvanix_providers_contracts_value_date_time_new_utc (d.year, d.month, d.day, t.hour, t.minute,
-                                                                             static_cast<gint> (t.seconds)));
+      IValue *value = nullptr;
+      if (parse_datetime (cell, d, t))
+        value = wall_clock_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE_TIME, local_zone, d, t);
+      return value ? value : server_text_date_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE_TIME, cell);
     }
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_ENUM:
       return as_value (torvanix_providers_contracts_value_enum_new (GUnique<gchar> (cell_text (cell)).get ()));

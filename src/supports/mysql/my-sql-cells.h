@@ -36,7 +36,8 @@ struct DateFields {
 
 struct TimeFields {
   int hour = 0, minute = 0;
-  double seconds = 0;
+  double seconds = 0; /* with the fraction */
+  int decimals = 0;   /* digits of the fraction as written */
 };
 
 /* "YYYY-MM-DD"; false for a zero or partial date, which is no date. */

@@ -268,7 +268,8 @@ reader_get_time (Reader *base, guint16 ordinal, GError **)
 }
 
 /* The server's date and time, read as UTC as the getter has always done;
- * null for zero dates, which no date-time can hold. */
+ * null for zero dates, which no date-time can hold, and for text that is
+ * no date and time. */
 GDateTime *
 reader_get_datetime (Reader *base, guint16 ordinal, GError **)
 {
@@ -277,7 +278,13 @@ reader_get_datetime (Reader *base, guint16 ordinal, GError **)
   TimeFields t;
   if (parse_datetime (cell, d, t))
     return g_date_time_new_utc (d.year, d.month, d.day, t.hour, t.minute, t.seconds);
-  return nullptr;
+  /* Other text (a string column holding ISO 8601 with a zone) is read by
+   * GLib's parser, as UTC where it names no zone. */
+  if (cell.text == nullptr)
+    return nullptr;
+  GUnique<gchar> text (cell_text (cell));
+  static GTimeZone *const utc = g_time_zone_new_utc ();
+  return g_date_time_new_from_iso8601 (text.get (), utc);
 }
 
 gchar *
