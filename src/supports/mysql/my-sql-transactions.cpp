@@ -6,14 +6,7 @@
 
 #include <utility>
 
-using providers::mysql::close_connection;
-using providers::mysql::connection_of;
-using providers::mysql::lost_connection;
-using providers::mysql::ProviderLock;
-using providers::mysql::provider_priv;
-using providers::mysql::raise;
-using providers::mysql::set_reconnect;
-using providers::mysql::watch_socket;
+namespace providers::mysql {
 
 namespace {
 
@@ -24,10 +17,10 @@ provider_transaction (TorvanixProvidersContractsIProvider *base,
   auto *self = TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (base);
   ProviderLock lock (self);
   auto *priv = provider_priv (self);
-  if (!providers::mysql::clear_pending (self, error))
+  if (!clear_pending (self, error))
     return FALSE;
   if (mysql_autocommit (priv->connection.get (), 0) != 0
-      && providers::mysql::raise_failed (self, "Autocommit could not be switched off.", error))
+      && raise_failed (self, "Autocommit could not be switched off.", error))
     return FALSE;
   watch_socket (priv);
   /* A silent reconnect would drop the open transaction and go on in
@@ -87,7 +80,7 @@ provider_commit (TorvanixProvidersContractsIProvider *base,
 {
   auto *self = TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (base);
   ProviderLock lock (self);
-  if (!providers::mysql::clear_pending (self, error))
+  if (!clear_pending (self, error))
     return;
   MYSQL *connection = connection_of (self);
   /* A connection already gone took the transaction with it: COMMIT is not
@@ -99,13 +92,13 @@ provider_commit (TorvanixProvidersContractsIProvider *base,
   }
   if (!lost_connection (mysql_errno (connection))) {
     /* The server refused: the transaction is still open, for a rollback. */
-    providers::mysql::raise_failed (self, "The transaction could not be committed.", error);
+    raise_failed (self, "The transaction could not be committed.", error);
     return;
   }
   if (sent)
     set_commit_unknown (self, error);
   else
-    providers::mysql::raise_failed (self, "The transaction could not be committed.", error);
+    raise_failed (self, "The transaction could not be committed.", error);
   forget_session (self);
 }
 
@@ -115,22 +108,20 @@ provider_rollback (TorvanixProvidersContractsIProvider *base,
 {
   auto *self = TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (base);
   ProviderLock lock (self);
-  if (!providers::mysql::clear_pending (self, error))
+  if (!clear_pending (self, error))
     return;
   MYSQL *connection = connection_of (self);
   if (mysql_rollback (connection) == 0) {
     leave_transaction (self);
     return;
   }
-  providers::mysql::raise_failed (self, "The transaction could not be rolled back.", error);
+  raise_failed (self, "The transaction could not be rolled back.", error);
   /* A lost connection rolled back on the server all the same. */
   if (lost_connection (mysql_errno (connection)))
     forget_session (self);
 }
 
 }  // namespace
-
-namespace providers::mysql {
 
 void
 install_transactions (TorvanixProvidersContractsIProviderInterface *iface)
