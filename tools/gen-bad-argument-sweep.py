@@ -381,6 +381,19 @@ def cases(fn, types, symbols, pending):
     return out
 
 
+def settle(fn):
+    """The lines after an accepted call: free what it returned (or mark the
+    result used) and drop any error it set."""
+    rel = release(fn, TYPES)
+    if rel:
+        out = ["    " + rel]
+    elif fn.ret != "void":
+        out = ["    (void) result;"]
+    else:
+        out = []
+    return out + ["    g_clear_error (&error);"]
+
+
 def emit_case(fn, kind, p, args, detail, owner=None):
     owner = owner or fn.owner_of_checks
     lines = [f"  {{  // {fn.name}: {kind} {p.name} {detail or ''}".rstrip()]
@@ -407,31 +420,16 @@ def emit_case(fn, kind, p, args, detail, owner=None):
             lines.append("    " + zc + ";")
         lines.append("    EXPECT_EQ (error, nullptr);")
     elif kind == "enum-range":
-        rel = release(fn, TYPES)
-        if rel:
-            lines.append("    " + rel)
-        elif fn.ret != "void":
-            lines.append("    (void) result;")
-        lines.append("    g_clear_error (&error);")
+        lines.extend(settle(fn))
     elif kind == "position-reader":
         lines.append("    expect_at_most_one_assertion (log);")
-        rel = release(fn, TYPES)
-        if rel:
-            lines.append("    " + rel)
-        elif fn.ret != "void":
-            lines.append("    (void) result;")
-        lines.append("    g_clear_error (&error);")
+        lines.extend(settle(fn))
     elif kind == "position-quiet":
         lines.append("    expect_accepted (log);")
         lines.append("    " + zero_check(fn) + ";")
     else:  # allowed, position-free: accepted without a complaint
         lines.append("    expect_accepted (log);")
-        rel = release(fn, TYPES)
-        if rel:
-            lines.append("    " + rel)
-        elif fn.ret != "void":
-            lines.append("    (void) result;")
-        lines.append("    g_clear_error (&error);")
+        lines.extend(settle(fn))
     lines.append("  }")
     return "\n".join(lines)
 
