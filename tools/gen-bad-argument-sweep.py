@@ -381,6 +381,13 @@ def cases(fn, types, symbols, pending):
     return out
 
 
+def zero_lines(fn):
+    """The check that a refused call answered its zero value, where it has
+    one."""
+    zc = zero_check(fn)
+    return ["    " + zc + ";"] if zc else []
+
+
 def settle(fn):
     """The lines after an accepted call: free what it returned (or mark the
     result used) and drop any error it set."""
@@ -404,20 +411,14 @@ def emit_case(fn, kind, p, args, detail, owner=None):
     lines.append("    " + call(fn, args))
     if kind in ("null", "wrong-type"):
         lines.append(f'    expect_refused (log, "{owner}", "{detail}");')
-        zc = zero_check(fn)
-        if zc:
-            lines.append("    " + zc + ";")
+        lines.extend(zero_lines(fn))
         lines.append("    EXPECT_EQ (error, nullptr);")
     elif kind == "type":
         lines.append(f'    expect_refused_prefix (log, "{owner}", "{detail}");')
-        zc = zero_check(fn)
-        if zc:
-            lines.append("    " + zc + ";")
+        lines.extend(zero_lines(fn))
     elif kind == "position":
         lines.append(f'    expect_refused_mentioning (log, "{owner}", "{p.name}");')
-        zc = zero_check(fn)
-        if zc:
-            lines.append("    " + zc + ";")
+        lines.extend(zero_lines(fn))
         lines.append("    EXPECT_EQ (error, nullptr);")
     elif kind == "enum-range":
         lines.extend(settle(fn))

@@ -25,15 +25,6 @@
 #include "support/log-capture.h"
 #include "support/notify-counter.h"
 
-using providers::testing::assertion_text;
-using providers::testing::expect_same_properties;
-using providers::testing::fill_every_property;
-using providers::testing::LogCapture;
-using providers::testing::NotifyCounter;
-using providers::testing::own;
-using providers::testing::Owned;
-using providers::testing::take_string;
-
 namespace {
 
 using namespace providers::testing;
