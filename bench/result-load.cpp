@@ -30,7 +30,11 @@
  * machine, and what users wait for includes it. Each ratio divides by the
  * floor of the same round, so that a slow round slows both sides. A
  * stored table gets one more round first, not counted, that warms the
- * server's caches. */
+ * server's caches.
+ *
+ * Long for one file, as the driver of a whole measurement: the rounds, the
+ * child processes and the report of their ratios read best together; what
+ * the peers' programs share with it is load-common.h. */
 #include "load-common.h"
 
 #include <libproviders/providers.h>

@@ -381,6 +381,26 @@ def cases(fn, types, symbols, pending):
     return out
 
 
+def zero_lines(fn):
+    """The check that a refused call answered its zero value, where it has
+    one."""
+    zc = zero_check(fn)
+    return ["    " + zc + ";"] if zc else []
+
+
+def settle(fn):
+    """The lines after an accepted call: free what it returned (or mark the
+    result used) and drop any error it set."""
+    rel = release(fn, TYPES)
+    if rel:
+        out = ["    " + rel]
+    elif fn.ret != "void":
+        out = ["    (void) result;"]
+    else:
+        out = []
+    return out + ["    g_clear_error (&error);"]
+
+
 def emit_case(fn, kind, p, args, detail, owner=None):
     owner = owner or fn.owner_of_checks
     lines = [f"  {{  // {fn.name}: {kind} {p.name} {detail or ''}".rstrip()]
@@ -391,47 +411,26 @@ def emit_case(fn, kind, p, args, detail, owner=None):
     lines.append("    " + call(fn, args))
     if kind in ("null", "wrong-type"):
         lines.append(f'    expect_refused (log, "{owner}", "{detail}");')
-        zc = zero_check(fn)
-        if zc:
-            lines.append("    " + zc + ";")
+        lines.extend(zero_lines(fn))
         lines.append("    EXPECT_EQ (error, nullptr);")
     elif kind == "type":
         lines.append(f'    expect_refused_prefix (log, "{owner}", "{detail}");')
-        zc = zero_check(fn)
-        if zc:
-            lines.append("    " + zc + ";")
+        lines.extend(zero_lines(fn))
     elif kind == "position":
         lines.append(f'    expect_refused_mentioning (log, "{owner}", "{p.name}");')
-        zc = zero_check(fn)
-        if zc:
-            lines.append("    " + zc + ";")
+        lines.extend(zero_lines(fn))
         lines.append("    EXPECT_EQ (error, nullptr);")
     elif kind == "enum-range":
-        rel = release(fn, TYPES)
-        if rel:
-            lines.append("    " + rel)
-        elif fn.ret != "void":
-            lines.append("    (void) result;")
-        lines.append("    g_clear_error (&error);")
+        lines.extend(settle(fn))
     elif kind == "position-reader":
         lines.append("    expect_at_most_one_assertion (log);")
-        rel = release(fn, TYPES)
-        if rel:
-            lines.append("    " + rel)
-        elif fn.ret != "void":
-            lines.append("    (void) result;")
-        lines.append("    g_clear_error (&error);")
+        lines.extend(settle(fn))
     elif kind == "position-quiet":
         lines.append("    expect_accepted (log);")
         lines.append("    " + zero_check(fn) + ";")
     else:  # allowed, position-free: accepted without a complaint
         lines.append("    expect_accepted (log);")
-        rel = release(fn, TYPES)
-        if rel:
-            lines.append("    " + rel)
-        elif fn.ret != "void":
-            lines.append("    (void) result;")
-        lines.append("    g_clear_error (&error);")
+        lines.extend(settle(fn))
     lines.append("  }")
     return "\n".join(lines)
 

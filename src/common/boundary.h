@@ -18,34 +18,40 @@
 
 namespace providers {
 
-template <typename Fallback, typename Body>
-auto guarded (const char *function, Fallback &&fallback, Body &&body) noexcept
+/* The one catch ladder: `report` hears what an escaping exception says
+ * (null when it is no std::exception); running out of memory aborts. */
+template <typename Fallback, typename Body, typename Report>
+auto guarded_reporting (const char *function, Fallback &&fallback, Body &&body, Report &&report) noexcept
     -> decltype (body ()) {
   try {
     return std::forward<Body> (body) ();
   } catch (const std::bad_alloc &) {
     g_error ("%s: failed to allocate memory", function);
   } catch (const std::exception &e) {
-    g_critical ("%s: %s", function, e.what ());
+    report (e.what ());
   } catch (...) {
-    g_critical ("%s: unexpected exception", function);
+    report (nullptr);
   }
   return std::forward<Fallback> (fallback);
 }
 
 template <typename Fallback, typename Body>
+auto guarded (const char *function, Fallback &&fallback, Body &&body) noexcept
+    -> decltype (body ()) {
+  return guarded_reporting (function, std::forward<Fallback> (fallback), std::forward<Body> (body),
+                            [function] (const char *what) {
+                              g_critical ("%s: %s", function, what ? what : "unexpected exception");
+                            });
+}
+
+template <typename Fallback, typename Body>
 auto guarded_error (const char *function, GError **error, GQuark domain, Fallback &&fallback, Body &&body) noexcept
     -> decltype (body ()) {
-  try {
-    return std::forward<Body> (body) ();
-  } catch (const std::bad_alloc &) {
-    g_error ("%s: failed to allocate memory", function);
-  } catch (const std::exception &e) {
-    g_set_error (error, domain, -1, "%s", e.what ());
-  } catch (...) {
-    g_set_error_literal (error, domain, -1, "unexpected exception");
-  }
-  return std::forward<Fallback> (fallback);
+  return guarded_reporting (function, std::forward<Fallback> (fallback), std::forward<Body> (body),
+                            [error, domain] (const char *what) {
+                              if (what) g_set_error (error, domain, -1, "%s", what);
+                              else g_set_error_literal (error, domain, -1, "unexpected exception");
+                            });
 }
 
 }  // namespace providers

@@ -90,6 +90,17 @@ std::string outcome_of (const Completion &c, void (*finish) (Value *, GAsyncResu
   return outcome;
 }
 
+/* A value's load or save of `path`, begun with `begin` and ended with
+ * `finish` on a context of its own, on this thread or a new one. */
+template <typename Value>
+std::string file_operation (Value *value, const std::string &path,
+                            void (*begin) (Value *, const gchar *, GAsyncReadyCallback, gpointer),
+                            void (*finish) (Value *, GAsyncResult *, GError **), bool in_worker)
+{
+  auto start = [&] (GAsyncReadyCallback done, gpointer data) { begin (value, path.c_str (), done, data); };
+  return outcome_of (in_worker ? run_in_worker_thread (start) : run_on_new_context (start), finish, value);
+}
+
 inline std::string io_error (GIOErrorEnum code)
 {
   return std::string (g_quark_to_string (G_IO_ERROR)) + ":" + std::to_string (code);

@@ -17,6 +17,7 @@ using providers::testing::Completion;
 using providers::testing::io_error;
 using providers::testing::LogCapture;
 using providers::testing::NotifyCounter;
+using providers::testing::file_operation;
 using providers::testing::outcome_of;
 using providers::testing::own;
 using providers::testing::patterned_bytes;
@@ -40,20 +41,12 @@ const char *held (gpointer value)
 
 std::string load (String *value, const std::string &path, bool in_worker = false)
 {
-  auto start = [&] (GAsyncReadyCallback done, gpointer data) {
-    torvanix_providers_contracts_value_string_load (value, path.c_str (), done, data);
-  };
-  return outcome_of (in_worker ? run_in_worker_thread (start) : run_on_new_context (start),
-                     torvanix_providers_contracts_value_string_load_finish, value);
+  return file_operation (value, path, torvanix_providers_contracts_value_string_load, torvanix_providers_contracts_value_string_load_finish, in_worker);
 }
 
 std::string save (String *value, const std::string &path, bool in_worker = false)
 {
-  auto start = [&] (GAsyncReadyCallback done, gpointer data) {
-    torvanix_providers_contracts_value_string_save (value, path.c_str (), done, data);
-  };
-  return outcome_of (in_worker ? run_in_worker_thread (start) : run_on_new_context (start),
-                     torvanix_providers_contracts_value_string_save_finish, value);
+  return file_operation (value, path, torvanix_providers_contracts_value_string_save, torvanix_providers_contracts_value_string_save_finish, in_worker);
 }
 
 TEST (ValueText, EachClassAnswersItsNameAndDataType)

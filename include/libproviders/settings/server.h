@@ -1,4 +1,6 @@
-/* One connection profile and the vendor name lists. */
+/* One connection profile and the vendor name lists. Long because a
+ * profile has some forty properties, each with a documented getter and
+ * setter that the introspection data is made from. */
 #ifndef LIBPROVIDERS_SETTINGS_SERVER_H
 #define LIBPROVIDERS_SETTINGS_SERVER_H
 

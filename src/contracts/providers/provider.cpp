@@ -3,9 +3,8 @@
 #include "libproviders/contracts/provider.h"
 
 #include "common/check.h"
+#include "common/enum-nick.h"
 #include "common/gobject-ref.h"
-
-using providers::GUnique;
 
 G_DEFINE_ENUM_TYPE (TorvanixProvidersContractsDBObject, torvanix_providers_contracts_db_object,
   G_DEFINE_ENUM_VALUE (TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_UNKNOWN, "unknown"),
@@ -58,11 +57,7 @@ G_DEFINE_ENUM_TYPE (TorvanixProvidersContractsDBObject, torvanix_providers_contr
 extern "C" gchar *
 torvanix_providers_contracts_db_object_to_string (TorvanixProvidersContractsDBObject self)
 {
-  GUnique<GTypeClass> klass (static_cast<GTypeClass *> (
-      g_type_class_ref (TORVANIX_PROVIDERS_CONTRACTS_TYPE_DB_OBJECT)));
-  const GEnumValue *value = g_enum_get_value (G_ENUM_CLASS (klass.get ()), providers::raw_enum (self));
-  /* A number outside the enumeration has no nick: answer null. */
-  return value ? g_strdup (value->value_nick) : nullptr;
+  return providers::enum_nick (TORVANIX_PROVIDERS_CONTRACTS_TYPE_DB_OBJECT, providers::raw_enum (self));
 }
 
 G_DEFINE_INTERFACE (TorvanixProvidersContractsIProvider, torvanix_providers_contracts_iprovider, G_TYPE_OBJECT)

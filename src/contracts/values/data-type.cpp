@@ -3,6 +3,7 @@
 
 #include "libproviders/values/value-core.h"
 #include "common/check.h"
+#include "common/enum-nick.h"
 #include "common/gobject-ref.h"
 
 using providers::GUnique;
@@ -56,11 +57,7 @@ G_DEFINE_FLAGS_TYPE (TorvanixProvidersContractsDataVersion, torvanix_providers_c
 extern "C" gchar *
 torvanix_providers_contracts_data_type_to_string (TorvanixProvidersContractsDataType self)
 {
-  GUnique<GTypeClass> klass (static_cast<GTypeClass *> (
-      g_type_class_ref (TORVANIX_PROVIDERS_CONTRACTS_TYPE_DATA_TYPE)));
-  const GEnumValue *value = g_enum_get_value (G_ENUM_CLASS (klass.get ()), providers::raw_enum (self));
-  /* A number outside the enumeration has no name: answer null. */
-  return value ? g_strdup (value->value_nick) : nullptr;
+  return providers::enum_nick (TORVANIX_PROVIDERS_CONTRACTS_TYPE_DATA_TYPE, providers::raw_enum (self));
 }
 
 extern "C" GType

@@ -99,6 +99,20 @@ bool send_statement (TorvanixProvidersSupportsMySQLProvider *self, const char *s
  * Answers false with the first failure among them. */
 bool drain_results (TorvanixProvidersSupportsMySQLProvider *self, GError **error);
 
+/* Sets up dead-peer detection on the connection's socket, once per socket. */
+void watch_socket (TorvanixProvidersSupportsMySQLProviderPrivate *priv);
+
+/* Turns the client's automatic reconnection on or off. Answers false with
+ * an error. */
+bool set_reconnect (TorvanixProvidersSupportsMySQLProvider *self, bool on, GError **error);
+
+/* Closes the handle and forgets the session's transaction and watched
+ * socket. */
+void close_connection (TorvanixProvidersSupportsMySQLProviderPrivate *priv);
+
+/* Fills the slots of transaction, commit and rollback. */
+void install_transactions (TorvanixProvidersContractsIProviderInterface *iface);
+
 /* Fills the slots of the statements that answer data. */
 void install_statements (TorvanixProvidersContractsIProviderInterface *iface);
 
