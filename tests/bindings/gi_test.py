@@ -135,6 +135,10 @@ class LocalTest(unittest.TestCase):
         columns[0] = Contracts.ColumnModel.new_full("k", DataType.INT64)
         self.assertEqual([c.get_name() for c in columns], ["k", "", "price"])
         self.assertEqual([c.get_name() for c in columns[1:]], ["", "price"])
+        price = columns[2]
+        self.assertEqual([columns.index(price), columns.index(price, -1), columns.index(price, -2, 3)],
+                         [2, 2, 2], "positions count from the front, as a list's do")
+        self.assertRaises(ValueError, columns.index, price, 0, -1)
         for bad, error in [(lambda: columns[3], IndexError), (lambda: columns[-4], IndexError),
                            (lambda: columns.append(Contracts.ValueNull.new()), TypeError),
                            (lambda: columns.index(first), ValueError)]:

@@ -221,4 +221,74 @@ TEST (ValueCore, ConstructRefusesTypesOutsideItsClass)
                              "g_type_is_a (object_type, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_NULL)"));
 }
 
+/* An application's own subclass, written in C as GObject subclasses are:
+ * its dispose chains up first and then does its own teardown, relying on
+ * GObject's dispose having delivered the weak notifications and dropped
+ * the handlers by then, on the last unref as under g_object_run_dispose. */
+struct AppText {
+  TorvanixProvidersContractsValueString parent;
+};
+struct AppTextClass {
+  TorvanixProvidersContractsValueStringClass parent_class;
+};
+
+struct AppTextSeen {
+  gulong handler = 0;
+  bool weak_notified = false;
+  int disposes = 0;
+  bool weak_notified_after_chain_up = false;
+  bool handler_gone_after_chain_up = false;
+};
+AppTextSeen app_text_seen;
+
+G_DEFINE_TYPE (AppText, app_text, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_STRING)
+
+void app_text_dispose (GObject *object)
+{
+  G_OBJECT_CLASS (app_text_parent_class)->dispose (object);
+  if (app_text_seen.disposes++ == 0)
+    {
+      app_text_seen.weak_notified_after_chain_up = app_text_seen.weak_notified;
+      app_text_seen.handler_gone_after_chain_up = !g_signal_handler_is_connected (object, app_text_seen.handler);
+    }
+}
+
+void app_text_class_init (AppTextClass *klass)
+{
+  G_OBJECT_CLASS (klass)->dispose = app_text_dispose;
+}
+
+void app_text_init (AppText *) {}
+
+void app_text_on_notify (GObject *, GParamSpec *, gpointer) {}
+
+void app_text_weak_notify (gpointer, GObject *)
+{
+  app_text_seen.weak_notified = true;
+}
+
+GObject *watched_app_text ()
+{
+  app_text_seen = AppTextSeen ();
+  GObject *object = G_OBJECT (g_object_new (app_text_get_type (), nullptr));
+  app_text_seen.handler = g_signal_connect (object, "notify", G_CALLBACK (app_text_on_notify), nullptr);
+  g_object_weak_ref (object, app_text_weak_notify, nullptr);
+  return object;
+}
+
+TEST (ValueCore, SubclassesThatChainUpFindGObjectsDisposeDone)
+{
+  g_object_unref (watched_app_text ());
+  EXPECT_EQ (app_text_seen.disposes, 1);
+  EXPECT_TRUE (app_text_seen.weak_notified_after_chain_up);
+  EXPECT_TRUE (app_text_seen.handler_gone_after_chain_up);
+
+  GObject *object = watched_app_text ();
+  g_object_run_dispose (object);
+  EXPECT_TRUE (app_text_seen.weak_notified_after_chain_up);
+  EXPECT_TRUE (app_text_seen.handler_gone_after_chain_up);
+  g_object_unref (object);
+  EXPECT_EQ (app_text_seen.disposes, 2);
+}
+
 }  // namespace

@@ -254,11 +254,29 @@ value_object_real_get_is_null (TorvanixProvidersContractsValueObject *)
  * only one left) GLib's g_object_unref destroys the handlers, closures
  * and weak references itself right after dispose, so GObject's own
  * dispose would only repeat that work. Anywhere else (g_object_run_dispose,
- * or a dispose that kept the object alive) it is the one that does it. */
+ * or a dispose that kept the object alive) it is the one that does it.
+ *
+ * The shortcut is taken only where nothing can tell the difference: the
+ * class's dispose is this one, so no subclass runs teardown of its own
+ * after chaining up, expecting the weak notifications delivered and the
+ * handlers gone; and the GLib running is of the line whose g_object_unref
+ * was checked to do that cleanup after dispose with the reference still
+ * held. That cleanup is not part of GObject's contract, so a newer GLib
+ * gets the plain chain-up. */
+void value_object_dispose (GObject *object);
+
+bool
+value_dispose_may_skip_parent (GObject *object)
+{
+  static const bool checked_glib = glib_major_version == 2 && glib_minor_version <= 74;
+  return checked_glib && G_OBJECT_GET_CLASS (object)->dispose == value_object_dispose
+         && g_atomic_int_get (&object->ref_count) == 1;
+}
+
 void
 value_object_dispose (GObject *object)
 {
-  if (g_atomic_int_get (&object->ref_count) == 1)
+  if (value_dispose_may_skip_parent (object))
     return;
   G_OBJECT_CLASS (torvanix_providers_contracts_value_object_parent_class)->dispose (object);
 }

@@ -47,6 +47,16 @@ fetch_failed (Provider *self, GError **error)
   return mysql_errno (connection_of (self)) != 0 && raise (self, -1, error);
 }
 
+/* A text whose first statement has no rows: that is the call's failure,
+ * and the rest of the text is still taken here, so that a later
+ * statement's failure is not left for the next, unrelated call. */
+void
+no_data (Provider *self, GError **error)
+{
+  providers::mysql::set_own_error (error, kNoData);
+  providers::mysql::drain_results (self, nullptr);
+}
+
 /* An answer that stands only once the rest of the text's results were
  * drained without a failure. */
 template <typename T>
@@ -97,7 +107,7 @@ execute_reader (Provider *self, const gchar *statement, GError **error)
     return unless_rest_failed (self, reader, error);
   }
   if (!fetch_failed (self, error))
-    providers::mysql::set_own_error (error, kNoData);
+    no_data (self, error);
   return nullptr;
 }
 
@@ -111,7 +121,7 @@ execute_model (Provider *self, const gchar *statement, GError **error)
   Result result (mysql_use_result (connection));
   if (!result) {
     if (!fetch_failed (self, error))
-      providers::mysql::set_own_error (error, kNoData);
+      no_data (self, error);
     return nullptr;
   }
   Table *model = providers::mysql::fill_model_streaming (connection, result.get ());

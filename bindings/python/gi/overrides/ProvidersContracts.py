@@ -113,11 +113,12 @@ class ObjectList(MutableSequence):
         self._changed(0, size, 0)
 
     def index(self, item, start=0, stop=None):
-        # By identity, as the library's lists compare their elements.
-        items = self[start:stop]
-        for i, candidate in enumerate(items):
-            if candidate == item:
-                return start + i
+        # By identity, as the library's lists compare their elements; the
+        # answer is a position from the front, also for a negative start.
+        start, stop, _ = slice(start, stop).indices(len(self))
+        for i in range(start, stop):
+            if self[i] == item:
+                return i
         raise ValueError(f"{item!r} is not in list")
 
     def __contains__(self, item):
