@@ -1,5 +1,10 @@
 /* providers-query: runs SQL on a MySQL or MariaDB server through the
- * library's public interface and prints what comes back. */
+ * library's public interface and prints what comes back.
+ *
+ * One file for the whole program (command line, profile, the three output
+ * formats, the statement loop) except the SQL splitter, which has tests of
+ * its own: every part is small and used once, and reading it top to bottom
+ * is how a newcomer learns the public interface. */
 #include <errno.h>
 #include <locale.h>
 #include <math.h>

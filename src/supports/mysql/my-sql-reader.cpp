@@ -1,7 +1,13 @@
 /* MySQLReader: a forward-only reader over a result set that the client
  * library fetched whole. Every cell arrives as text (binary columns as
  * their bytes); the getters parse it through the cell layer
- * (my-sql-cells.h). */
+ * (my-sql-cells.h).
+ *
+ * Longer than most files here because the reader implements 38 interface
+ * slots, one short function each, beside its GObject lifetime and the
+ * whole-row get_values that takes rows from the build-ahead thread; the
+ * slots share private state that nothing else may see, so they stay in one
+ * file. */
 #include "libproviders/mysql/my-sql-reader.h"
 
 #include "common/boundary.h"
