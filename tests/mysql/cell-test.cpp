@@ -179,18 +179,30 @@ TEST_F (Cells, DecimalsPrintTheServersDigitsAndKeepTheirNumber)
   for (const Case &c : cases)
     expect_both (c);
 
-  GError *error = nullptr;
-  auto table = own (torvanix_providers_contracts_iprovider_execute_model (p (), "SELECT CAST(1234567.89 AS DECIMAL(12,2))", 0, &error));
-  ASSERT_EQ (error, nullptr) << error->message;
-  auto cell = own (TORVANIX_PROVIDERS_CONTRACTS_IVALUE (torvanix_providers_contracts_table_model_get_value_at (table.get (), 0, 0)));
-  Value *value = cell.get ();
-  EXPECT_DOUBLE_EQ (torvanix_providers_contracts_inumeric_to_double (TORVANIX_PROVIDERS_CONTRACTS_INUMERIC (value)), 1234567.89);
   /* A copy prints as the original; a number set by the application prints
-   * as made here. */
-  auto copy = own (torvanix_providers_contracts_ivalue_clone (value));
-  EXPECT_EQ (take_string (torvanix_providers_contracts_ivalue_to_string (copy.get ())), "1234567.89");
-  torvanix_providers_contracts_value_decimal_set_itsvalue (TORVANIX_PROVIDERS_CONTRACTS_VALUE_DECIMAL (copy.get ()), 0.5);
-  EXPECT_EQ (take_string (torvanix_providers_contracts_ivalue_to_string (copy.get ())), take_string (g_strdup_printf ("%G", 0.5)));
+   * as made here. Digits short enough to live in the value itself and
+   * longer ones alike. */
+  const struct {
+    const char *sql, *digits;
+    double number;
+  } kept[] = {
+    {"SELECT CAST(1234567.89 AS DECIMAL(12,2))", "1234567.89", 1234567.89},
+    {"SELECT CAST(-12345678901234567890.123456789 AS DECIMAL(40,9))", "-12345678901234567890.123456789",
+     -12345678901234567890.123456789},
+  };
+  for (const auto &k : kept) {
+    GError *error = nullptr;
+    auto table = own (torvanix_providers_contracts_iprovider_execute_model (p (), k.sql, 0, &error));
+    ASSERT_EQ (error, nullptr) << error->message;
+    auto cell = own (TORVANIX_PROVIDERS_CONTRACTS_IVALUE (torvanix_providers_contracts_table_model_get_value_at (table.get (), 0, 0)));
+    Value *value = cell.get ();
+    EXPECT_DOUBLE_EQ (torvanix_providers_contracts_inumeric_to_double (TORVANIX_PROVIDERS_CONTRACTS_INUMERIC (value)), k.number);
+    auto copy = own (torvanix_providers_contracts_ivalue_clone (value));
+    EXPECT_EQ (take_string (torvanix_providers_contracts_ivalue_to_string (copy.get ())), k.digits);
+    torvanix_providers_contracts_value_decimal_set_itsvalue (TORVANIX_PROVIDERS_CONTRACTS_VALUE_DECIMAL (copy.get ()), 0.5);
+    EXPECT_EQ (take_string (torvanix_providers_contracts_ivalue_to_string (copy.get ())), take_string (g_strdup_printf ("%G", 0.5)));
+    EXPECT_EQ (take_string (torvanix_providers_contracts_ivalue_to_string (value)), k.digits);
+  }
 }
 
 TEST_F (Cells, ReaderReadsIso8601TextWithItsZone)

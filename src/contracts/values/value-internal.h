@@ -20,9 +20,10 @@ TorvanixProvidersContractsValueDateTime *date_time_adopt_cell (GType type, GDate
  * (adopted, g_malloc'd): a server's date that no GDateTime can hold. */
 TorvanixProvidersContractsValueDateTime *date_time_adopt_text (GType type, gchar *text);
 
-/* A ValueDecimal read from a server: `value` for its number, `text`
- * (adopted, g_malloc'd; not null) for its print, the server's digits. */
-TorvanixProvidersContractsValueDecimal *decimal_adopt_text (gdouble value, gchar *text);
+/* A ValueDecimal read from a server: `value` for its number, the `length`
+ * bytes of `text` (copied; a zero byte ends them) for its print, the
+ * server's digits. */
+TorvanixProvidersContractsValueDecimal *decimal_with_text (gdouble value, const gchar *text, gsize length);
 
 /* Makes an integer value read from a server print `text` (adopted,
  * g_malloc'd), the server's spelling of its number ("00042", "0000"). */

@@ -13,6 +13,7 @@
 #include "contracts/values/value-object-private.h"
 
 #include <algorithm>
+#include <cstring>
 #include <type_traits>
 
 /* IInteger, IUnsigned, INumeric ---------------------------------------------- */
@@ -152,13 +153,13 @@ class Scalar {
     return self;
   }
 
-  /* A value read from a server that prints `text` (adopted), the
-   * server's own digits of an exact number. */
-  static Instance *construct_with_text (GType object_type, Stored value, gchar *text)
+  /* A value read from a server that prints the `length` bytes of `text`,
+   * the server's own digits of an exact number. */
+  static Instance *construct_with_text (GType object_type, Stored value, const gchar *text, gsize length)
   {
     static_assert (Traits::keeps_text);
     Instance *self = construct (object_type, value);
-    priv (self)->text = text;
+    keep_text (priv (self), text, length);
     return self;
   }
 
@@ -169,7 +170,7 @@ class Scalar {
   {
     priv (self)->value = value;
     if constexpr (Traits::keeps_text)
-      g_clear_pointer (&priv (self)->text, g_free);
+      drop_text (priv (self));
     if constexpr (is_integer)
       g_object_set_qdata (G_OBJECT (self), server_text_quark (), nullptr);
     g_object_notify_by_pspec (G_OBJECT (self), itsvalue_pspec);
@@ -179,10 +180,32 @@ class Scalar {
   struct NoText {};
   struct Text {
     gchar *text; /* the server's digits; null for values made here */
+    /* Where `text` points when the digits fit: most amounts do, and then
+     * a cell costs no allocation of its own. */
+    gchar short_text[24];
   };
   struct Private : std::conditional_t<Traits::keeps_text, Text, NoText> {
     Stored value;
   };
+
+  static void keep_text (Private *p, const gchar *text, gsize length)
+  {
+    if (length < sizeof p->short_text) {
+      if (length > 0)
+        memcpy (p->short_text, text, length);
+      p->short_text[length] = '\0';
+      p->text = p->short_text;
+    } else {
+      p->text = g_strndup (text, length);
+    }
+  }
+
+  static void drop_text (Private *p)
+  {
+    if (p->text != p->short_text)
+      g_free (p->text);
+    p->text = nullptr;
+  }
 
   static inline GObjectClass *parent_class = nullptr;
   static constexpr bool is_integer = Traits::kind == Kind::Signed || Traits::kind == Kind::Unsigned;
@@ -283,8 +306,10 @@ class Scalar {
   static TorvanixProvidersContractsIValue *clone (TorvanixProvidersContractsValueObject *self)
   {
     Instance *copy = construct (G_OBJECT_TYPE (self), priv (self)->value);
-    if constexpr (Traits::keeps_text)
-      priv (copy)->text = g_strdup (priv (self)->text);
+    if constexpr (Traits::keeps_text) {
+      if (const gchar *text = priv (self)->text)
+        keep_text (priv (copy), text, strlen (text));
+    }
     if constexpr (is_integer) {
       if (auto *text = static_cast<const gchar *> (g_object_get_qdata (G_OBJECT (self), server_text_quark ())))
         g_object_set_qdata_full (G_OBJECT (copy), server_text_quark (), g_strdup (text), g_free);
@@ -295,7 +320,7 @@ class Scalar {
   static void finalize (GObject *object)
   {
     if constexpr (Traits::keeps_text)
-      g_free (priv (object)->text);
+      drop_text (priv (object));
     parent_class->finalize (object);
   }
 
@@ -432,9 +457,10 @@ PROVIDERS_DEFINE_TYPED_GETTER (ValueUInt64, value_uint64, VALUE_UINT64, guint64,
 PROVIDERS_DEFINE_TYPED_GETTER (ValueBoolean, value_boolean, VALUE_BOOLEAN, gboolean, boolean)
 
 TorvanixProvidersContractsValueDecimal *
-providers::values::decimal_adopt_text (gdouble value, gchar *text)
+providers::values::decimal_with_text (gdouble value, const gchar *text, gsize length)
 {
-  return Scalar<ValueDecimalTraits>::construct_with_text (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DECIMAL, value, text);
+  return Scalar<ValueDecimalTraits>::construct_with_text (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DECIMAL, value, text,
+                                                          length);
 }
 
 void

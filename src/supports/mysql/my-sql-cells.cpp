@@ -335,7 +335,7 @@ typed_value (const Column &column, Cell cell, GTimeZone *local_zone)
       return as_value (torvanix_providers_contracts_value_double_new (double_parse (text, "double_parse")));
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL:
       /* An exact number: it prints the server's digits. */
-      return as_value (providers::values::decimal_adopt_text (ascii_to_double (text), cell_text (cell)));
+      return as_value (providers::values::decimal_with_text (ascii_to_double (text), cell.text, cell.length));
     case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DATE: {
       DateFields d;
       IValue *value = nullptr;
