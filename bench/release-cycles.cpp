@@ -12,7 +12,7 @@
  * thread whatever the library would do with a table of its own. The
  * allocator is the environment's: run it with and without
  * G_SLICE=always-malloc. Prints one line per cycle, then a summary. */
-#include "load-common.h"
+#include "load-provider.h"
 
 #include <libproviders/providers.h>
 
@@ -23,29 +23,8 @@
 #include <string>
 #include <vector>
 
-namespace {
-
 using load::die;
-
-TorvanixProvidersContractsIProvider *
-open_provider (const load::Server &s)
-{
-  auto *profile = torvanix_providers_contracts_server_new_with_provider ("MySQL");
-  torvanix_providers_contracts_server_set_host (profile, s.host.c_str ());
-  torvanix_providers_contracts_server_set_port (profile, gint (s.port));
-  torvanix_providers_contracts_server_set_username (profile, s.user.c_str ());
-  torvanix_providers_contracts_server_set_password (profile, s.password.c_str ());
-  torvanix_providers_contracts_server_set_initial (profile, s.database.c_str ());
-  auto *provider = TORVANIX_PROVIDERS_CONTRACTS_IPROVIDER (torvanix_providers_supports_my_sql_provider_new ());
-  GError *error = nullptr;
-  torvanix_providers_contracts_iprovider_open (provider, profile, "", &error);
-  if (error != nullptr)
-    die ("open", error->message);
-  g_object_unref (profile);
-  return provider;
-}
-
-}  // namespace
+using load::open_provider;
 
 int
 main (int argc, char **argv)

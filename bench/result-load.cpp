@@ -35,7 +35,7 @@
  * Long for one file, as the driver of a whole measurement: the rounds, the
  * child processes and the report of their ratios read best together; what
  * the peers' programs share with it is load-common.h. */
-#include "load-common.h"
+#include "load-provider.h"
 
 #include <libproviders/providers.h>
 
@@ -57,6 +57,7 @@
 namespace {
 
 using load::die;
+using load::open_provider;
 using load::Sample;
 using load::Server;
 using load::select_all;
@@ -234,23 +235,6 @@ MEASURED TorvanixProvidersContractsIDataReader *measured_build_reader (TorvanixP
 MEASURED void measured_release_reader (TorvanixProvidersContractsIDataReader *reader)
 {
   g_object_unref (reader);
-}
-
-TorvanixProvidersContractsIProvider *open_provider (const Server &s)
-{
-  auto *profile = torvanix_providers_contracts_server_new_with_provider ("MySQL");
-  torvanix_providers_contracts_server_set_host (profile, s.host.c_str ());
-  torvanix_providers_contracts_server_set_port (profile, gint (s.port));
-  torvanix_providers_contracts_server_set_username (profile, s.user.c_str ());
-  torvanix_providers_contracts_server_set_password (profile, s.password.c_str ());
-  torvanix_providers_contracts_server_set_initial (profile, s.database.c_str ());
-  auto *provider = TORVANIX_PROVIDERS_CONTRACTS_IPROVIDER (torvanix_providers_supports_my_sql_provider_new ());
-  GError *error = nullptr;
-  torvanix_providers_contracts_iprovider_open (provider, profile, "", &error);
-  if (error != nullptr)
-    die ("open", error->message);
-  g_object_unref (profile);
-  return provider;
 }
 
 Sample run_floor (const Server &s, const std::string &sql)
