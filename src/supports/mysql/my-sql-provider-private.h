@@ -83,6 +83,10 @@ bool raise (TorvanixProvidersSupportsMySQLProvider *self, int result, GError **e
  * without an error. Always answers true. */
 bool raise_failed (TorvanixProvidersSupportsMySQLProvider *self, const char *fallback, GError **error);
 
+/* The entry check of every statement: text the server takes as written.
+ * Answers false with an error. */
+bool check_statement (const char *statement, GError **error);
+
 /* Whether the client's error number says the connection itself is gone,
  * so that nothing of the session is left on the server. */
 bool lost_connection (unsigned int error_number);

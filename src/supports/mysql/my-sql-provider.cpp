@@ -8,6 +8,7 @@
 #include "common/check.h"
 #include "common/compat-texts.h"
 #include "common/gobject-ref.h"
+#include "supports/common/entry-checks.h"
 #include "supports/mysql/my-sql-provider-private.h"
 
 #include <errmsg.h>
@@ -95,6 +96,12 @@ raise_failed (TorvanixProvidersSupportsMySQLProvider *self, const char *fallback
   if (!raise (self, -1, error))
     set_own_error (error, fallback);
   return true;
+}
+
+bool
+check_statement (const char *statement, GError **error)
+{
+  return providers::supports::check_sql_text (statement, -1, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, error);
 }
 
 bool
@@ -264,6 +271,10 @@ open_locked (TorvanixProvidersSupportsMySQLProvider *self, TorvanixProvidersCont
     providers::mysql::set_own_error (error, "Cannot create MYSQL object.");
     return false;
   }
+  /* The connector keeps only the low 16 bits: 70000 would dial 4464. */
+  if (!providers::supports::check_port (torvanix_providers_contracts_server_get_port (server),
+                                        TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, error))
+    return false;
 
   unsigned int protocol = 0;
   if (!set_options (self,
@@ -366,6 +377,8 @@ provider_execute_affect (TorvanixProvidersContractsIProvider *base,
                          const gchar *statement, gint, GError **error) noexcept
 {
   providers_return_val_if_fail_in (PROVIDERS_FN_MY_SQL_PROVIDER_EXECUTE_AFFECT, statement != NULL, 0);
+  if (!providers::mysql::check_statement (statement, error))
+    return -1;
   auto *self = TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (base);
   ProviderLock lock (self);
   if (!providers::mysql::send_statement (self, statement, error))

@@ -182,6 +182,8 @@ provider_execute_scalar (TorvanixProvidersContractsIProvider *base,
                          const gchar *statement, gint, GError **error) noexcept
 {
   providers_return_val_if_fail_in (PROVIDERS_FN_MY_SQL_PROVIDER_EXECUTE_SCALAR, statement != NULL, nullptr);
+  if (!providers::mysql::check_statement (statement, error))
+    return nullptr;
   return PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, static_cast<IValue *> (nullptr),
                                   { return execute_scalar (provider_of (base), statement, error); });
 }
@@ -191,6 +193,8 @@ provider_execute_reader (TorvanixProvidersContractsIProvider *base,
                          const gchar *statement, GError **error) noexcept
 {
   providers_return_val_if_fail_in (PROVIDERS_FN_MY_SQL_PROVIDER_EXECUTE_READER, statement != NULL, nullptr);
+  if (!providers::mysql::check_statement (statement, error))
+    return nullptr;
   return PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR,
                                   static_cast<TorvanixProvidersContractsIDataReader *> (nullptr),
                                   { return execute_reader (provider_of (base), statement, error); });
@@ -201,6 +205,8 @@ provider_execute_model (TorvanixProvidersContractsIProvider *base,
                         const gchar *statement, gint, GError **error) noexcept
 {
   providers_return_val_if_fail_in (PROVIDERS_FN_MY_SQL_PROVIDER_EXECUTE_MODEL, statement != NULL, nullptr);
+  if (!providers::mysql::check_statement (statement, error))
+    return nullptr;
   return PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, static_cast<Table *> (nullptr),
                                   { return execute_model (provider_of (base), statement, error); });
 }
@@ -211,6 +217,8 @@ provider_execute_statements (TorvanixProvidersContractsIProvider *base,
                              gint *result_length, GError **error) noexcept
 {
   providers_return_val_if_fail_in (PROVIDERS_FN_MY_SQL_PROVIDER_EXECUTE_STATEMENTS, statements != NULL, nullptr);
+  if (!providers::mysql::check_statement (statements, error))
+    return nullptr;
   return PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, static_cast<GObject **> (nullptr),
                                   { return execute_statements (provider_of (base), statements, result_length, error); });
 }
