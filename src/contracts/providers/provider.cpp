@@ -5,6 +5,7 @@
 #include "common/check.h"
 #include "common/enum-nick.h"
 #include "common/gobject-ref.h"
+#include "contracts/internals.h"
 
 G_DEFINE_ENUM_TYPE (TorvanixProvidersContractsDBObject, torvanix_providers_contracts_db_object,
   G_DEFINE_ENUM_VALUE (TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_UNKNOWN, "unknown"),
@@ -60,7 +61,9 @@ torvanix_providers_contracts_db_object_to_string (TorvanixProvidersContractsDBOb
   return providers::enum_nick (TORVANIX_PROVIDERS_CONTRACTS_TYPE_DB_OBJECT, providers::raw_enum (self));
 }
 
-G_DEFINE_INTERFACE (TorvanixProvidersContractsIProvider, torvanix_providers_contracts_iprovider, G_TYPE_OBJECT)
+/* Engine libraries find the builders' table on this type. */
+G_DEFINE_INTERFACE_WITH_CODE (TorvanixProvidersContractsIProvider, torvanix_providers_contracts_iprovider, G_TYPE_OBJECT,
+                              providers::contracts::hand_out_internals (g_define_type_id))
 
 static void
 torvanix_providers_contracts_iprovider_default_init (TorvanixProvidersContractsIProviderInterface *iface)
