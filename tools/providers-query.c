@@ -245,6 +245,26 @@ bytes_text (GBytes *bytes)
   return g_string_free (hex, FALSE);
 }
 
+/* The fewest significant digits that read back to the same number: to the
+ * same float for a FLOAT cell, to the same double otherwise. Fifteen digits
+ * are too few for some doubles (the largest reads back as infinity), and
+ * seventeen print digits the number does not have (0.1 as
+ * 0.10000000000000001). */
+static gchar *
+shortest_number_text (gdouble number, gboolean single)
+{
+  gchar buffer[G_ASCII_DTOSTR_BUF_SIZE];
+  for (gint digits = 1; digits <= 17; digits++) {
+    gchar format[8];
+    g_snprintf (format, sizeof format, "%%.%dg", digits);
+    g_ascii_formatd (buffer, sizeof buffer, format, number);
+    gdouble back = g_ascii_strtod (buffer, NULL);
+    if (single ? (gfloat) back == (gfloat) number : back == number)
+      break;
+  }
+  return g_strdup (buffer);
+}
+
 /* A cell as text, or NULL for a database null. Numbers and bytes are
  * written from the held value itself, whole: the values' own text forms
  * round floating point numbers and stop bytes at a zero. */
@@ -268,11 +288,10 @@ cell_text (TorvanixProvidersContractsTableModel *table, gint col, gint row)
     return torvanix_providers_contracts_ivalue_to_string (cell);
   g_auto (GValue) held = G_VALUE_INIT;
   torvanix_providers_contracts_ivalue_to_value (cell, &held);
-  gchar buffer[G_ASCII_DTOSTR_BUF_SIZE];
   if (G_VALUE_HOLDS_DOUBLE (&held))
-    return g_strdup (g_ascii_formatd (buffer, sizeof buffer, "%.15g", g_value_get_double (&held)));
+    return shortest_number_text (g_value_get_double (&held), FALSE);
   if (G_VALUE_HOLDS_FLOAT (&held))
-    return g_strdup (g_ascii_formatd (buffer, sizeof buffer, "%.7g", g_value_get_float (&held)));
+    return shortest_number_text (g_value_get_float (&held), TRUE);
   return torvanix_providers_contracts_ivalue_to_string (cell);
 }
 
@@ -479,7 +498,8 @@ print_csv (FILE *out, TorvanixProvidersContractsTableModel *table)
 }
 
 /* Numbers that json-glib cannot write (an unsigned integer above the
- * signed range; a double in exponent form, to which it adds ".0") stand in
+ * signed range; a floating number in its shortest form, which json-glib
+ * would write with seventeen digits) stand in
  * the document as empty objects, which nothing else in it is, and are put
  * in place, in order, once it is written. */
 static void
@@ -545,14 +565,12 @@ add_json_cell (JsonBuilder *builder, GPtrArray *raw, TorvanixProvidersContractsT
       return;
     }
   } else if (is_floating (type)) {
+    /* The cell's own shortest text, not json-glib's seventeen digits; a
+     * whole number keeps the ".0" that marks it a floating one. */
     gdouble number = g_ascii_strtod (text, &end);
     if (end != text && *end == '\0' && isfinite (number)) {
-      gchar shortest[G_ASCII_DTOSTR_BUF_SIZE];
-      g_ascii_dtostr (shortest, sizeof shortest, number);
-      if (strchr (shortest, 'e') && !strchr (shortest, '.'))
-        add_raw_number (builder, raw, shortest);
-      else
-        json_builder_add_double_value (builder, number);
+      g_autofree gchar *marked = strpbrk (text, ".e") ? NULL : g_strconcat (text, ".0", NULL);
+      add_raw_number (builder, raw, marked ? marked : text);
       return;
     }
   } else if (type == TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN) {
