@@ -17,6 +17,7 @@ from a prompt on the terminal.
 import argparse
 import getpass
 import os
+import struct
 import sys
 import threading
 import time
@@ -36,6 +37,8 @@ DataVersion = Contracts.DataVersion
 NUMERIC = {DataType.INT8, DataType.INT16, DataType.INT32, DataType.INT64, DataType.UINT8,
            DataType.UINT16, DataType.UINT32, DataType.UINT64, DataType.FLOAT, DataType.DOUBLE,
            DataType.DECIMAL, DataType.MONEY}
+# Cells shown as the server spelled them.
+SERVER_DIGITS = {DataType.DECIMAL, DataType.MONEY}
 
 # The edit state of a row: a mark for the state column and a style for its cells.
 STATES = {
@@ -55,15 +58,35 @@ row:selected .inserted, row:selected .updated { color: inherit; }
 """
 
 
+def shortest_text(number, single):
+    """The fewest significant digits that read back to the same number: to
+    the same 32-bit float when single, else to the same double."""
+    for digits in range(1, 18):
+        text = "%.*g" % (digits, number)
+        back = float(text)
+        try:
+            if single:
+                back = struct.unpack("f", struct.pack("f", back))[0]
+        except OverflowError:
+            continue
+        if back == number:
+            return text
+    return repr(number)
+
+
 def cell_text(value):
-    """A cell as text, or None for a database null. Numbers and bytes come
-    from the held value: the values' own text forms round floating point
-    numbers to two places and cut bytes at the first zero."""
+    """A cell as text, or None for a database null. A DECIMAL or MONEY cell
+    shows its own text, the server's digits, which its double would round;
+    floating numbers and bytes come from the held value: the values' own
+    text forms round them to two places and cut bytes at the first zero."""
     if value is None or value.get_is_null():
         return None
+    data_type = value.get_data_type()
+    if data_type in SERVER_DIGITS:
+        return value.to_string()
     held = value.to_value()
     if isinstance(held, float):
-        return "%.15g" % held
+        return shortest_text(held, data_type == DataType.FLOAT)
     if isinstance(held, GLib.Bytes):
         data = held.get_data() or b""
         try:

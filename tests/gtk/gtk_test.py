@@ -90,6 +90,13 @@ def widgets(root, kind):
         child = child.get_next_sibling()
 
 
+def drawn(window, row, position):
+    """The text the browser's window shows for one cell."""
+    item = window.table.get_item(row)
+    return next(c.get_text() for c in widgets(window.view, browser.ValueCell)
+                if c.row == item and c.position == position)
+
+
 def label_factory(text):
     factory = Gtk.SignalListItemFactory()
     factory.connect("setup", lambda f, item: item.set_child(Gtk.Label()))
@@ -359,8 +366,17 @@ class BrowserTest(unittest.TestCase):
         self.run_in(window, "SELECT 1\0; DELETE FROM demo_books")
         self.assertRegex(window.status.get_text(), "^ERROR: the SQL text has a NUL character at offset 8")
 
+        # Floating cells as drawn: the fewest digits that read back to the
+        # same double, or to the same float for a FLOAT.
+        self.run_in(window, "SELECT 1.7976931348623157e308 AS largest, 1 / 3e0 AS third, 0.1e0 AS tenth,"
+                            " CAST(1.4013e-45 AS FLOAT) AS smallest_single, CAST(0.1 AS FLOAT) AS tenth_single")
+        self.assertEqual([drawn(window, 0, p) for p in range(5)],
+                         ["1.7976931348623157e+308", "0.3333333333333333", "0.1", "1e-45", "0.1"])
+
         self.run_in(window, self.statement)
         table = window.table
+        self.assertEqual([drawn(window, r, 3) for r in range(5)], ["12.50", "9.99", "NULL", "30.00", "5.00"],
+                         "DECIMAL prices as drawn keep the server's digits")
         self.assertEqual([c.get_name() for c in table.columns],
                          ["id", "author", "title", "price", "added", "born", "cover"])
         self.assertEqual(table.get_n_items(), 5)
