@@ -1,5 +1,4 @@
-/* The reader interface's own get_value, kept apart from the dispatch: it
- * is the one piece that knows every value class. */
+/* What the reader interface's dispatch shares with its own get_value. */
 #pragma once
 
 #include "libproviders/contracts/data-reader.h"
@@ -7,7 +6,8 @@
 namespace providers::contracts {
 
 /* Builds the typed value of one cell of the current row from the reader's
- * is_null, get_data_type and typed getter slots. */
+ * is_null, get_data_type and typed getter slots, the getter and the class
+ * the class table names for the data type. */
 TorvanixProvidersContractsIValue *default_get_value (TorvanixProvidersContractsIDataReader *self, guint16 ordinal,
                                                      GError **error);
 

@@ -5,6 +5,7 @@
 #include "common/check.h"
 #include "common/enum-nick.h"
 #include "common/gobject-ref.h"
+#include "contracts/values/value-class-table-internal.h"
 
 using providers::GUnique;
 
@@ -63,59 +64,7 @@ torvanix_providers_contracts_data_type_to_string (TorvanixProvidersContractsData
 extern "C" GType
 torvanix_providers_contracts_data_type_get_glib_type (TorvanixProvidersContractsDataType self)
 {
-  switch (providers::raw_enum (self)) {
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DBNULL:
-      return TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_NULL;
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN:
-      return G_TYPE_BOOLEAN;
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT8:
-      return G_TYPE_CHAR;
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT16:
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT32:
-      return G_TYPE_INT;
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT64:
-      return G_TYPE_INT64;
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT8:
-      return G_TYPE_UCHAR;
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT16:
-      return G_TYPE_UINT;
-    /* The unsigned 32- and 64-bit types map to the signed GTypes: callers
-     * rely on that, even though the values themselves convert unsigned. */
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT32:
-      return G_TYPE_INT;
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64:
-      return G_TYPE_INT64;
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_ENUM:
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_SET:
-      return G_TYPE_ENUM;
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_FLAGS:
-      return G_TYPE_FLAGS;
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY:
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL:
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE:
-      return G_TYPE_DOUBLE;
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT:
-      return G_TYPE_FLOAT;
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DATE:
-      return G_TYPE_DATE;
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_TIME:
-      return G_TYPE_POINTER;
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME:
-      return G_TYPE_DATE_TIME;
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_TIMESPAN:
-      return G_TYPE_INT64;
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_BINARY:
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB:
-      return G_TYPE_BYTES;
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_OBJECT:
-      return G_TYPE_OBJECT;
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_VARIANT:
-      return G_TYPE_VARIANT;
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_ARRAY:
-      return G_TYPE_ARRAY;
-    default:
-      return G_TYPE_STRING;
-  }
+  return providers::values::value_class_row (self).glib_type ();
 }
 
 namespace {

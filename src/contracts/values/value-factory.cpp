@@ -1,24 +1,23 @@
 /* The value factory: a value object of any data type, built from text, for
  * code that knows no more than a column's data type (such as a new row of
- * a table, filled with defaults). */
+ * a table, filled with defaults). The class table says which class each
+ * data type gets; here are the readers of numbers and times it uses. */
 #include "libproviders/values/value-factory.h"
 
 #include "common/check.h"
 #include "common/gobject-ref.h"
-#include "libproviders/values/value-binary.h"
+#include "contracts/values/value-class-table-internal.h"
+#include "contracts/values/value-factory-private.h"
 #include "libproviders/values/value-datetime.h"
-#include "libproviders/values/value-scalar.h"
-#include "libproviders/values/value-text.h"
 
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <locale.h>
 
-namespace {
+namespace providers::values {
 
-using providers::GUnique;
+namespace {
 
 /* Reads an integer the way the C library's conversions do (leading white
  * space, an optional sign, then digits up to the first character that is
@@ -51,14 +50,14 @@ wrapping_integer (const gchar *text, bool base_prefixes)
   return negative ? 0 - value : value;
 }
 
-/* Decimal integer, as atoi reads it. */
+}  // namespace
+
 guint64
 decimal_integer (const gchar *text)
 {
   return wrapping_integer (text, false);
 }
 
-/* Integer with base prefixes, as strtoul with base 0 reads it. */
 guint64
 prefixed_integer (const gchar *text)
 {
@@ -82,7 +81,7 @@ float_from_text (const gchar *text)
   return static_cast<gfloat> (wide);
 }
 
-TorvanixProvidersContractsValueTime *
+gpointer
 time_from_text (const gchar *text)
 {
   if (text == nullptr) {
@@ -100,82 +99,10 @@ time_from_text (const gchar *text)
                                                           g_date_time_get_seconds (parsed.get ()));
 }
 
-/* The bytes of the text without its terminating zero. */
-template <typename Make>
-gpointer
-bytes_from_text (const gchar *text, Make make)
-{
-  if (text == nullptr) return make (nullptr, 0);
-  /* A cell longer than the length type can count is cut at its limit. */
-  gsize length = MIN (std::strlen (text), static_cast<gsize> (G_MAXINT));
-  return make (reinterpret_cast<const guint8 *> (text), static_cast<gint> (length));
-}
-
-gpointer
-build (int type, const gchar *text)
-{
-  const gchar *text_or_empty = text ? text : "";
-  switch (type) {
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DBNULL:
-      return torvanix_providers_contracts_value_null_new ();
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN:
-      return torvanix_providers_contracts_value_boolean_new (g_strcmp0 (text, "true") == 0);
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT8:
-      return torvanix_providers_contracts_value_int8_new (static_cast<gint8> (decimal_integer (text_or_empty)));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT16:
-      return torvanix_providers_contracts_value_int16_new (static_cast<gint16> (decimal_integer (text_or_empty)));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT32:
-      return torvanix_providers_contracts_value_int32_new (static_cast<gint32> (decimal_integer (text_or_empty)));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT64:
-      return torvanix_providers_contracts_value_int64_new (g_ascii_strtoll (text_or_empty, nullptr, 0));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT8:
-      return torvanix_providers_contracts_value_uint8_new (static_cast<guint8> (prefixed_integer (text_or_empty)));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT16:
-      return torvanix_providers_contracts_value_uint16_new (static_cast<guint16> (prefixed_integer (text_or_empty)));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT32:
-      return torvanix_providers_contracts_value_uint32_new (static_cast<guint32> (prefixed_integer (text_or_empty)));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64:
-      return torvanix_providers_contracts_value_uint64_new (g_ascii_strtoull (text_or_empty, nullptr, 0));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY:
-      /* Double precision: single precision loses cents beyond about seven
-       * digits (1234567.89 would become 1234567.875). */
-      return torvanix_providers_contracts_value_money_new (g_ascii_strtod (text_or_empty, nullptr));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT:
-      return torvanix_providers_contracts_value_float_new (float_from_text (text_or_empty));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE:
-      return torvanix_providers_contracts_value_double_new (g_ascii_strtod (text_or_empty, nullptr));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DATE:
-      return text ? torvanix_providers_contracts_value_date_new_iso8601 (text) : torvanix_providers_contracts_value_date_new ();
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_TIME:
-      return time_from_text (text);
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME:
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_TIMESTAMP:
-      return text ? torvanix_providers_contracts_value_date_time_new_iso8601 (text)
-                  : torvanix_providers_contracts_value_date_time_new ();
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_TIMESPAN:
-      return torvanix_providers_contracts_value_time_span_new_interval (0, g_ascii_strtoll (text_or_empty, nullptr, 0));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_STRING:
-      return torvanix_providers_contracts_value_string_new (text_or_empty);
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UUID:
-      return torvanix_providers_contracts_value_uuid_new_uuid (text_or_empty);
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_JSON:
-      return torvanix_providers_contracts_value_json_new (text_or_empty);
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_BINARY:
-      return bytes_from_text (text, torvanix_providers_contracts_value_binary_new);
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB:
-      return bytes_from_text (text, torvanix_providers_contracts_value_blob_new);
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_OBJECT:
-      return torvanix_providers_contracts_value_object_new ();
-    default:
-      /* Types without a class of their own keep their text. */
-      return torvanix_providers_contracts_value_xml_new (text_or_empty);
-  }
-}
-
-}  // namespace
+}  // namespace providers::values
 
 extern "C" TorvanixProvidersContractsIValue *
 torvanix_providers_contracts_ivalue_factory (TorvanixProvidersContractsDataType type, const gchar *text)
 {
-  return TORVANIX_PROVIDERS_CONTRACTS_IVALUE (build (providers::raw_enum (type), text));
+  return TORVANIX_PROVIDERS_CONTRACTS_IVALUE (providers::values::value_class_row (type).from_text (text));
 }

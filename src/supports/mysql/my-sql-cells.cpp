@@ -6,6 +6,7 @@
 
 #include "common/compat-texts.h"
 #include "common/gobject-ref.h"
+#include "contracts/values/value-class-table-internal.h"
 #include "contracts/values/value-internal.h"
 #include "libproviders/models.h"
 #include "libproviders/values.h"
@@ -275,34 +276,6 @@ column_of (const MYSQL_FIELD &field)
 
 namespace {
 
-/* An integer cell's value; base 10 keeps a ZEROFILL "00042" at 42. */
-IValue *
-integer_value (TorvanixProvidersContractsDataType data_type, const char *text)
-{
-  switch (data_type) {
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT8:
-      return as_value (torvanix_providers_contracts_value_int8_new (static_cast<gint8> (long_parse (text, "long_parse"))));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT16:
-      return as_value (torvanix_providers_contracts_value_int16_new (static_cast<gint16> (long_parse (text, "long_parse"))));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT32:
-      return as_value (torvanix_providers_contracts_value_int32_new (static_cast<gint32> (long_parse (text, "long_parse"))));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT64:
-      return as_value (torvanix_providers_contracts_value_int64_new (long_parse (text, "int64_parse")));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT8:
-      return as_value (torvanix_providers_contracts_value_uint8_new (static_cast<guint8> (ulong_parse (text, "ulong_parse"))));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT16:
-      return as_value (
-          torvanix_providers_contracts_value_uint16_new (static_cast<guint16> (ulong_parse (text, "ulong_parse"))));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT32:
-      return as_value (
-          torvanix_providers_contracts_value_uint32_new (static_cast<guint32> (ulong_parse (text, "ulong_parse"))));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64:
-      return as_value (torvanix_providers_contracts_value_uint64_new (ulong_parse (text, "uint64_parse")));
-    default:
-      return as_value (torvanix_providers_contracts_value_uint64_new (ulong_parse (text, "uint64_parse")));
-  }
-}
-
 /* A number the server spells with leading zeros (ZEROFILL, YEAR "0000")
  * prints as the server spelled it. */
 IValue *
@@ -313,75 +286,64 @@ padded (IValue *value, Cell cell)
   return value;
 }
 
-/* The value of a cell that is not SQL NULL; null where the value's
- * constructor refuses the cell. */
+/* The value of a cell that is not SQL NULL, in the form the class table
+ * asks for; null where the value's constructor refuses the cell. Base 10
+ * keeps a ZEROFILL "00042" at 42. */
 IValue *
 typed_value (const Column &column, Cell cell, GTimeZone *local_zone)
 {
+  using providers::values::CellForm;
+  const providers::values::ValueClassRow &row = providers::values::value_class_row (column.data_type);
   const char *text = cell.text;
-  switch (column.data_type) {
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT8:
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT16:
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT32:
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT64:
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT8:
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT16:
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT32:
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64:
-      return padded (integer_value (column.data_type, text), cell);
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT:
-      return as_value (torvanix_providers_contracts_value_float_new (static_cast<gfloat> (double_parse (text, "float_parse"))));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE:
-      return as_value (torvanix_providers_contracts_value_double_new (double_parse (text, "double_parse")));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL:
+  switch (row.cell_form) {
+    case CellForm::kNull:
+      return nullptr;
+    case CellForm::kSigned:
+      return padded (row.signed_cell (long_parse (text, "long_parse")), cell);
+    case CellForm::kUnsigned:
+      return padded (row.unsigned_cell (ulong_parse (text, "ulong_parse")), cell);
+    case CellForm::kFloating:
+      return row.floating_cell (double_parse (text, "double_parse"));
+    case CellForm::kExact:
       /* An exact number: it prints the server's digits. */
-      return as_value (providers::values::decimal_with_text (ascii_to_double (text), cell.text, cell.length));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DATE: {
+      return row.exact_cell (ascii_to_double (text), cell.text, cell.length);
+    case CellForm::kDate: {
       DateFields d;
       IValue *value = nullptr;
       if (parse_date (cell, d))
-        value = wall_clock_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE, local_zone, d, TimeFields{});
-      return value ? value : server_text_date_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE, cell);
+        value = wall_clock_value (row.value_type (), local_zone, d, TimeFields{});
+      return value ? value : server_text_date_value (row.value_type (), cell);
     }
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_TIME: {
+    case CellForm::kTime: {
       TimeFields t;
       if (parse_time_of_day (cell, t)) {
-        if (IValue *value = wall_clock_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_TIME, local_zone,
-                                              DateFields{1970, 1, 1}, t))
+        if (IValue *value = wall_clock_value (row.value_type (), local_zone, DateFields{1970, 1, 1}, t))
           return value;
       }
       /* A span outside one day is no time of day: keep the server's text. */
       return text_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_STRING, cell);
     }
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME:
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_TIMESTAMP: {
+    case CellForm::kDateTime: {
       /* The server sends wall-clock time without a zone: hold it as that
        * time in the local zone, so that it prints and converts as sent. */
       DateFields d;
       TimeFields t;
       IValue *value = nullptr;
       if (parse_datetime (cell, d, t))
-        value = wall_clock_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE_TIME, local_zone, d, t);
-      return value ? value : server_text_date_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE_TIME, cell);
+        value = wall_clock_value (row.value_type (), local_zone, d, t);
+      return value ? value : server_text_date_value (row.value_type (), cell);
     }
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_ENUM:
-      return as_value (torvanix_providers_contracts_value_enum_new (GUnique<gchar> (cell_text (cell)).get ()));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_SET:
-      return as_value (torvanix_providers_contracts_value_set_new (GUnique<gchar> (cell_text (cell)).get ()));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_JSON:
-      return text_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_JSON, cell);
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_GEOMETRY:
-      return as_value (torvanix_providers_contracts_value_geometry_new (GUnique<gchar> (cell_hex (cell)).get ()));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_BINARY:
-      return as_value (torvanix_providers_contracts_value_binary_new (reinterpret_cast<const guint8 *> (text),
-                                                                      static_cast<gint> (cell.length)));
-    case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB:
-      return as_value (torvanix_providers_contracts_value_blob_new (reinterpret_cast<const guint8 *> (text),
-                                                                    static_cast<gint> (cell.length)));
-    default:
-      /* Text, and whatever else a server may send: its text. */
-      return text_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_STRING, cell);
+    case CellForm::kSpatial: {
+      GUnique<gchar> hex (cell_hex (cell));
+      return row.text_cell (hex.get (), cell.length * 2);
+    }
+    case CellForm::kBytes:
+      return row.bytes_cell (reinterpret_cast<const guint8 *> (text), cell.length);
+    case CellForm::kText:
+      break;
   }
+  /* Text, and whatever else a server may send: its text. */
+  return row.text_cell (text, cell.length);
 }
 
 }  // namespace
@@ -399,26 +361,12 @@ void
 prepare_value_classes ()
 {
   static const bool prepared = [] {
-    const GType types[] = {
-      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_NULL,      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_INT8,
-      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_INT16,     TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_INT32,
-      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_INT64,     TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_UINT8,
-      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_UINT16,    TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_UINT32,
-      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_UINT64,    TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_FLOAT,
-      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DOUBLE,    TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DECIMAL,
-      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE,      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_TIME,
-      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE_TIME, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_STRING,
-      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_ENUM,      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_SET,
-      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_JSON,      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_GEOMETRY,
-      TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_BINARY,    TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_BLOB,
-      TORVANIX_PROVIDERS_CONTRACTS_TYPE_ROW_MODEL,       GEE_TYPE_ARRAY_LIST,
-    };
-    for (GType type : types)
-      g_type_class_unref (g_type_class_ref (type));
+    providers::values::prepare_value_classes ();
+    g_type_class_unref (g_type_class_ref (TORVANIX_PROVIDERS_CONTRACTS_TYPE_ROW_MODEL));
+    g_type_class_unref (g_type_class_ref (GEE_TYPE_ARRAY_LIST));
     return true;
   }();
   (void) prepared;
 }
-
 
 }  // namespace providers::mysql
