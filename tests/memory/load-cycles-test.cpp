@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "memory-meter.h"
@@ -22,8 +21,7 @@ namespace {
 long
 load_rows ()
 {
-  const char *text = std::getenv ("PROVIDERS_MEMORY_LOAD_ROWS");
-  return text != nullptr && *text != '\0' ? std::strtol (text, nullptr, 10) : 5000;
+  return providers::testing::figure_from_environment ("PROVIDERS_MEMORY_LOAD_ROWS", 5000);
 }
 
 /* Ten mixed columns, made by the server as it goes. */

@@ -68,13 +68,21 @@ reset_peak_resident ()
   return !clear.fail ();
 }
 
-/* Cycles to run: the environment's PROVIDERS_MEMORY_CYCLES, or `fallback`
- * (the test run keeps to few; scripts/memory asks for many). */
+/* A number from the environment's `variable`, or `fallback` where it is
+ * unset or empty: the test run keeps to small figures, scripts/memory asks
+ * for large ones. */
+inline long
+figure_from_environment (const char *variable, long fallback)
+{
+  const char *text = std::getenv (variable);
+  return text != nullptr && *text != '\0' ? std::strtol (text, nullptr, 10) : fallback;
+}
+
+/* Cycles to run: PROVIDERS_MEMORY_CYCLES, or `fallback`. */
 inline long
 cycles_to_run (long fallback)
 {
-  const char *text = std::getenv ("PROVIDERS_MEMORY_CYCLES");
-  return text != nullptr && *text != '\0' ? std::strtol (text, nullptr, 10) : fallback;
+  return figure_from_environment ("PROVIDERS_MEMORY_CYCLES", fallback);
 }
 
 struct MemoryFigures {

@@ -509,3 +509,27 @@ TEST_F (Statements, AResultBrokenOffMidwayIsAnError)
   EXPECT_TRUE (g_str_has_prefix (text_of (batch.items[0]).c_str (), "1242:")) << text_of (batch.items[0]);
   EXPECT_EQ (scalar ("SELECT 7").second, "7");
 }
+
+/* A cell or a count answered while the rows still arrive: the first row
+ * came, but a result broken off after it is the server's error, never that
+ * cell or the rows counted so far; also for a result later in the text. */
+TEST_F (Statements, AnAnswerFromAResultBrokenOffMidwayIsAnError)
+{
+  const std::string broken =
+      "SELECT i, (SELECT 1 UNION SELECT 2 FROM DUAL WHERE i > 4500)" + std::string (kCounted);
+  for (const std::string &text : {broken, "SELECT 1; " + broken}) {
+    SCOPED_TRACE (text);
+    LogCapture log;
+    GError *error = nullptr;
+    auto value = own (torvanix_providers_contracts_iprovider_execute_scalar (p (), text.c_str (), 0, &error));
+    EXPECT_EQ (value.get (), nullptr);
+    ASSERT_NE (error, nullptr);
+    EXPECT_EQ (error->code, 1242) << error->message;
+    g_clear_error (&error);
+    EXPECT_EQ (torvanix_providers_contracts_iprovider_execute_affect (p (), text.c_str (), 0, &error), -1);
+    ASSERT_NE (error, nullptr);
+    EXPECT_EQ (error->code, 1242) << error->message;
+    g_clear_error (&error);
+    EXPECT_EQ (scalar ("SELECT 7").second, "7");
+  }
+}

@@ -103,6 +103,18 @@ bool send_statement (TorvanixProvidersSupportsMySQLProvider *self, const char *s
  * Answers false with the first failure among them. */
 bool drain_results (TorvanixProvidersSupportsMySQLProvider *self, GError **error);
 
+/* Reads a result taken with mysql_use_result to its end, keeping none of
+ * its rows; answers how many it had. Whether the server broke off before
+ * the end is the client's error number, not the count. */
+inline guint64
+skip_rows (MYSQL_RES *result)
+{
+  guint64 rows = 0;
+  while (mysql_fetch_row (result) != nullptr)
+    ++rows;
+  return rows;
+}
+
 /* Sets up dead-peer detection on the connection's socket, once per socket. */
 void watch_socket (TorvanixProvidersSupportsMySQLProviderPrivate *priv);
 

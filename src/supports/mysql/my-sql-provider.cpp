@@ -50,6 +50,18 @@ constexpr unsigned long kMaxAllowedPacket = 4294967295UL;
  * 32 bits reserve 4 GiB each. The server caps its own at 1 MiB. */
 constexpr unsigned long kNetBufferLength = 1UL << 20;
 
+/* Reads the connection's current result to its end as it arrives, keeping
+ * none of its rows; false when it could not be read whole. */
+bool
+skip_result (MYSQL *connection)
+{
+  if (MYSQL_RES *result = mysql_use_result (connection)) {
+    providers::mysql::skip_rows (result);
+    mysql_free_result (result);
+  }
+  return mysql_errno (connection) == 0;
+}
+
 void torvanix_providers_supports_my_sql_provider_iprovider_init (TorvanixProvidersContractsIProviderInterface *iface);
 void torvanix_providers_supports_my_sql_provider_imy_sql_error_init (TorvanixProvidersSupportsIMySQLErrorInterface *) {}
 
@@ -132,9 +144,7 @@ clear_pending (TorvanixProvidersSupportsMySQLProvider *self, GError **error)
       return false;
     if (r != 0)
       return true;
-    if (MYSQL_RES *result = mysql_store_result (connection))
-      mysql_free_result (result);
-    else if (mysql_field_count (connection) != 0 && raise (self, -1, error))
+    if (!skip_result (connection) && raise (self, -1, error))
       return false;
   }
 }
@@ -186,10 +196,7 @@ drain_results (TorvanixProvidersSupportsMySQLProvider *self, GError **error)
       return true;
     if (r > 0)
       return !raise_failed (self, "A statement of the text failed.", error);
-    MYSQL_RES *result = mysql_store_result (connection);
-    if (result != nullptr)
-      mysql_free_result (result);
-    else if (mysql_errno (connection) != 0)
+    if (!skip_result (connection))
       return !raise_failed (self, "A result of the text could not be read.", error);
   }
 }
@@ -384,15 +391,24 @@ provider_execute_affect (TorvanixProvidersContractsIProvider *base,
   if (!providers::mysql::send_statement (self, statement, error))
     return -1;
   /* A statement that returns rows leaves them on the connection; unread,
-   * they would put the next statement out of sync. */
+   * they would put the next statement out of sync. They are counted as
+   * they arrive, never held: the client counts only rows it stores. */
   MYSQL *connection = connection_of (self);
-  if (mysql_field_count (connection) != 0) {
-    if (MYSQL_RES *result = mysql_store_result (connection))
-      mysql_free_result (result);
-    else if (providers::mysql::raise_failed (self, "The result could not be read.", error))
-      return -1;
-  }
   auto affected = static_cast<gint64> (mysql_affected_rows (connection));
+  if (mysql_field_count (connection) != 0) {
+    MYSQL_RES *result = mysql_use_result (connection);
+    bool counted = result != nullptr;
+    if (counted) {
+      affected = static_cast<gint64> (providers::mysql::skip_rows (result));
+      mysql_free_result (result);
+      /* A result the server broke off is no count. */
+      counted = mysql_errno (connection) == 0;
+    }
+    if (!counted) {
+      providers::mysql::raise_failed (self, "The result could not be read.", error);
+      return -1;
+    }
+  }
   if (!providers::mysql::drain_results (self, error))
     return -1;
   return affected;

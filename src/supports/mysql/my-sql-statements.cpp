@@ -14,7 +14,6 @@
 
 namespace {
 
-using providers::adopt_ref;
 using providers::mysql::as_value;
 using providers::mysql::connection_of;
 using providers::mysql::ProviderLock;
@@ -26,7 +25,7 @@ using Table = TorvanixProvidersContractsTableModel;
 
 constexpr const char kNoData[] = "No data return by non-select statement";
 
-/* Frees a stored result set. */
+/* Frees a result set, stored or read as it arrives. */
 struct ResultDeleter {
   void operator() (MYSQL_RES *result) const noexcept { mysql_free_result (result); }
 };
@@ -69,6 +68,23 @@ unless_rest_failed (Provider *self, T *answer, GError **error)
   return nullptr;
 }
 
+/* The first cell of a result taken with mysql_use_result, as a reader
+ * answers it, or null when the result has no row; the rows after it are
+ * read and dropped as they arrive. */
+IValue *
+first_cell (MYSQL_RES *result)
+{
+  MYSQL_ROW row = mysql_fetch_row (result);
+  if (row == nullptr)
+    return nullptr;
+  const unsigned long *lengths = mysql_fetch_lengths (result);
+  providers::GUnique<GTimeZone> local_zone (g_time_zone_new_local ());
+  IValue *cell = providers::mysql::value_of_cell (providers::mysql::column_of (mysql_fetch_fields (result)[0]),
+                                                  row[0], row[0] ? lengths[0] : 0, local_zone.get ());
+  providers::mysql::skip_rows (result);
+  return cell;
+}
+
 IValue *
 execute_scalar (Provider *self, const gchar *statement, GError **error)
 {
@@ -76,20 +92,27 @@ execute_scalar (Provider *self, const gchar *statement, GError **error)
   if (!providers::mysql::send_statement (self, statement, error))
     return nullptr;
   MYSQL *connection = connection_of (self);
-  Result result (mysql_store_result (connection));
+  /* The first row as it arrives: the rest of a long result is never held. */
+  Result result (mysql_use_result (connection));
   IValue *answer = nullptr;
+  guint64 count = mysql_affected_rows (connection);
   if (result && mysql_num_fields (result.get ()) > 0) {
-    auto reader = adopt_ref (torvanix_providers_supports_my_sql_reader_new (result.get ()));
-    auto *reader_base = TORVANIX_PROVIDERS_CONTRACTS_IDATA_READER (reader.get ());
-    if (torvanix_providers_contracts_idata_reader_read (reader_base, nullptr))
-      answer = providers::mysql::cell_value (reader.get (), 0);
-    torvanix_providers_contracts_idata_reader_close (reader_base, nullptr);
-    /* No row: the count of a fetched result, the number of its rows. */
+    answer = first_cell (result.get ());
+    /* No row: the count of a query is the number of its rows. */
+    count = 0;
+    result.reset ();
+    /* A result the server broke off is no answer, its first cell neither. */
+    if (mysql_errno (connection) != 0) {
+      if (answer != nullptr)
+        g_object_unref (answer);
+      providers::mysql::raise_failed (self, "The result could not be read.", error);
+      return nullptr;
+    }
   } else if (fetch_failed (self, error)) {
     return nullptr;
   }
   if (answer == nullptr)
-    answer = as_value (torvanix_providers_contracts_value_uint64_new (mysql_affected_rows (connection)));
+    answer = as_value (torvanix_providers_contracts_value_uint64_new (count));
   result.reset ();
   return unless_rest_failed (self, answer, error);
 }
