@@ -5,47 +5,13 @@
 
 #include <unistd.h>
 
-#include <atomic>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <map>
 #include <stdexcept>
 
 namespace providers::testing {
 
 namespace {
-
-TestServer read_env (const std::string &path)
-{
-  std::ifstream in (path);
-  if (!in)
-    throw std::runtime_error ("no server description at " + path);
-  std::map<std::string, std::string> env;
-  for (std::string line; std::getline (in, line);) {
-    auto eq = line.find ('=');
-    if (eq != std::string::npos)
-      env[line.substr (0, eq)] = line.substr (eq + 1);
-  }
-  TestServer s;
-  s.dir = path.substr (0, path.rfind ('/'));
-  s.host = env["PROVIDERS_TEST_HOST"];
-  s.port = std::atoi (env["PROVIDERS_TEST_PORT"].c_str ());
-  s.socket = env["PROVIDERS_TEST_SOCKET"];
-  s.user = env["PROVIDERS_TEST_USER"];
-  s.password = env["PROVIDERS_TEST_PASSWORD"];
-  s.database = env["PROVIDERS_TEST_DATABASE"];
-  s.pid = std::atoi (env["PROVIDERS_TEST_PID"].c_str ());
-  s.ssl_ca = env["PROVIDERS_TEST_SSL_CA"];
-  s.ssl_other_ca = env["PROVIDERS_TEST_SSL_OTHER_CA"];
-  s.ssl_cert = env["PROVIDERS_TEST_SSL_CERT"];
-  s.ssl_key = env["PROVIDERS_TEST_SSL_KEY"];
-  s.ssl_key_encrypted = env["PROVIDERS_TEST_SSL_KEY_ENCRYPTED"];
-  s.ssl_key_password = env["PROVIDERS_TEST_SSL_KEY_PASSWORD"];
-  if (s.port == 0)
-    throw std::runtime_error ("no port in " + path);
-  return s;
-}
 
 int run_script (const std::string &command, const std::string &dir, bool tls)
 {
@@ -66,7 +32,7 @@ const TestServer &test_server ()
   static const TestServer server = [] {
     const char *path = g_getenv ("PROVIDERS_TEST_SERVER_ENV");
     try {
-      return read_env (path ? path : PROVIDERS_TEST_SERVER_ENV);
+      return read_server_env (path ? path : PROVIDERS_TEST_SERVER_ENV);
     } catch (const std::exception &e) {
       std::fprintf (stderr, "%s: start it with the mysql_server CTest fixture\n", e.what ());
       std::abort ();
@@ -81,7 +47,7 @@ ScratchServer::ScratchServer (const std::string &name, bool tls)
   if (run_script ("start", dir_, tls) != 0)
     throw std::runtime_error ("scratch server " + name + " did not start");
   running_ = true;
-  server_ = read_env (dir_ + "/server.env");
+  server_ = read_server_env (dir_ + "/server.env");
 }
 
 ScratchServer::~ScratchServer ()
@@ -101,7 +67,7 @@ void ScratchServer::restart ()
   running_ = run_script ("restart", dir_, true) == 0;
   if (!running_)
     throw std::runtime_error ("scratch server " + dir_ + " did not start again");
-  server_ = read_env (dir_ + "/server.env");
+  server_ = read_server_env (dir_ + "/server.env");
 }
 
 Observer::Observer (const TestServer &server) : handle_ (mysql_init (nullptr))
@@ -144,12 +110,6 @@ Owned<TorvanixProvidersContractsServer> make_profile (const TestServer &server)
   torvanix_providers_contracts_server_set_password (profile.get (), server.password.c_str ());
   torvanix_providers_contracts_server_set_initial (profile.get (), server.database.c_str ());
   return profile;
-}
-
-std::string unique_name (const std::string &stem)
-{
-  static std::atomic<int> counter{0};
-  return stem + "_" + std::to_string (getpid ()) + "_" + std::to_string (++counter);
 }
 
 }  // namespace providers::testing

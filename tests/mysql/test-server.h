@@ -12,25 +12,9 @@
 #include <string>
 
 #include "support/gobject-test.h"
+#include "support/server-env.h"
 
 namespace providers::testing {
-
-struct TestServer {
-  std::string dir;
-  std::string host;
-  int port = 0;
-  std::string socket;
-  std::string user;
-  std::string password;
-  std::string database;
-  int pid = 0;
-  std::string ssl_ca;
-  std::string ssl_other_ca;
-  std::string ssl_cert;
-  std::string ssl_key;
-  std::string ssl_key_encrypted;
-  std::string ssl_key_password;
-};
 
 /* The fixture's server; aborts the test program when the file is missing,
  * since no provider test may pass without a server. */
@@ -77,9 +61,5 @@ class Observer {
 
 /* A profile for `server`'s test account and database; TLS off. */
 Owned<TorvanixProvidersContractsServer> make_profile (const TestServer &server);
-
-/* A name no other test process uses at the same time: tests run in
- * parallel against one server, under several variants. */
-std::string unique_name (const std::string &stem);
 
 }  // namespace providers::testing

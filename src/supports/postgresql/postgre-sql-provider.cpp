@@ -1,0 +1,344 @@
+/* PostgreSQLProvider: the connection to a PostgreSQL server (its
+ * parameters, the session's settings, open and close) and the statement
+ * that answers an affected-row count. Sending a text is
+ * postgre-sql-text.cpp, transactions postgre-sql-transactions.cpp. */
+#include "libproviders/postgresql/postgre-sql-provider.h"
+
+#include <cstdlib>
+#include <memory>
+#include <new>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "common/boundary.h"
+#include "common/check.h"
+#include "supports/common/options-text.h"
+#include "supports/postgresql/postgre-sql-provider-private.h"
+
+namespace {
+
+using providers::postgresql::ProviderLock;
+using providers::postgresql::provider_priv;
+using providers::postgresql::Provider;
+
+enum {
+  PROP_0,
+  PROP_IS_OPENED,
+};
+
+constexpr int kDefaultPort = 5432;
+/* Reaching the server and the login: a server that has not answered in
+ * this time will not. */
+constexpr const char kConnectTimeoutSeconds[] = "10";
+/* A peer that vanished without a word (a cable, a suspended host, a
+ * dropped route) is found by TCP: probes after a minute of silence, every
+ * 10 s, six unanswered ones end the connection; data unacknowledged for
+ * two minutes ends it too. A live server answers the probes itself, also
+ * while it runs a long query. */
+constexpr const char kKeepAliveIdleSeconds[] = "60";
+constexpr const char kKeepAliveIntervalSeconds[] = "10";
+constexpr const char kKeepAliveProbes[] = "6";
+constexpr const char kUnacknowledgedMilliseconds[] = "120000";
+/* How cells are spelled is the provider's, not the server's defaults:
+ * given in the startup packet, they are also what RESET and DISCARD ALL
+ * go back to. client_encoding has a keyword of its own. */
+constexpr const char kSessionSettings[] =
+    "-c DateStyle=ISO -c IntervalStyle=postgres -c extra_float_digits=1 -c bytea_output=hex";
+
+/* The keys of the profile's options text that this engine knows. */
+constexpr std::string_view kOptionApplicationName = "application_name";
+constexpr std::string_view kOptionConnectTimeout = "connect_timeout";
+
+void torvanix_providers_supports_postgre_sql_provider_iprovider_init (TorvanixProvidersContractsIProviderInterface *iface);
+
+}  // namespace
+
+G_DEFINE_TYPE_WITH_CODE (TorvanixProvidersSupportsPostgreSQLProvider, torvanix_providers_supports_postgre_sql_provider,
+                         G_TYPE_OBJECT,
+                         G_ADD_PRIVATE (TorvanixProvidersSupportsPostgreSQLProvider)
+                         G_IMPLEMENT_INTERFACE (TORVANIX_PROVIDERS_CONTRACTS_TYPE_IPROVIDER,
+                                                torvanix_providers_supports_postgre_sql_provider_iprovider_init))
+
+namespace providers::postgresql {
+
+Private *
+provider_priv (Provider *self)
+{
+  return static_cast<Private *> (torvanix_providers_supports_postgre_sql_provider_get_instance_private (self));
+}
+
+}  // namespace providers::postgresql
+
+namespace {
+
+bool
+is_empty (const gchar *text)
+{
+  return text == nullptr || *text == '\0';
+}
+
+/* The keywords and values for PQconnectdbParams, each a text of its own:
+ * nothing is spliced into a conninfo text that a quote or blank could
+ * break. */
+class Parameters {
+ public:
+  void add (const char *keyword, std::string value) { items_.emplace_back (keyword, std::move (value)); }
+  void add_unless_empty (const char *keyword, const gchar *value)
+  {
+    if (!is_empty (value))
+      add (keyword, value);
+  }
+
+  PGconn *connect () const
+  {
+    std::vector<const char *> keywords, values;
+    for (const auto &[keyword, value] : items_) {
+      keywords.push_back (keyword);
+      values.push_back (value.c_str ());
+    }
+    keywords.push_back (nullptr);
+    values.push_back (nullptr);
+    /* 0: a database name is a name, never a conninfo text of its own. */
+    return PQconnectdbParams (keywords.data (), values.data (), 0);
+  }
+
+ private:
+  std::vector<std::pair<const char *, std::string>> items_;
+};
+
+/* The server's notices (a table that already exists, a transaction that
+ * is not open) are for a log, never the application's stderr. */
+void
+log_notice (void *, const PGresult *result) noexcept
+{
+  const char *severity = PQresultErrorField (result, PG_DIAG_SEVERITY);
+  const char *primary = PQresultErrorField (result, PG_DIAG_MESSAGE_PRIMARY);
+  g_debug ("PostgreSQL %s: %s", severity ? severity : "NOTICE", primary ? primary : PQresultErrorMessage (result));
+}
+
+/* Parameters of the profile; false with an error when the profile cannot
+ * be served. */
+bool
+parameters_of (TorvanixProvidersContractsServer *server, Parameters &parameters, GError **error)
+{
+  gint port = torvanix_providers_contracts_server_get_port (server);
+  if (port < 0 || port > 65535) {
+    providers::postgresql::set_own_error (error, "The profile's port is outside 0 to 65535.");
+    return false;
+  }
+  const gchar *options_text = torvanix_providers_contracts_server_get_options (server);
+  providers::supports::OptionsText options (options_text != nullptr ? options_text : "",
+                                            {kOptionApplicationName, kOptionConnectTimeout});
+  if (!options.ok ()) {
+    std::string message = "The profile's options: " + options.problem () + ".";
+    providers::postgresql::set_own_error (error, message.c_str ());
+    return false;
+  }
+
+  parameters.add_unless_empty ("host", torvanix_providers_contracts_server_get_host (server));
+  parameters.add ("port", std::to_string (port == 0 ? kDefaultPort : port));
+  parameters.add_unless_empty ("user", torvanix_providers_contracts_server_get_username (server));
+  parameters.add_unless_empty ("password", torvanix_providers_contracts_server_get_password (server));
+  parameters.add_unless_empty ("dbname", torvanix_providers_contracts_server_get_initial (server));
+  parameters.add ("client_encoding", "UTF8");
+  parameters.add ("options", kSessionSettings);
+  const std::string *timeout = options.find (kOptionConnectTimeout);
+  parameters.add ("connect_timeout", timeout != nullptr ? *timeout : kConnectTimeoutSeconds);
+  if (const std::string *name = options.find (kOptionApplicationName))
+    parameters.add ("application_name", *name);
+  parameters.add ("keepalives", "1");
+  parameters.add ("keepalives_idle", kKeepAliveIdleSeconds);
+  parameters.add ("keepalives_interval", kKeepAliveIntervalSeconds);
+  parameters.add ("keepalives_count", kKeepAliveProbes);
+  parameters.add ("tcp_user_timeout", kUnacknowledgedMilliseconds);
+
+  if (!torvanix_providers_contracts_server_get_ssl_using (server)) {
+    parameters.add ("sslmode", "disable");
+    return true;
+  }
+  const gchar *ca = torvanix_providers_contracts_server_get_ssl_ca_file (server);
+  /* A CA given is a CA to verify the server and its name against; TLS
+   * without one still never falls back to plain text. */
+  parameters.add ("sslmode", is_empty (ca) ? "require" : "verify-full");
+  parameters.add_unless_empty ("sslrootcert", ca);
+  parameters.add_unless_empty ("sslcert", torvanix_providers_contracts_server_get_ssl_cert_file (server));
+  parameters.add_unless_empty ("sslkey", torvanix_providers_contracts_server_get_ssl_key_file (server));
+  parameters.add_unless_empty ("sslpassword", torvanix_providers_contracts_server_get_ssl_password (server));
+  return true;
+}
+
+/* A server behind a pooler may not take settings from the startup packet:
+ * what the session reports decides, and what differs is set. */
+bool
+settle_session (PGconn *connection, GError **error)
+{
+  struct Setting {
+    const char *name;
+    const char *expected_prefix;
+    const char *statement;
+  };
+  static constexpr Setting kSettings[] = {
+    {"client_encoding", "UTF8", "SET client_encoding = 'UTF8'"},
+    {"DateStyle", "ISO", "SET DateStyle = ISO"},
+    {"IntervalStyle", "postgres", "SET IntervalStyle = postgres"},
+  };
+  for (const Setting &setting : kSettings) {
+    const char *reported = PQparameterStatus (connection, setting.name);
+    if (reported != nullptr && g_str_has_prefix (reported, setting.expected_prefix))
+      continue;
+    providers::postgresql::Result result (PQexec (connection, setting.statement));
+    if (PQresultStatus (result.get ()) != PGRES_COMMAND_OK) {
+      providers::postgresql::set_result_error (error, result.get (), connection);
+      return false;
+    }
+  }
+  return true;
+}
+
+bool
+open_locked (Provider *self, TorvanixProvidersContractsServer *server, GError **error)
+{
+  auto *priv = provider_priv (self);
+  priv->connection.reset ();
+  priv->in_transaction = false;
+  Parameters parameters;
+  if (!parameters_of (server, parameters, error))
+    return false;
+  providers::postgresql::Connection connection (parameters.connect ());
+  if (connection == nullptr) {
+    providers::postgresql::set_client_error (error, nullptr, "Cannot create a connection object.");
+    return false;
+  }
+  if (PQstatus (connection.get ()) != CONNECTION_OK) {
+    providers::postgresql::set_client_error (error, connection.get (), "Cannot connect.");
+    return false;
+  }
+  PQsetNoticeReceiver (connection.get (), log_notice, nullptr);
+  if (!settle_session (connection.get (), error))
+    return false;
+  priv->connection = std::move (connection);
+  return true;
+}
+
+void
+provider_open (TorvanixProvidersContractsIProvider *base, TorvanixProvidersContractsServer *server,
+               const gchar *connection_string, GError **error) noexcept
+{
+  providers_return_if_fail (server != NULL);
+  providers_return_if_fail (connection_string != NULL);
+  auto *self = TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_PROVIDER (base);
+  PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR, false, {
+    ProviderLock lock (self);
+    return open_locked (self, server, error);
+  });
+}
+
+void
+provider_close (TorvanixProvidersContractsIProvider *base, GError **) noexcept
+{
+  auto *self = TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_PROVIDER (base);
+  {
+    ProviderLock lock (self);
+    auto *priv = provider_priv (self);
+    priv->connection.reset ();
+    priv->in_transaction = false;
+  }
+  g_debug ("PostgreSQL connection closed.");
+}
+
+/* A round trip, not the client's last known state: a server that went away
+ * since the last statement answers false. */
+gboolean
+provider_get_is_opened (TorvanixProvidersContractsIProvider *base) noexcept
+{
+  auto *self = TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_PROVIDER (base);
+  ProviderLock lock (self);
+  PGconn *connection = provider_priv (self)->connection.get ();
+  if (connection == nullptr || PQstatus (connection) != CONNECTION_OK)
+    return FALSE;
+  providers::postgresql::Result result (PQexec (connection, ""));
+  return PQresultStatus (result.get ()) == PGRES_EMPTY_QUERY;
+}
+
+/* The count of a statement's command tag ("UPDATE 3", "SELECT 2"); 0 for
+ * a statement that reports none. */
+gint64
+affected_rows (const PGresult *result)
+{
+  const char *count = PQcmdTuples (const_cast<PGresult *> (result));
+  return count != nullptr && *count != '\0' ? g_ascii_strtoll (count, nullptr, 10) : 0;
+}
+
+gint64
+provider_execute_affect (TorvanixProvidersContractsIProvider *base, const gchar *statement, gint,
+                         GError **error) noexcept
+{
+  providers_return_val_if_fail (statement != NULL, 0);
+  auto *self = TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_PROVIDER (base);
+  return PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR, gint64 (-1), {
+    ProviderLock lock (self);
+    std::vector<providers::postgresql::Result> results;
+    if (!providers::postgresql::run_text (self, statement, results, error))
+      return gint64 (-1);
+    return results.empty () ? gint64 (0) : affected_rows (results.front ().get ());
+  });
+}
+
+void
+torvanix_providers_supports_postgre_sql_provider_iprovider_init (TorvanixProvidersContractsIProviderInterface *iface)
+{
+  iface->open = provider_open;
+  iface->close = provider_close;
+  iface->execute_affect = provider_execute_affect;
+  iface->get_is_opened = provider_get_is_opened;
+  providers::postgresql::install_transactions (iface);
+}
+
+void
+torvanix_providers_supports_postgre_sql_provider_get_property (GObject *object, guint prop_id, GValue *value,
+                                                               GParamSpec *pspec) noexcept
+{
+  if (prop_id == PROP_IS_OPENED)
+    g_value_set_boolean (value, provider_get_is_opened (TORVANIX_PROVIDERS_CONTRACTS_IPROVIDER (object)));
+  else
+    G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
+}
+
+void
+torvanix_providers_supports_postgre_sql_provider_finalize (GObject *object) noexcept
+{
+  std::destroy_at (provider_priv (TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_PROVIDER (object)));
+  G_OBJECT_CLASS (torvanix_providers_supports_postgre_sql_provider_parent_class)->finalize (object);
+}
+
+}  // namespace
+
+static void
+torvanix_providers_supports_postgre_sql_provider_class_init (TorvanixProvidersSupportsPostgreSQLProviderClass *klass)
+{
+  GObjectClass *object_class = G_OBJECT_CLASS (klass);
+  object_class->get_property = torvanix_providers_supports_postgre_sql_provider_get_property;
+  object_class->finalize = torvanix_providers_supports_postgre_sql_provider_finalize;
+  g_object_class_override_property (object_class, PROP_IS_OPENED, "is-opened");
+}
+
+static void
+torvanix_providers_supports_postgre_sql_provider_init (TorvanixProvidersSupportsPostgreSQLProvider *self)
+{
+  new (provider_priv (self)) providers::postgresql::Private ();
+}
+
+extern "C" TorvanixProvidersSupportsPostgreSQLProvider *
+torvanix_providers_supports_postgre_sql_provider_construct (GType object_type)
+{
+  providers_return_val_if_fail_subtype (object_type, TORVANIX_PROVIDERS_SUPPORTS_TYPE_POSTGRE_SQL_PROVIDER, nullptr);
+  return static_cast<TorvanixProvidersSupportsPostgreSQLProvider *> (g_object_new (object_type, nullptr));
+}
+
+extern "C" TorvanixProvidersSupportsPostgreSQLProvider *
+torvanix_providers_supports_postgre_sql_provider_new (void)
+{
+  return torvanix_providers_supports_postgre_sql_provider_construct (
+      TORVANIX_PROVIDERS_SUPPORTS_TYPE_POSTGRE_SQL_PROVIDER);
+}

@@ -1,0 +1,134 @@
+/* Sending one text to the server and taking every result of it: the
+ * connection made again when it was lost between transactions, COPY to or
+ * from the client ended and refused, the first failure kept. */
+#include <utility>
+
+#include "supports/postgresql/postgre-sql-provider-private.h"
+
+namespace providers::postgresql {
+
+namespace {
+
+constexpr char kCopyInRefused[] =
+    "COPY FROM STDIN is not supported: the provider has no data to send; the server undid the text's statements.";
+constexpr char kCopyOutRefused[] =
+    "COPY TO STDOUT is not supported: the provider read the data and dropped it.";
+
+/* A connection must be there and working before a text goes out. */
+bool
+ready_connection (Private *priv, GError **error)
+{
+  PGconn *connection = priv->connection.get ();
+  if (connection == nullptr) {
+    set_own_error (error, "Connection is not open.");
+    return false;
+  }
+  if (PQstatus (connection) == CONNECTION_OK)
+    return true;
+  if (priv->in_transaction) {
+    /* A new session would run the statement outside the transaction the
+     * caller believes open. */
+    priv->in_transaction = false;
+    set_client_error (error, nullptr,
+                      "The connection was lost inside a transaction: the server rolled the transaction back.");
+    return false;
+  }
+  PQreset (connection);
+  if (PQstatus (connection) == CONNECTION_OK)
+    return true;
+  set_client_error (error, connection, "The connection was lost and could not be made again.");
+  return false;
+}
+
+/* Reads a COPY's rows to the client to their end and drops them. */
+void
+drop_copy_out (PGconn *connection)
+{
+  char *row = nullptr;
+  while (PQgetCopyData (connection, &row, 0) > 0) {
+    PQfreemem (row);
+    row = nullptr;
+  }
+}
+
+}  // namespace
+
+void
+note_transaction_status (Private *priv)
+{
+  switch (PQtransactionStatus (priv->connection.get ())) {
+    case PQTRANS_INTRANS:
+    case PQTRANS_INERROR:
+      priv->in_transaction = true;
+      break;
+    case PQTRANS_IDLE:
+      priv->in_transaction = false;
+      break;
+    default:
+      /* Unknown (the connection is gone) or busy: what was known stands,
+       * so that the next call can say what the loss took. */
+      break;
+  }
+}
+
+bool
+run_text (Provider *self, const char *text, std::vector<Result> &results, GError **error)
+{
+  Private *priv = provider_priv (self);
+  if (!g_utf8_validate (text, -1, nullptr)) {
+    set_own_error (error, "The statement is not valid UTF-8.");
+    return false;
+  }
+  if (!ready_connection (priv, error))
+    return false;
+  PGconn *connection = priv->connection.get ();
+  if (PQsendQuery (connection, text) == 0) {
+    set_client_error (error, connection, "The statement could not be sent.");
+    note_transaction_status (priv);
+    return false;
+  }
+  GError *failure = nullptr;
+  const char *refused = nullptr;
+  while (PGresult *taken = PQgetResult (connection)) {
+    Result result (taken);
+    switch (PQresultStatus (taken)) {
+      case PGRES_TUPLES_OK:
+      case PGRES_COMMAND_OK:
+        results.push_back (std::move (result));
+        break;
+      case PGRES_EMPTY_QUERY:
+        break;
+      case PGRES_COPY_IN:
+      case PGRES_COPY_BOTH:
+        /* Ending the copy with an error makes the server fail it, and
+         * with it the rest of the text: nothing of it stands. */
+        refused = kCopyInRefused;
+        PQputCopyEnd (connection, "the client sends no COPY data");
+        break;
+      case PGRES_COPY_OUT:
+        if (refused == nullptr)
+          refused = kCopyOutRefused;
+        drop_copy_out (connection);
+        break;
+      default:
+        if (failure == nullptr)
+          set_result_error (&failure, taken, connection);
+        break;
+    }
+  }
+  if (failure == nullptr && PQstatus (connection) != CONNECTION_OK)
+    set_client_error (&failure, connection, "The connection was lost.");
+  note_transaction_status (priv);
+  if (refused != nullptr) {
+    g_clear_error (&failure);
+    set_own_error (error, refused);
+    return false;
+  }
+  if (failure != nullptr) {
+    g_propagate_error (error, failure);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace providers::postgresql
