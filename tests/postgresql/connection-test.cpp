@@ -81,9 +81,9 @@ INSTANTIATE_TEST_SUITE_P (
                 [] (Profile *p) { torvanix_providers_contracts_server_set_password (p, "' x=y \\"); }, kClient,
                 "password authentication failed"},
         Refused{"PortAbove", [] (Profile *p) { torvanix_providers_contracts_server_set_port (p, 65536); }, kProvider,
-                "outside 0 to 65535"},
+                "The port 65536 is outside the range 0 to 65535."},
         Refused{"PortBelow", [] (Profile *p) { torvanix_providers_contracts_server_set_port (p, -1); }, kProvider,
-                "outside 0 to 65535"},
+                "The port -1 is outside the range 0 to 65535."},
         /* Nothing listens on the default port here: 0 must have meant it. */
         Refused{"PortZeroIsTheDefault", [] (Profile *p) { torvanix_providers_contracts_server_set_port (p, 0); },
                 kClient, "port 5432 failed"},

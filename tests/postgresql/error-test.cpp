@@ -76,7 +76,7 @@ TEST_F (PostgreSQLStatements, RefusedBeforeSending)
   for (const char *text : {"SELECT '\xff'", "SELECT '\xc3'"}) {
     Outcome o = affect (provider_, text);
     EXPECT_EQ (o.code, kProvider);
-    EXPECT_EQ (o.message, "The statement is not valid UTF-8.");
+    EXPECT_EQ (o.message, "The SQL text is not valid UTF-8 at byte offset 8.");
   }
 }
 

@@ -16,13 +16,13 @@ G_BEGIN_DECLS
  * is 0, "23505" is 3,505,685 and "ZZZZZ" 60,466,175, so every server
  * code is positive and torvanix_providers_supports_postgre_sql_error_sqlstate()
  * gives the five characters back. The message is the server's primary
- * text. The codes of #TorvanixProvidersSupportsPostgreSQLErrorCode,
+ * text. The codes of #TorvanixProvidersSupportsPostgreSQLError,
  * all negative, are the failures that have no SQLSTATE.
  */
 #define TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR (torvanix_providers_supports_postgre_sql_error_quark ())
 
 /**
- * TorvanixProvidersSupportsPostgreSQLErrorCode:
+ * TorvanixProvidersSupportsPostgreSQLError:
  * @TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR_PROVIDER: the provider
  *   refused the call: the connection is not open, the profile or its
  *   options are wrong, the text holds a COPY to or from the client
@@ -40,7 +40,7 @@ typedef enum {
   TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR_PROVIDER = -1,
   TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR_CLIENT = -2,
   TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR_COMMIT_UNKNOWN = -3,
-} TorvanixProvidersSupportsPostgreSQLErrorCode;
+} TorvanixProvidersSupportsPostgreSQLError;
 
 /**
  * torvanix_providers_supports_postgre_sql_error_quark:

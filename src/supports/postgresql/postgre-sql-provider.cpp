@@ -13,6 +13,8 @@
 
 #include "common/boundary.h"
 #include "common/check.h"
+#include "supports/common/engine/internals-lookup.h"
+#include "supports/common/entry-checks.h"
 #include "supports/common/options-text.h"
 #include "supports/postgresql/postgre-sql-provider-private.h"
 
@@ -123,10 +125,8 @@ bool
 parameters_of (TorvanixProvidersContractsServer *server, Parameters &parameters, GError **error)
 {
   gint port = torvanix_providers_contracts_server_get_port (server);
-  if (port < 0 || port > 65535) {
-    providers::postgresql::set_own_error (error, "The profile's port is outside 0 to 65535.");
+  if (!providers::supports::check_port (port, TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR, error))
     return false;
-  }
   const gchar *options_text = torvanix_providers_contracts_server_get_options (server);
   providers::supports::OptionsText options (options_text != nullptr ? options_text : "",
                                             {kOptionApplicationName, kOptionConnectTimeout});
@@ -202,6 +202,10 @@ open_locked (Provider *self, TorvanixProvidersContractsServer *server, GError **
   auto *priv = provider_priv (self);
   priv->connection.reset ();
   priv->in_transaction = false;
+  /* Built against another libproviders, the library must not call it. */
+  if (!providers::home::internals_match (TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR,
+                                         TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR_PROVIDER, error))
+    return false;
   Parameters parameters;
   if (!parameters_of (server, parameters, error))
     return false;

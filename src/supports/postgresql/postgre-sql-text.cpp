@@ -3,6 +3,7 @@
  * from the client ended and refused, the first failure kept. */
 #include <utility>
 
+#include "supports/common/entry-checks.h"
 #include "supports/postgresql/postgre-sql-provider-private.h"
 
 namespace providers::postgresql {
@@ -75,10 +76,8 @@ bool
 run_text (Provider *self, const char *text, std::vector<Result> &results, GError **error)
 {
   Private *priv = provider_priv (self);
-  if (!g_utf8_validate (text, -1, nullptr)) {
-    set_own_error (error, "The statement is not valid UTF-8.");
+  if (!providers::supports::check_sql_text (text, -1, TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR, error))
     return false;
-  }
   if (!ready_connection (priv, error))
     return false;
   PGconn *connection = priv->connection.get ();
