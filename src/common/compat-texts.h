@@ -9,7 +9,8 @@
  * and "<MODULE>_IS_<TYPE> (self)" checks, the exported functions' names).
  *
  * Macros rather than constants, so that the log prefixes join the format
- * strings they begin.
+ * strings they begin. The MySQL provider's own texts are beside it, in
+ * supports/mysql/my-sql-texts-private.h.
  */
 #pragma once
 
@@ -20,14 +21,8 @@
 #define PROVIDERS_TEXT_TABLE_ROW "0 <= row && row < m_rows.size"
 #define PROVIDERS_TEXT_TABLE_COL "0 <= col && col < m_rows[row].values.size"
 #define PROVIDERS_TEXT_VERSION_POSITION "position < _tmp2_"
-#define PROVIDERS_TEXT_READER_ORDINAL "ordinal < field_count"
 /* A null cell read as a number, reported under the parse step's name. */
 #define PROVIDERS_TEXT_NULL_CELL "str != NULL"
-
-/* Log messages, with their source-location prefixes. */
-#define PROVIDERS_LOG_CONNECTION_CLOSED "provider:67: Connection closed."
-#define PROVIDERS_LOG_CONNECTION_OPTIONS "error:76: Connection options:\n"
-#define PROVIDERS_LOG_TIMESPAN_CELL "reader:188: timespan raw value: "
 
 /* Function names that CRITICALs report for hooks and slots. */
 #define PROVIDERS_FN_SERVER_GROUP_SERIALIZE "torvanix_providers_contracts_server_group_real_serialize_property"
@@ -36,14 +31,3 @@
 #define PROVIDERS_FN_ORGANIZATION_DESERIALIZE "torvanix_providers_contracts_organization_real_deserialize_property"
 #define PROVIDERS_FN_SERVER_SETTING_SERIALIZE "torvanix_providers_contracts_server_setting_real_serialize_property"
 #define PROVIDERS_FN_SERVER_SETTING_DESERIALIZE "torvanix_providers_contracts_server_setting_real_deserialize_property"
-#define PROVIDERS_FN_MY_SQL_PROVIDER_OPEN "torvanix_providers_supports_my_sql_provider_real_open"
-#define PROVIDERS_FN_MY_SQL_PROVIDER_EXECUTE_AFFECT "torvanix_providers_supports_my_sql_provider_real_execute_affect"
-#define PROVIDERS_FN_MY_SQL_PROVIDER_EXECUTE_MODEL "torvanix_providers_supports_my_sql_provider_real_execute_model"
-#define PROVIDERS_FN_MY_SQL_PROVIDER_EXECUTE_SCALAR "torvanix_providers_supports_my_sql_provider_real_execute_scalar"
-#define PROVIDERS_FN_MY_SQL_PROVIDER_EXECUTE_READER "torvanix_providers_supports_my_sql_provider_real_execute_reader"
-#define PROVIDERS_FN_MY_SQL_PROVIDER_EXECUTE_STATEMENTS "torvanix_providers_supports_my_sql_provider_real_execute_statements"
-#define PROVIDERS_FN_MY_SQL_READER_GET_NAME "torvanix_providers_supports_my_sql_reader_real_get_name"
-#define PROVIDERS_FN_MY_SQL_READER_GET_DBMS_TYPE "torvanix_providers_supports_my_sql_reader_real_get_dbms_type"
-#define PROVIDERS_FN_MY_SQL_READER_GET_DATA_TYPE "torvanix_providers_supports_my_sql_reader_real_get_data_type"
-#define PROVIDERS_FN_MY_SQL_READER_GET_SIZE "torvanix_providers_supports_my_sql_reader_real_get_size"
-#define PROVIDERS_FN_MY_SQL_READER_GET_DATE "torvanix_providers_supports_my_sql_reader_real_get_date"

@@ -5,7 +5,7 @@
 #include <mysql.h>
 
 #include "common/check.h"
-#include "common/compat-texts.h"
+#include "supports/mysql/my-sql-texts-private.h"
 #include "common/gobject-ref.h"
 
 using providers::GUnique;

@@ -6,7 +6,7 @@
 #include "libproviders/mysql/my-sql-provider.h"
 
 #include "common/check.h"
-#include "common/compat-texts.h"
+#include "supports/mysql/my-sql-texts-private.h"
 #include "common/gobject-ref.h"
 #include "supports/common/entry-checks.h"
 #include "supports/mysql/my-sql-provider-private.h"

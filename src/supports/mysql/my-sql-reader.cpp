@@ -12,7 +12,7 @@
 
 #include "common/boundary.h"
 #include "common/check.h"
-#include "common/compat-texts.h"
+#include "supports/mysql/my-sql-texts-private.h"
 #include "common/gobject-ref.h"
 #include "common/private-data.h"
 #include "contracts/providers/data-reader-private.h"

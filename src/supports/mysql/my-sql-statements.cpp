@@ -3,7 +3,7 @@
 
 #include "common/boundary.h"
 #include "common/check.h"
-#include "common/compat-texts.h"
+#include "supports/mysql/my-sql-texts-private.h"
 #include "common/gobject-ref.h"
 #include "libproviders/models.h"
 #include "libproviders/values.h"
