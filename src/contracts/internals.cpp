@@ -22,6 +22,8 @@ constexpr Internals kInternals = {
   providers::values::integer_keep_text,
   providers::values::text_adopt,
   providers::values::text_copy,
+  providers::values::value_class_row,
+  providers::values::prepare_value_classes,
   providers::models::row_adopting,
   providers::models::row_adopting_array,
   providers::models::table_adopt_rows,

@@ -1,12 +1,14 @@
 /* The table of internal builders that libproviders hands to engine
- * libraries: the fast paths of value-internal.h, model-internal.h and
- * data-reader-private.h, which are hidden in libproviders.so and so cannot
+ * libraries: the fast paths of value-internal.h, the class table of
+ * value-class-table-internal.h, model-internal.h and data-reader-private.h,
+ * which are hidden in libproviders.so and so cannot
  * be linked against. libproviders attaches the table to the IProvider
  * interface type as qdata under kInternalsQuark; an engine library reads
  * it from there and uses it only when its version and size are the ones
  * the engine library was built with. No symbol is exported for it. */
 #pragma once
 
+#include "contracts/values/value-class-table-internal.h"
 #include "libproviders/contracts/data-reader.h"
 #include "libproviders/models/row-model.h"
 #include "libproviders/models/table-model.h"
@@ -39,6 +41,10 @@ struct Internals {
   void (*integer_keep_text) (TorvanixProvidersContractsValueObject *value, gchar *text);
   TorvanixProvidersContractsValueString *(*text_adopt) (GType type, gchar *text);
   TorvanixProvidersContractsValueString *(*text_copy) (GType type, const gchar *text, gsize length);
+
+  /* contracts/values/value-class-table-internal.h */
+  const providers::values::ValueClassRow &(*value_class_row) (TorvanixProvidersContractsDataType data_type) noexcept;
+  void (*prepare_value_classes) ();
 
   /* contracts/models/model-internal.h */
   TorvanixProvidersContractsRowModel *(*row_adopting) (gpointer *values, guint count);

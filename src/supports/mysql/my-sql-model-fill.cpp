@@ -27,7 +27,8 @@
 #include "libproviders/models.h"
 #include "libproviders/values.h"
 #include "supports/mysql/my-sql-model-fill.h"
-#include "supports/mysql/my-sql-cells.h"
+#include "supports/common/text-cells.h"
+#include "supports/mysql/my-sql-type-private.h"
 
 namespace providers::mysql {
 
@@ -56,7 +57,7 @@ struct Chunk {
  * is waiting and joined before the table is handed out. */
 class Filling {
  public:
-  Filling (std::vector<Column> columns, GTimeZone *zone) : columns_ (std::move (columns)), zone_ (zone) {}
+  Filling (std::vector<providers::home::Column> columns, GTimeZone *zone) : columns_ (std::move (columns)), zone_ (zone) {}
 
   ~Filling ()
   {
@@ -82,7 +83,7 @@ class Filling {
     }
     changed_.notify_one ();
     if (start_builder) {
-      prepare_value_classes ();
+      providers::home::prepare_value_classes ();
       try {
         builders_.emplace_back ([this] { build_until_done (); });
       } catch (const std::system_error &) {
@@ -169,7 +170,7 @@ class Filling {
       for (std::size_t i = 0; i < fields; ++i) {
         gssize start = chunk.starts[first + i];
         const char *text = start < 0 ? nullptr : chunk.bytes.data () + start;
-        values[i] = value_of_cell (columns_[i], text, chunk.lengths[first + i], zone_);
+        values[i] = providers::home::value_of_cell (columns_[i], text, chunk.lengths[first + i], zone_);
       }
       chunk.built.push_back (providers::models::row_adopting (values.data (), static_cast<guint> (fields)));
     }
@@ -179,7 +180,7 @@ class Filling {
     std::vector<gsize> ().swap (chunk.lengths);
   }
 
-  const std::vector<Column> columns_;
+  const std::vector<providers::home::Column> columns_;
   GTimeZone *const zone_;
   std::mutex mutex_;
   std::condition_variable changed_;
@@ -209,7 +210,7 @@ fill_model_streaming (MYSQL *connection, MYSQL_RES *result)
     return model.release ();
   MYSQL_FIELD *described = mysql_fetch_fields (result);
 
-  std::vector<Column> columns;
+  std::vector<providers::home::Column> columns;
   columns.reserve (fields);
   for (unsigned int i = 0; i < fields; ++i)
     columns.push_back (column_of (described[i]));

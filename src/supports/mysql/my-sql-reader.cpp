@@ -1,7 +1,7 @@
 /* MySQLReader: a forward-only reader over a result set that the client
  * library fetched whole. Every cell arrives as text (binary columns as
- * their bytes); the getters parse it through the cell layer
- * (my-sql-cells.h).
+ * their bytes); the getters parse it through the common cell layer
+ * (supports/common/text-cells.h).
  *
  * Longer than most files here because the reader implements 38 interface
  * slots, one short function each, beside its GObject lifetime and the
@@ -18,7 +18,7 @@
 #include "contracts/providers/data-reader-private.h"
 #include "libproviders/models.h"
 #include "libproviders/values.h"
-#include "supports/mysql/my-sql-cells.h"
+#include "supports/common/text-cells.h"
 #include "supports/mysql/my-sql-reader-private.h"
 #include "supports/mysql/my-sql-type-private.h"
 #include "supports/mysql/my-sql-values-ahead.h"
@@ -43,20 +43,20 @@ enum {
   PROP_IS_CLOSED,
 };
 
-using providers::mysql::as_value;
-using providers::mysql::Cell;
-using providers::mysql::Column;
-using providers::mysql::DateFields;
-using providers::mysql::TimeFields;
-using providers::mysql::cell_hex;
-using providers::mysql::cell_text;
-using providers::mysql::double_parse;
-using providers::mysql::has_text;
-using providers::mysql::long_parse;
-using providers::mysql::parse_date;
-using providers::mysql::parse_datetime;
-using providers::mysql::parse_time_of_day;
-using providers::mysql::ulong_parse;
+using providers::home::as_value;
+using providers::home::Cell;
+using providers::home::Column;
+using providers::home::DateFields;
+using providers::home::TimeFields;
+using providers::home::cell_hex;
+using providers::home::cell_text;
+using providers::home::double_parse;
+using providers::home::has_text;
+using providers::home::long_parse;
+using providers::home::parse_date;
+using providers::home::parse_datetime;
+using providers::home::parse_time_of_day;
+using providers::home::ulong_parse;
 
 }  // namespace
 
@@ -192,7 +192,7 @@ reader_get_dbms_type (Reader *base, guint16 ordinal, GError **)
 {
   auto *priv = priv_of (base);
   CHECK_ORDINAL_IN (PROVIDERS_FN_MY_SQL_READER_GET_DBMS_TYPE, priv, ordinal, nullptr);
-  return g_strdup (providers::mysql::dbms_type_name (priv->columns[ordinal].type));
+  return g_strdup (providers::mysql::dbms_type_name (priv->fields[ordinal].type));
 }
 
 TorvanixProvidersContractsDataType
@@ -446,7 +446,7 @@ cell_value (Self *self, guint16 ordinal)
   auto *priv = priv_of (self);
   CHECK_ORDINAL (priv, ordinal, nullptr);
   Cell cell = cell_at (priv, ordinal);
-  return value_of_cell (priv->columns[ordinal], cell.text, cell.length, priv->local_zone.get ());
+  return providers::home::value_of_cell (priv->columns[ordinal], cell.text, cell.length, priv->local_zone.get ());
 }
 
 }  // namespace providers::mysql
@@ -513,7 +513,7 @@ reader_get_values (Reader *base, gint *result_length1, GError **error)
   }
   for (guint i = 0; i < count; ++i) {
     Cell cell = cell_at (priv, i);
-    values[i] = providers::mysql::value_of_cell (priv->columns[i], cell.text, cell.length, priv->local_zone.get ());
+    values[i] = providers::home::value_of_cell (priv->columns[i], cell.text, cell.length, priv->local_zone.get ());
   }
   return values;
 }

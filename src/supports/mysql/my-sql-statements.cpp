@@ -3,18 +3,19 @@
 
 #include "common/boundary.h"
 #include "common/check.h"
-#include "supports/mysql/my-sql-texts-private.h"
 #include "common/gobject-ref.h"
 #include "libproviders/models.h"
 #include "libproviders/values.h"
-#include "supports/mysql/my-sql-cells.h"
+#include "supports/common/text-cells.h"
 #include "supports/mysql/my-sql-model-fill.h"
 #include "supports/mysql/my-sql-provider-private.h"
 #include "supports/mysql/my-sql-reader-private.h"
+#include "supports/mysql/my-sql-texts-private.h"
+#include "supports/mysql/my-sql-type-private.h"
 
 namespace {
 
-using providers::mysql::as_value;
+using providers::home::as_value;
 using providers::mysql::connection_of;
 using providers::mysql::ProviderLock;
 using providers::mysql::provider_priv;
@@ -79,7 +80,7 @@ first_cell (MYSQL_RES *result)
     return nullptr;
   const unsigned long *lengths = mysql_fetch_lengths (result);
   providers::GUnique<GTimeZone> local_zone (g_time_zone_new_local ());
-  IValue *cell = providers::mysql::value_of_cell (providers::mysql::column_of (mysql_fetch_fields (result)[0]),
+  IValue *cell = providers::home::value_of_cell (providers::mysql::column_of (mysql_fetch_fields (result)[0]),
                                                   row[0], row[0] ? lengths[0] : 0, local_zone.get ());
   providers::mysql::skip_rows (result);
   return cell;

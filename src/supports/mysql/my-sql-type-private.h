@@ -1,7 +1,10 @@
 /* The type mapping for the library's own use, without the interface. */
 #pragma once
 
+#include <mysql.h>
+
 #include "libproviders/values/data-type.h"
+#include "supports/common/text-cells.h"
 
 namespace providers::mysql {
 
@@ -10,5 +13,9 @@ const char *dbms_type_name (guint32 type) noexcept;
 
 /* The data type of a column of that field type code and flags. */
 TorvanixProvidersContractsDataType data_type_of (guint32 type, guint32 flags) noexcept;
+
+/* How the common cell layer reads the cells of a column the server
+ * describes as `field`. */
+providers::home::Column column_of (const MYSQL_FIELD &field) noexcept;
 
 }  // namespace providers::mysql

@@ -88,6 +88,21 @@ TorvanixProvidersContractsDataType data_type_of (guint32 type, guint32 flags) no
   return m->data_type;
 }
 
+providers::home::Column
+column_of (const MYSQL_FIELD &field) noexcept
+{
+  /* The server also flags text of a binary collation (JSON, TEXT
+   * COLLATE ..._bin) as binary; only the binary character set is bytes.
+   * Strings in it (BINARY, VARBINARY, UNHEX(), CAST(... AS BINARY)) are
+   * bytes whatever their type code: zero bytes and all. */
+  constexpr unsigned int kBinaryCharset = 63;
+  const bool bytes = field.charsetnr == kBinaryCharset;
+  if (bytes && (field.type == MYSQL_TYPE_STRING || field.type == MYSQL_TYPE_VAR_STRING || field.type == MYSQL_TYPE_VARCHAR))
+    return {TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_BINARY};
+  guint32 flags = bytes ? (field.flags | BINARY_FLAG) : (field.flags & ~static_cast<guint32> (BINARY_FLAG));
+  return {data_type_of (field.type, flags)};
+}
+
 }  // namespace providers::mysql
 
 extern "C" gchar *

@@ -40,11 +40,11 @@ stored_lengths (MYSQL_ROW row, std::size_t fields, std::vector<gsize> &lengths)
 
 }  // namespace
 
-ValuesAhead::ValuesAhead (const std::vector<Column> &columns, GTimeZone *local_zone, MYSQL_ROWS *first,
+ValuesAhead::ValuesAhead (const std::vector<providers::home::Column> &columns, GTimeZone *local_zone, MYSQL_ROWS *first,
                           guint64 first_index)
     : columns_ (columns), zone_ (g_time_zone_ref (local_zone)), building_from_ (first_index)
 {
-  prepare_value_classes ();
+  providers::home::prepare_value_classes ();
   worker_ = std::jthread ([this, first, first_index] (std::stop_token stop) { run (stop, first, first_index); });
   /* Named for debuggers and top (the kernel keeps 15 characters). */
   pthread_setname_np (worker_.native_handle (), "providers-ahead");
@@ -69,7 +69,7 @@ ValuesAhead::run (std::stop_token stop, MYSQL_ROWS *node, guint64 index)
     for (; node != nullptr && batch.rows < kBatchRows; node = node->next, ++batch.rows, ++index) {
       stored_lengths (node->data, fields, lengths);
       for (std::size_t i = 0; i < fields; ++i) {
-        batch.values.push_back (value_of_cell (columns_[i], node->data[i], lengths[i], zone_.get ()));
+        batch.values.push_back (providers::home::value_of_cell (columns_[i], node->data[i], lengths[i], zone_.get ()));
       }
     }
     std::unique_lock<std::mutex> lock (mutex_);

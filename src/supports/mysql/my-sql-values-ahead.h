@@ -17,14 +17,14 @@
 #include <vector>
 
 #include "common/gobject-ref.h"
-#include "supports/mysql/my-sql-cells.h"
+#include "supports/common/text-cells.h"
 
 namespace providers::mysql {
 
 class ValuesAhead {
  public:
   /* Builds from the row at `first` (the row numbered `first_index`) on. */
-  ValuesAhead (const std::vector<Column> &columns, GTimeZone *local_zone, MYSQL_ROWS *first, guint64 first_index);
+  ValuesAhead (const std::vector<providers::home::Column> &columns, GTimeZone *local_zone, MYSQL_ROWS *first, guint64 first_index);
 
   ValuesAhead (const ValuesAhead &) = delete;
   ValuesAhead &operator= (const ValuesAhead &) = delete;
@@ -57,7 +57,7 @@ class ValuesAhead {
 
   /* Destroyed in the reverse order of these lines: the thread is stopped
    * and joined first, then the rows it left are dropped. */
-  const std::vector<Column> columns_;
+  const std::vector<providers::home::Column> columns_;
   const providers::GUnique<GTimeZone> zone_;
   std::mutex mutex_;
   std::condition_variable_any changed_;

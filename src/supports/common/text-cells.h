@@ -1,13 +1,12 @@
-/* The cell layer shared by the reader, the build-ahead thread and the model
- * fill: a server's text cells parsed in its own notation, and the typed
- * value of a cell. */
+/* The cell layer every engine's reader, build-ahead thread and model fill
+ * share: a server's text cells parsed in the notation servers send (ISO
+ * dates, decimal numbers), and the typed value of a cell of a column
+ * described without the engine. */
 #pragma once
-
-#include <mysql.h>
 
 #include "libproviders/values.h"
 
-namespace providers::mysql {
+namespace providers::home {
 
 /* Every value class implements IValue: no checked cast per cell. */
 inline TorvanixProvidersContractsIValue *
@@ -53,14 +52,13 @@ gchar *cell_text (Cell cell);
 /* The cell's bytes as upper-case hexadecimal digits. */
 gchar *cell_hex (Cell cell);
 
-/* What turning a column's cells into values needs to know of it. */
+/* What turning a column's cells into values needs to know of it, told
+ * by the engine from its own column description: the data type chosen
+ * for it (bytes of any type are BINARY). A leading zero keeps the
+ * server's spelling whatever the column says. */
 struct Column {
-  guint32 type;  /* the server's type number */
-  guint32 flags; /* as the server sent them */
   TorvanixProvidersContractsDataType data_type;
 };
-
-Column column_of (const MYSQL_FIELD &field);
 
 /* The value of one cell (`text` null for SQL NULL) of `column`, dates and
  * times in `local_zone`; never null: SQL NULL, and a cell no value of the
@@ -74,4 +72,4 @@ TorvanixProvidersContractsIValue *value_of_cell (const Column &column, const cha
  * builder threads start keeps their start the only hand-over. */
 void prepare_value_classes ();
 
-}  // namespace providers::mysql
+}  // namespace providers::home

@@ -2,22 +2,21 @@
  * as the library's typed values. The reader, the build-ahead thread and
  * the model fill all build values here, always in the server's own
  * notation, whatever the process's locale or time zone. */
-#include "supports/mysql/my-sql-cells.h"
+#include "supports/common/text-cells.h"
 
 #include "common/compat-texts.h"
 #include "common/gobject-ref.h"
+#include "contracts/internals.h"
 #include "contracts/values/value-class-table-internal.h"
-#include "contracts/values/value-internal.h"
 #include "libproviders/models.h"
 #include "libproviders/values.h"
-#include "supports/mysql/my-sql-type-private.h"
 
 #include <gee.h>
 
 #include <charconv>
 #include <cstring>
 
-namespace providers::mysql {
+namespace providers::home {
 
 using IValue = TorvanixProvidersContractsIValue;
 
@@ -239,7 +238,7 @@ IValue *
 wall_clock_value (GType type, GTimeZone *zone, const DateFields &d, const TimeFields &t)
 {
   GDateTime *held = wall_clock (zone, d, t);
-  return held ? as_value (providers::values::date_time_adopt_cell (type, held, t.decimals)) : nullptr;
+  return held ? as_value (internals ().date_time_adopt_cell (type, held, t.decimals)) : nullptr;
 }
 
 /* A value of `type` without a date-time that prints the server's text: a
@@ -247,32 +246,17 @@ wall_clock_value (GType type, GTimeZone *zone, const DateFields &d, const TimeFi
 IValue *
 server_text_date_value (GType type, Cell cell)
 {
-  return as_value (providers::values::date_time_adopt_text (type, cell_text (cell)));
+  return as_value (internals ().date_time_adopt_text (type, cell_text (cell)));
 }
 
 /* A text value of `type` holding the cell's text, copied once. */
 IValue *
 text_value (GType type, Cell cell)
 {
-  return as_value (providers::values::text_copy (type, cell.text, cell.length));
+  return as_value (internals ().text_copy (type, cell.text, cell.length));
 }
 
 }  // namespace
-
-Column
-column_of (const MYSQL_FIELD &field)
-{
-  /* The server also flags text of a binary collation (JSON, TEXT
-   * COLLATE ..._bin) as binary; only the binary character set is bytes.
-   * Strings in it (BINARY, VARBINARY, UNHEX(), CAST(... AS BINARY)) are
-   * bytes whatever their type code: zero bytes and all. */
-  constexpr unsigned int kBinaryCharset = 63;
-  const bool bytes = field.charsetnr == kBinaryCharset;
-  if (bytes && (field.type == MYSQL_TYPE_STRING || field.type == MYSQL_TYPE_VAR_STRING || field.type == MYSQL_TYPE_VARCHAR))
-    return {field.type, field.flags, TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_BINARY};
-  guint32 flags = bytes ? (field.flags | BINARY_FLAG) : (field.flags & ~static_cast<guint32> (BINARY_FLAG));
-  return {field.type, field.flags, data_type_of (field.type, flags)};
-}
 
 namespace {
 
@@ -282,7 +266,7 @@ IValue *
 padded (IValue *value, Cell cell)
 {
   if (cell.length > 1 && cell.text[0] == '0')
-    providers::values::integer_keep_text (TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT (value), cell_text (cell));
+    internals ().integer_keep_text (TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT (value), cell_text (cell));
   return value;
 }
 
@@ -293,7 +277,7 @@ IValue *
 typed_value (const Column &column, Cell cell, GTimeZone *local_zone)
 {
   using providers::values::CellForm;
-  const providers::values::ValueClassRow &row = providers::values::value_class_row (column.data_type);
+  const providers::values::ValueClassRow &row = internals ().value_class_row (column.data_type);
   const char *text = cell.text;
   switch (row.cell_form) {
     case CellForm::kNull:
@@ -361,7 +345,7 @@ void
 prepare_value_classes ()
 {
   static const bool prepared = [] {
-    providers::values::prepare_value_classes ();
+    internals ().prepare_value_classes ();
     g_type_class_unref (g_type_class_ref (TORVANIX_PROVIDERS_CONTRACTS_TYPE_ROW_MODEL));
     g_type_class_unref (g_type_class_ref (GEE_TYPE_ARRAY_LIST));
     return true;
@@ -369,4 +353,4 @@ prepare_value_classes ()
   (void) prepared;
 }
 
-}  // namespace providers::mysql
+}  // namespace providers::home
