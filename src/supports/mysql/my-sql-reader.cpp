@@ -21,7 +21,7 @@
 #include "supports/common/text-cells.h"
 #include "supports/mysql/my-sql-reader-private.h"
 #include "supports/mysql/my-sql-type-private.h"
-#include "supports/mysql/my-sql-values-ahead.h"
+#include "supports/mysql/my-sql-stored-rows.h"
 
 #include <memory>
 #include <cstring>
@@ -91,7 +91,7 @@ struct TorvanixProvidersSupportsMySQLReaderPrivate {
   bool ahead_tried = false;
   /* Started by the first get_values of a long result; it walks the
    * result's rows until it is destroyed. */
-  std::unique_ptr<providers::mysql::ValuesAhead> ahead;
+  std::unique_ptr<providers::home::ValuesAhead> ahead;
 };
 
 namespace {
@@ -466,7 +466,9 @@ start_building_ahead (TorvanixProvidersSupportsMySQLReaderPrivate *priv)
   if (mysql_num_rows (priv->result.get ()) - priv->rows_read < kRowsWorthBuildingAhead)
     return;
   if (MYSQL_ROWS *next = mysql_row_tell (priv->result.get ()))
-    priv->ahead = std::make_unique<providers::mysql::ValuesAhead> (priv->columns, priv->local_zone.get (), next, priv->rows_read);
+    priv->ahead = std::make_unique<providers::home::ValuesAhead> (
+        priv->columns, priv->local_zone.get (), providers::mysql::stored_rows_from (next, priv->field_count),
+        priv->rows_read);
 }
 
 IValue **
@@ -489,13 +491,13 @@ reader_get_values (Reader *base, gint *result_length1, GError **error)
   /* Without a current row every cell is null: built below. */
   if (priv->row != nullptr && priv->ahead) {
     switch (priv->ahead->take (priv->rows_read - 1, values)) {
-      case providers::mysql::ValuesAhead::Taken::kYes:
+      case providers::home::ValuesAhead::Taken::kYes:
         return values;
-      case providers::mysql::ValuesAhead::Taken::kTooFar:
+      case providers::home::ValuesAhead::Taken::kTooFar:
         /* A caller that skips rows gains nothing from building ahead. */
         priv->ahead.reset ();
         break;
-      case providers::mysql::ValuesAhead::Taken::kBuildHere:
+      case providers::home::ValuesAhead::Taken::kBuildHere:
         break;
     }
   }

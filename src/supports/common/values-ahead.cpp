@@ -1,4 +1,6 @@
-#include "supports/mysql/my-sql-values-ahead.h"
+/* The build-ahead thread: batches of a stored result's values, built
+ * before the reader's caller asks for them. */
+#include "supports/common/values-ahead.h"
 
 #include "libproviders/values.h"
 
@@ -6,7 +8,7 @@
 
 #include <algorithm>
 
-namespace providers::mysql {
+namespace providers::home {
 
 namespace {
 
@@ -17,35 +19,14 @@ using IValue = TorvanixProvidersContractsIValue;
 constexpr guint kBatchRows = 256;
 constexpr std::size_t kBatchesAhead = 4;
 
-/* The byte length of each cell of a row the client library stored: a
- * stored row's cells lie back to back, each followed by a zero byte, and
- * one pointer past the last cell marks the end of the row (the same
- * reckoning mysql_fetch_lengths makes for the current row). */
-void
-stored_lengths (MYSQL_ROW row, std::size_t fields, std::vector<gsize> &lengths)
-{
-  const char *start = nullptr;
-  gsize *previous = nullptr;
-  for (std::size_t i = 0; i <= fields; ++i) {
-    if (row[i] == nullptr) {
-      lengths[i] = 0;
-      continue;
-    }
-    if (start != nullptr)
-      *previous = static_cast<gsize> (row[i] - start - 1);
-    start = row[i];
-    previous = &lengths[i];
-  }
-}
-
 }  // namespace
 
-ValuesAhead::ValuesAhead (const std::vector<providers::home::Column> &columns, GTimeZone *local_zone, MYSQL_ROWS *first,
+ValuesAhead::ValuesAhead (const std::vector<Column> &columns, GTimeZone *local_zone, std::unique_ptr<StoredRows> rows,
                           guint64 first_index)
-    : columns_ (columns), zone_ (g_time_zone_ref (local_zone)), building_from_ (first_index)
+    : columns_ (columns), zone_ (g_time_zone_ref (local_zone)), rows_ (std::move (rows)), building_from_ (first_index)
 {
-  providers::home::prepare_value_classes ();
-  worker_ = std::jthread ([this, first, first_index] (std::stop_token stop) { run (stop, first, first_index); });
+  prepare_value_classes ();
+  worker_ = std::jthread ([this, first_index] (std::stop_token stop) { run (stop, first_index); });
   /* Named for debuggers and top (the kernel keeps 15 characters). */
   pthread_setname_np (worker_.native_handle (), "providers-ahead");
 }
@@ -58,19 +39,18 @@ ValuesAhead::Batch::~Batch ()
 }
 
 void
-ValuesAhead::run (std::stop_token stop, MYSQL_ROWS *node, guint64 index)
+ValuesAhead::run (std::stop_token stop, guint64 index)
 {
   const std::size_t fields = columns_.size ();
-  std::vector<gsize> lengths (fields + 1);
-  while (node != nullptr) {
+  std::vector<Cell> cells (fields);
+  bool more = rows_->next (cells.data ());
+  while (more) {
     Batch batch;
     batch.first_index = index;
     batch.values.reserve (kBatchRows * fields);
-    for (; node != nullptr && batch.rows < kBatchRows; node = node->next, ++batch.rows, ++index) {
-      stored_lengths (node->data, fields, lengths);
-      for (std::size_t i = 0; i < fields; ++i) {
-        batch.values.push_back (providers::home::value_of_cell (columns_[i], node->data[i], lengths[i], zone_.get ()));
-      }
+    for (; more && batch.rows < kBatchRows; more = rows_->next (cells.data ()), ++batch.rows, ++index) {
+      for (std::size_t i = 0; i < fields; ++i)
+        batch.values.push_back (value_of_cell (columns_[i], cells[i].text, cells[i].length, zone_.get ()));
     }
     std::unique_lock<std::mutex> lock (mutex_);
     /* A stop wakes the wait; the batch is dropped once the lock is gone. */
@@ -125,4 +105,4 @@ ValuesAhead::take (guint64 index, IValue **out)
   return taken;
 }
 
-}  // namespace providers::mysql
+}  // namespace providers::home

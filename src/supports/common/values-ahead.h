@@ -7,10 +7,9 @@
  * bounded, so a caller that stops reading holds little it did not ask for. */
 #pragma once
 
-#include <mysql.h>
-
 #include <condition_variable>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <stop_token>
 #include <thread>
@@ -19,12 +18,24 @@
 #include "common/gobject-ref.h"
 #include "supports/common/text-cells.h"
 
-namespace providers::mysql {
+namespace providers::home {
+
+/* The rows a build-ahead thread walks: a result the client holds whole,
+ * read on that thread alone. */
+class StoredRows {
+ public:
+  virtual ~StoredRows () = default;
+  /* The cells of the next row, one per column, into `cells`; false past
+   * the last row. */
+  virtual bool next (Cell *cells) = 0;
+};
 
 class ValuesAhead {
  public:
-  /* Builds from the row at `first` (the row numbered `first_index`) on. */
-  ValuesAhead (const std::vector<providers::home::Column> &columns, GTimeZone *local_zone, MYSQL_ROWS *first, guint64 first_index);
+  /* Builds the values of `rows` (the first of them numbered `first_index`)
+   * on a thread of its own. */
+  ValuesAhead (const std::vector<Column> &columns, GTimeZone *local_zone, std::unique_ptr<StoredRows> rows,
+               guint64 first_index);
 
   ValuesAhead (const ValuesAhead &) = delete;
   ValuesAhead &operator= (const ValuesAhead &) = delete;
@@ -53,12 +64,13 @@ class ValuesAhead {
     std::vector<TorvanixProvidersContractsIValue *> values;
   };
 
-  void run (std::stop_token stop, MYSQL_ROWS *first, guint64 first_index);
+  void run (std::stop_token stop, guint64 first_index);
 
   /* Destroyed in the reverse order of these lines: the thread is stopped
    * and joined first, then the rows it left are dropped. */
-  const std::vector<providers::home::Column> columns_;
+  const std::vector<Column> columns_;
   const providers::GUnique<GTimeZone> zone_;
+  const std::unique_ptr<StoredRows> rows_;
   std::mutex mutex_;
   std::condition_variable_any changed_;
   std::deque<Batch> ready_;
@@ -67,4 +79,4 @@ class ValuesAhead {
   std::jthread worker_;
 };
 
-}  // namespace providers::mysql
+}  // namespace providers::home
