@@ -80,6 +80,18 @@ PROVIDERS_API TorvanixProvidersContractsServerSetting *torvanix_providers_contra
  * Replaces the three lists by those read from @filename. On failure the
  * lists are left as they were.
  *
+ * A file nested deeper than 512 levels of arrays and objects fails with
+ * the parser's error, code %JSON_PARSER_ERROR_PARSE,
+ * "<file>: Parse error: nested deeper than 512 levels", however its
+ * brackets are written (json-glib also reads comments and single-quoted
+ * texts).
+ *
+ * Every text loaded is valid UTF-8. A text of the file that is not (json-glib
+ * reads a lone surrogate escape such as "\ud800" into bytes that are not
+ * UTF-8) is loaded with U+FFFD in place of each bad sequence, one for each
+ * such escape, and a warning names the member that held it, such as
+ * "servers[0].host", never its text; what was loaded can always be saved.
+ *
  * Returns: %TRUE when the file was loaded
  */
 PROVIDERS_API gboolean torvanix_providers_contracts_server_setting_load (TorvanixProvidersContractsServerSetting *self, const gchar *filename, GError **error);

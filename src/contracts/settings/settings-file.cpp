@@ -1,5 +1,5 @@
-/* The settings file on disk: reading it whole under a size and nesting
- * bound before json-glib parses it, and writing it for its owner only
+/* The settings file on disk: reading it whole under a size bound and
+ * parsing it under a nesting bound, and writing it for its owner only
  * through a temporary file. The file holds every password in plain text,
  * so no error message here quotes its content. */
 #include "contracts/settings/settings-file.h"
@@ -16,6 +16,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <string>
 #include <utility>
 
 namespace {
@@ -110,27 +112,42 @@ read_regular_file (const gchar *filename, GError **error)
 }
 
 /* json-glib parses recursively and has no depth limit of its own, so a file
- * of nested brackets would exhaust the stack: count the depth first. */
-bool
-nesting_within (const GString *data, guint limit)
-{
-  guint depth = 0;
-  bool in_string = false;
-  for (gsize i = 0; i < data->len; ++i) {
-    char c = data->str[i];
-    if (in_string) {
-      if (c == '\\') ++i;
-      else if (c == '"') in_string = false;
-    } else if (c == '"') {
-      in_string = true;
-    } else if (c == '[' || c == '{') {
-      if (++depth > limit) return false;
-    } else if ((c == ']' || c == '}') && depth > 0) {
-      --depth;
-    }
+ * of nested brackets would exhaust the stack. Its own array-start and
+ * object-start signals say how deep it is, whatever comments or quoted
+ * texts hide the brackets from any other scan. Past the bound the watch
+ * blanks the text: json-glib reads it in place, so the next token it scans
+ * is the end of the input, and the parse fails at once, a level or two
+ * deeper at most. */
+class DepthWatch {
+ public:
+  DepthWatch (JsonParser *parser, GString *text, guint limit) : parser_ (parser), text_ (text), limit_ (limit)
+  {
+    g_signal_connect_swapped (parser, "array-start", G_CALLBACK (enter), this);
+    g_signal_connect_swapped (parser, "object-start", G_CALLBACK (enter), this);
+    g_signal_connect_swapped (parser, "array-end", G_CALLBACK (leave), this);
+    g_signal_connect_swapped (parser, "object-end", G_CALLBACK (leave), this);
   }
-  return true;
-}
+  ~DepthWatch () { g_signal_handlers_disconnect_by_data (parser_, this); }
+  DepthWatch (const DepthWatch &) = delete;
+  DepthWatch &operator= (const DepthWatch &) = delete;
+
+  bool exceeded () const { return exceeded_; }
+
+ private:
+  static void enter (DepthWatch *self)
+  {
+    if (++self->depth_ <= self->limit_ || self->exceeded_) return;
+    self->exceeded_ = true;
+    std::memset (self->text_->str, 0, self->text_->len);
+  }
+  static void leave (DepthWatch *self) { --self->depth_; }
+
+  JsonParser *parser_;
+  GString *text_;
+  guint limit_;
+  guint depth_ = 0;
+  bool exceeded_ = false;
+};
 
 /* What went wrong, by json-glib's error code, in words of our own: the
  * parser's own message quotes the token it stumbled on, which may be a
@@ -163,6 +180,73 @@ name_parse_error (GError *parse_error, const gchar *filename)
                                                parse_problem (parse_error->code))
                             : g_strdup_printf ("%s: Parse error: %s", display.get (), parse_problem (parse_error->code));
   g_free (std::exchange (parse_error->message, named));
+}
+
+/* `text` with each sequence that is not UTF-8 replaced by U+FFFD. The bad
+ * text of a parsed file is a lone surrogate escape ("\ud800"), which
+ * json-glib writes as the three bytes of its code point: those become one
+ * replacement, as the escape was one character. */
+std::string
+replace_invalid (const gchar *text)
+{
+  std::string valid;
+  const gchar *rest = text;
+  const gchar *bad = nullptr;
+  while (!g_utf8_validate (rest, -1, &bad)) {
+    valid.append (rest, bad);
+    valid += "\xEF\xBF\xBD"; /* U+FFFD */
+    const auto *byte = reinterpret_cast<const guchar *> (bad);
+    const bool surrogate = byte[0] == 0xED && (byte[1] & 0xE0) == 0xA0 && (byte[2] & 0xC0) == 0x80;
+    rest = bad + (surrogate ? 3 : 1);
+  }
+  valid += rest;
+  return valid;
+}
+
+/* Makes every text of the tree valid UTF-8, so that no property holds
+ * text that callers cannot read and save refuses, and logs the member
+ * that held it (never the text, which may be a password). `path` names
+ * `node` as "servers[0].host". */
+void
+repair_texts (JsonNode *node, std::string &path, const gchar *display)
+{
+  const size_t mark = path.size ();
+  switch (JSON_NODE_TYPE (node)) {
+    case JSON_NODE_OBJECT: {
+      JsonObjectIter iter;
+      const gchar *name;
+      JsonNode *member;
+      json_object_iter_init (&iter, json_node_get_object (node));
+      while (json_object_iter_next (&iter, &name, &member)) {
+        if (mark > 0) path += '.';
+        path += g_utf8_validate (name, -1, nullptr) ? std::string (name) : replace_invalid (name);
+        repair_texts (member, path, display);
+        path.resize (mark);
+      }
+      break;
+    }
+    case JSON_NODE_ARRAY: {
+      JsonArray *array = json_node_get_array (node);
+      const guint length = json_array_get_length (array);
+      for (guint i = 0; i < length; ++i) {
+        path += '[' + std::to_string (i) + ']';
+        repair_texts (json_array_get_element (array, i), path, display);
+        path.resize (mark);
+      }
+      break;
+    }
+    case JSON_NODE_VALUE: {
+      if (json_node_get_value_type (node) != G_TYPE_STRING) break;
+      const gchar *text = json_node_get_string (node);
+      if (g_utf8_validate (text, -1, nullptr)) break;
+      json_node_set_string (node, replace_invalid (text).c_str ());
+      g_warning ("Settings file “%s”: the text of %s is not valid UTF-8; each bad sequence is replaced by U+FFFD",
+                 display, path.c_str ());
+      break;
+    }
+    case JSON_NODE_NULL:
+      break;
+  }
 }
 
 /* Writing the file ----------------------------------------------------------- */
@@ -204,18 +288,30 @@ parse_file (const gchar *filename, GError **error)
 {
   providers::GUnique<GString> data (read_regular_file (filename, error));
   if (!data) return nullptr;
-  if (!nesting_within (data.get (), kMaxNesting)) {
+  auto parser = providers::adopt_ref (json_parser_new ());
+  GError *parse_error = nullptr;
+  bool parsed = false, too_deep = false;
+  {
+    DepthWatch watch (parser.get (), data.get (), kMaxNesting);
+    parsed = json_parser_load_from_data (parser.get (), data->str, static_cast<gssize> (data->len), &parse_error);
+    too_deep = watch.exceeded ();
+  }
+  if (too_deep) {
+    g_clear_error (&parse_error);
     providers::GUnique<gchar> display (g_filename_display_name (filename));
     g_set_error (error, JSON_PARSER_ERROR, JSON_PARSER_ERROR_PARSE, "%s: Parse error: nested deeper than %u levels",
                  display.get (), kMaxNesting);
     return nullptr;
   }
-  auto parser = providers::adopt_ref (json_parser_new ());
-  GError *parse_error = nullptr;
-  if (!json_parser_load_from_data (parser.get (), data->str, static_cast<gssize> (data->len), &parse_error)) {
+  if (!parsed) {
     name_parse_error (parse_error, filename);
     g_propagate_error (error, parse_error);
     return nullptr;
+  }
+  if (JsonNode *root = json_parser_get_root (parser.get ())) {
+    providers::GUnique<gchar> display (g_filename_display_name (filename));
+    std::string path;
+    repair_texts (root, path, display.get ());
   }
   return parser;
 }
@@ -258,7 +354,8 @@ save_file (const gchar *filename, GObject *object, GError **error)
                                 0600, &write_error))
     return true;
   if (write_error) g_propagate_error (error, write_error);
-  else g_set_error_literal (error, G_IO_ERROR, G_IO_ERROR_FAILED, filename);
+  else g_set_error_literal (error, G_IO_ERROR, G_IO_ERROR_FAILED,
+                            providers::GUnique<gchar> (g_filename_display_name (filename)).get ());
   return false;
 }
 

@@ -9,8 +9,9 @@ namespace providers::settings {
 
 /* Parses `filename` as json_parser_load_from_file would, but refuses what
  * is not a regular file, a file above the size bound and one nested too
- * deep, and names the file (never its content) in every message. Null with
- * an error on failure. */
+ * deep, names the file (never its content) in every message, and replaces
+ * text that is not UTF-8 in the tree by U+FFFD with a warning. Null with an
+ * error on failure. */
 GRef<JsonParser> parse_file (const gchar *filename, GError **error);
 
 /* Writes the serialization of `object` to `filename` (the target of a
