@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "libproviders/mysql/my-sql-provider.h"
+#include "supports/common/provider-lock.h"
 
 namespace providers::mysql {
 
@@ -15,25 +16,12 @@ struct HandleCloser {
 };
 using Handle = std::unique_ptr<MYSQL, HandleCloser>;
 
-/* A GRecMutex that lives as long as its owner. */
-class RecMutex {
- public:
-  RecMutex () noexcept { g_rec_mutex_init (&mutex_); }
-  ~RecMutex () { g_rec_mutex_clear (&mutex_); }
-  RecMutex (const RecMutex &) = delete;
-  RecMutex &operator= (const RecMutex &) = delete;
-  GRecMutex *get () noexcept { return &mutex_; }
-
- private:
-  GRecMutex mutex_;
-};
-
 }  // namespace providers::mysql
 
 /* Built whole in init and destroyed whole in finalize: members go in
  * reverse order, so the connection is closed before its lock is cleared. */
 struct TorvanixProvidersSupportsMySQLProviderPrivate {
-  providers::mysql::RecMutex lock;      /* held by every operation on the connection */
+  providers::home::ProviderMutex lock;  /* held by every operation on the connection */
   providers::mysql::Handle connection;  /* null before the first open and after close */
   /* Between transaction () and the commit or rollback that ends it: the
    * session is in manual-commit mode and must not be reconnected. */
@@ -57,18 +45,12 @@ connection_of (TorvanixProvidersSupportsMySQLProvider *self)
 }
 
 /* Holds the provider's lock for one operation. */
-class ProviderLock {
+class ProviderLock : public providers::home::ProviderLock {
  public:
-  explicit ProviderLock (TorvanixProvidersSupportsMySQLProvider *self) : lock_ (provider_priv (self)->lock.get ())
+  explicit ProviderLock (TorvanixProvidersSupportsMySQLProvider *self)
+      : providers::home::ProviderLock (provider_priv (self)->lock)
   {
-    g_rec_mutex_lock (lock_);
   }
-  ~ProviderLock () { g_rec_mutex_unlock (lock_); }
-  ProviderLock (const ProviderLock &) = delete;
-  ProviderLock &operator= (const ProviderLock &) = delete;
-
- private:
-  GRecMutex *lock_;
 };
 
 /* The provider's own failures: code -1 of the "MySQL" domain. */

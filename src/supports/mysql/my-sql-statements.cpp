@@ -6,6 +6,7 @@
 #include "common/gobject-ref.h"
 #include "libproviders/models.h"
 #include "libproviders/values.h"
+#include "supports/common/statement-slot.h"
 #include "supports/common/text-cells.h"
 #include "supports/mysql/my-sql-model-fill.h"
 #include "supports/mysql/my-sql-provider-private.h"
@@ -206,10 +207,9 @@ provider_execute_scalar (TorvanixProvidersContractsIProvider *base,
                          const gchar *statement, gint, GError **error) noexcept
 {
   providers_return_val_if_fail_in (PROVIDERS_FN_MY_SQL_PROVIDER_EXECUTE_SCALAR, statement != NULL, nullptr);
-  if (!providers::mysql::check_statement (statement, error))
-    return nullptr;
-  return PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, static_cast<IValue *> (nullptr),
-                                  { return execute_scalar (provider_of (base), statement, error); });
+  return providers::home::guarded_statement (__func__, statement, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, error,
+                                             static_cast<IValue *> (nullptr),
+                                             [&] { return execute_scalar (provider_of (base), statement, error); });
 }
 
 TorvanixProvidersContractsIDataReader *
@@ -217,11 +217,9 @@ provider_execute_reader (TorvanixProvidersContractsIProvider *base,
                          const gchar *statement, GError **error) noexcept
 {
   providers_return_val_if_fail_in (PROVIDERS_FN_MY_SQL_PROVIDER_EXECUTE_READER, statement != NULL, nullptr);
-  if (!providers::mysql::check_statement (statement, error))
-    return nullptr;
-  return PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR,
-                                  static_cast<TorvanixProvidersContractsIDataReader *> (nullptr),
-                                  { return execute_reader (provider_of (base), statement, error); });
+  return providers::home::guarded_statement (__func__, statement, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, error,
+                                             static_cast<TorvanixProvidersContractsIDataReader *> (nullptr),
+                                             [&] { return execute_reader (provider_of (base), statement, error); });
 }
 
 Table *
@@ -229,10 +227,9 @@ provider_execute_model (TorvanixProvidersContractsIProvider *base,
                         const gchar *statement, gint, GError **error) noexcept
 {
   providers_return_val_if_fail_in (PROVIDERS_FN_MY_SQL_PROVIDER_EXECUTE_MODEL, statement != NULL, nullptr);
-  if (!providers::mysql::check_statement (statement, error))
-    return nullptr;
-  return PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, static_cast<Table *> (nullptr),
-                                  { return execute_model (provider_of (base), statement, error); });
+  return providers::home::guarded_statement (__func__, statement, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, error,
+                                             static_cast<Table *> (nullptr),
+                                             [&] { return execute_model (provider_of (base), statement, error); });
 }
 
 GObject **
@@ -241,10 +238,9 @@ provider_execute_statements (TorvanixProvidersContractsIProvider *base,
                              gint *result_length, GError **error) noexcept
 {
   providers_return_val_if_fail_in (PROVIDERS_FN_MY_SQL_PROVIDER_EXECUTE_STATEMENTS, statements != NULL, nullptr);
-  if (!providers::mysql::check_statement (statements, error))
-    return nullptr;
-  return PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, static_cast<GObject **> (nullptr),
-                                  { return execute_statements (provider_of (base), statements, result_length, error); });
+  return providers::home::guarded_statement (__func__, statements, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, error,
+                                             static_cast<GObject **> (nullptr),
+                                             [&] { return execute_statements (provider_of (base), statements, result_length, error); });
 }
 
 }  // namespace
