@@ -420,9 +420,20 @@ TEST (LostConnection, AnOpenTransactionIsNotSilentlyReconnected)
   }
   EXPECT_EQ (observer.cell ("SELECT GROUP_CONCAT(i) FROM " + table), "1");
 
-  /* With the transaction over, reconnection and autocommit are back. */
-  EXPECT_EQ (affect (p, "INSERT INTO " + table + " VALUES (4)"), 1);
-  EXPECT_EQ (observer.cell ("SELECT GROUP_CONCAT(i ORDER BY i) FROM " + table), "1,4");
+  /* The session went with its transaction: nothing runs in a new one behind
+   * the caller's back until the provider is opened again. */
+  {
+    LogCapture log;
+    EXPECT_EQ (torvanix_providers_contracts_iprovider_execute_affect (
+                   iface (p), ("INSERT INTO " + table + " VALUES (4)").c_str (), 0, &error),
+               -1);
+    expect_error (error, 2006);
+    error = nullptr;
+  }
+  EXPECT_FALSE (is_opened (p));
+  ASSERT_EQ (open (p, make_profile (test_server ()).get ()), nullptr);
+  EXPECT_EQ (affect (p, "INSERT INTO " + table + " VALUES (5)"), 1);
+  EXPECT_EQ (observer.cell ("SELECT GROUP_CONCAT(i ORDER BY i) FROM " + table), "1,5");
   observer.cell ("DROP TABLE " + table);
 }
 

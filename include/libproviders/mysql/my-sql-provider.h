@@ -31,9 +31,40 @@ G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersSupportsMySQLProvider, torvanix_provi
  * it), and the operation then fails with a "MySQL" error.
  *
  * Every operation takes all the results of its own text: a later
- * statement's failure is that operation's error. When the connection is
- * lost while committing, the error says that the outcome is unknown; a
- * commit that the server acknowledged is never reported failed.
+ * statement's failure is that operation's error.
+ *
+ * A connection found gone (the server restarted, the session killed,
+ * wait_timeout expired) is made again silently, by a statement or by the
+ * ping of get_is_opened, only when the session holds no state of its own;
+ * the statement then runs once, on the new session. A session holds state
+ * while it is in a transaction (begun with transaction (), START
+ * TRANSACTION or SET autocommit = 0), and from the moment one of these
+ * happened since it connected until it ends:
+ *
+ * - a reply of the server marked the session's state changed (a session or
+ *   user variable SET, a temporary table, PREPARE, USE; the provider asks
+ *   for the marks with session_track_state_change at each connect);
+ * - a statement text took state the server does not mark: the text assigns
+ *   a user variable (`:=`, or `INTO` followed by `@`) or names GET_LOCK,
+ *   LOCK TABLE(S), READ LOCK, BACKUP LOCK or HANDLER. The rule reads the
+ *   whole text, string literals and comments too, so that it errs towards
+ *   keeping a session rather than losing its state.
+ *
+ * A transaction that was committed or rolled back leaves nothing behind.
+ * Otherwise a lost connection is the error of the call that found it, and
+ * every later operation fails with error 2006 (CR_SERVER_GONE_ERROR) of the
+ * "MySQL" domain, saying to open the provider again, until open is called,
+ * with or without close; get_is_opened answers false meanwhile.
+ *
+ * After an error that ends the transaction on the server (a deadlock
+ * (1213), a full lock table (1206), or a lock wait timeout (1205) when the
+ * server runs with innodb_rollback_on_timeout, which commit asks it), commit
+ * fails with that error's number and a message saying that the server rolled
+ * the transaction back, and rolls back what ran after it: nothing of the
+ * transaction is committed. A commit whose connection was already gone before
+ * COMMIT was sent fails with 2006 and says that nothing was committed; one
+ * whose connection was lost after COMMIT was sent says that the outcome is
+ * unknown; a commit that the server acknowledged is never reported failed.
  */
 struct _TorvanixProvidersSupportsMySQLProviderClass {
   GObjectClass parent_class;

@@ -4,6 +4,7 @@
 #include <mysql.h>
 
 #include <memory>
+#include <string>
 
 #include "libproviders/mysql/my-sql-provider.h"
 #include "supports/common/provider-lock.h"
@@ -26,6 +27,20 @@ struct TorvanixProvidersSupportsMySQLProviderPrivate {
   /* Between transaction () and the commit or rollback that ends it: the
    * session is in manual-commit mode and must not be reconnected. */
   bool in_transaction = false;
+  /* Since the session began, a reply marked its state changed, or a
+   * statement text took state the server does not mark: the session holds
+   * state of its own until it ends. */
+  bool session_marked = false;
+  /* The last successful reply to the caller's own statements showed a
+   * transaction open or autocommit off. */
+  bool open_by_reply = false;
+  /* The connection was lost while the session held state: every request
+   * fails until the provider is opened again. */
+  bool session_lost = false;
+  /* The error after which the server rolled the open transaction back by
+   * itself, or may have (a lock wait timeout); 0 when none, and its text. */
+  unsigned int rolled_back_by = 0;
+  std::string rolled_back_text;
   /* The socket and session whose dead-peer detection is set up: the
    * client library makes a new socket when it reconnects, which may well
    * get the old one's number. */
@@ -77,7 +92,7 @@ bool lost_connection (unsigned int error_number);
  * previous batch left on it are discarded. Answers false with an error. */
 bool clear_pending (TorvanixProvidersSupportsMySQLProvider *self, GError **error);
 
-/* clear_pending, then sends the text. Answers false with an error. */
+/* prepare_request, then sends the text. Answers false with an error. */
 bool send_statement (TorvanixProvidersSupportsMySQLProvider *self, const char *statement, GError **error);
 
 /* After a statement's first result was taken: fetches and drops every
@@ -104,9 +119,46 @@ void watch_socket (TorvanixProvidersSupportsMySQLProviderPrivate *priv);
  * an error. */
 bool set_reconnect (TorvanixProvidersSupportsMySQLProvider *self, bool on, GError **error);
 
-/* Closes the handle and forgets the session's transaction and watched
- * socket. */
+/* Closes the handle and forgets the session's state and watched socket. */
 void close_connection (TorvanixProvidersSupportsMySQLProviderPrivate *priv);
+
+/* Whether the text assigns a user variable (`:=`, `INTO @`) or takes a
+ * lock (GET_LOCK, LOCK TABLE(S), ... READ LOCK, BACKUP LOCK, HANDLER):
+ * state the server does not mark in its reply. */
+bool takes_unmarked_state (const char *statement);
+
+/* A transaction by any means, or anything else of the session's own. */
+bool session_holds_state (const TorvanixProvidersSupportsMySQLProviderPrivate *priv);
+
+/* A new session holds nothing of its own. */
+void begin_session (TorvanixProvidersSupportsMySQLProviderPrivate *priv);
+
+/* After each reply to the caller's statements: its status and its
+ * session-state mark, or the error that ended the transaction. */
+void note_reply (TorvanixProvidersSupportsMySQLProvider *self);
+
+/* After an error reply: remembers an error that ends the open transaction
+ * on the server. */
+void note_error (TorvanixProvidersSupportsMySQLProvider *self);
+
+/* mysql_next_result, with the reply noted. */
+int next_result (TorvanixProvidersSupportsMySQLProvider *self);
+
+/* Whether the connection is gone: no socket, or the peer hung up. */
+bool connection_gone (MYSQL *connection);
+
+/* The connection went while the session held state: it is closed, and
+ * every request fails until open. */
+void lose_session (TorvanixProvidersSupportsMySQLProviderPrivate *priv);
+
+/* The error of every request after lose_session. */
+void set_session_lost_error (GError **error);
+
+/* The step before every request to the server: clear_pending; a
+ * connection found gone is made again when the session held nothing of its
+ * own, and lost otherwise; the client's own reconnection is on only for a
+ * session without state. Answers false with an error. */
+bool prepare_request (TorvanixProvidersSupportsMySQLProvider *self, GError **error);
 
 /* Fills the slots of transaction, commit and rollback. */
 void install_transactions (TorvanixProvidersContractsIProviderInterface *iface);

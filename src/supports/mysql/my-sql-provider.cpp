@@ -98,6 +98,7 @@ raise (TorvanixProvidersSupportsMySQLProvider *self, int result, GError **error)
                                                          connection_of (self), result, &local);
   if (local == nullptr)
     return false;
+  note_error (self);
   g_propagate_error (error, local);
   return true;
 }
@@ -138,7 +139,7 @@ clear_pending (TorvanixProvidersSupportsMySQLProvider *self, GError **error)
    * nothing can be pending on a connection that is gone. */
   if (mysql_get_socket (connection) == MARIADB_INVALID_SOCKET)
     return true;
-  for (int r = mysql_next_result (connection);; r = mysql_next_result (connection)) {
+  for (int r = next_result (self);; r = next_result (self)) {
     /* -1 only says that no further result exists. */
     if (raise (self, r > 0 ? r : 0, error))
       return false;
@@ -171,18 +172,21 @@ watch_socket (TorvanixProvidersSupportsMySQLProviderPrivate *priv)
 bool
 send_statement (TorvanixProvidersSupportsMySQLProvider *self, const char *statement, GError **error)
 {
-  if (!clear_pending (self, error))
+  /* A lost connection is made again (where the session allows) before the
+   * statement goes out, so that the new socket is watched while it waits. */
+  if (!prepare_request (self, error))
     return false;
   auto *priv = provider_priv (self);
   MYSQL *connection = priv->connection.get ();
-  /* A lost connection is made again (where reconnection is on) before the
-   * statement goes out, so that the new socket is watched while it waits. */
-  if (mysql_get_socket (connection) == MARIADB_INVALID_SOCKET && raise (self, mysql_ping (connection), error))
-    return false;
   watch_socket (priv);
+  /* Marked before it is sent: state it may have taken on a connection lost
+   * while it ran cannot be told from state it did not. */
+  if (!priv->session_marked && takes_unmarked_state (statement))
+    priv->session_marked = true;
   int r = mysql_real_query (connection, statement, static_cast<unsigned long> (std::strlen (statement)));
   /* The client library may have connected again to send it. */
   watch_socket (priv);
+  note_reply (self);
   return !raise (self, r, error);
 }
 
@@ -191,7 +195,7 @@ drain_results (TorvanixProvidersSupportsMySQLProvider *self, GError **error)
 {
   MYSQL *connection = connection_of (self);
   for (;;) {
-    int r = mysql_next_result (connection);
+    int r = next_result (self);
     if (r < 0)
       return true;
     if (r > 0)
@@ -213,6 +217,7 @@ close_connection (TorvanixProvidersSupportsMySQLProviderPrivate *priv)
 {
   priv->connection.reset ();
   priv->in_transaction = false;
+  begin_session (priv);
   priv->watched_socket = MARIADB_INVALID_SOCKET;
   priv->watched_session = 0;
 }
@@ -220,6 +225,8 @@ close_connection (TorvanixProvidersSupportsMySQLProviderPrivate *priv)
 }  // namespace providers::mysql
 
 using providers::mysql::close_connection;
+using providers::mysql::connection_gone;
+using providers::mysql::session_holds_state;
 using providers::mysql::connection_of;
 using providers::mysql::ProviderLock;
 using providers::mysql::provider_priv;
@@ -298,6 +305,10 @@ open_locked (TorvanixProvidersSupportsMySQLProvider *self, TorvanixProvidersCont
                       {MYSQL_OPT_MAX_ALLOWED_PACKET, &kMaxAllowedPacket},
                       {MYSQL_OPT_NET_BUFFER_LENGTH, &kNetBufferLength},
                       {MYSQL_OPT_PROTOCOL, &protocol},
+                      /* Every reply then says whether its statement changed
+                       * the session's state; the client runs it again on
+                       * each connection it makes. */
+                      {MYSQL_INIT_COMMAND, "SET SESSION session_track_state_change = ON"},
                     },
                     error))
     return false;
@@ -375,8 +386,22 @@ provider_get_is_opened (TorvanixProvidersContractsIProvider *base) noexcept
 {
   auto *self = TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (base);
   ProviderLock lock (self);
-  MYSQL *connection = connection_of (self);
-  return connection != nullptr && mysql_ping (connection) == 0;
+  auto *priv = provider_priv (self);
+  MYSQL *connection = priv->connection.get ();
+  if (connection == nullptr || priv->session_lost)
+    return FALSE;
+  /* The ping reconnects like a statement, under the same rule, and says
+   * nothing in the log: asking is not failing. */
+  bool holds_state = session_holds_state (priv);
+  if (holds_state && connection_gone (connection)) {
+    providers::mysql::lose_session (priv);
+    return FALSE;
+  }
+  set_reconnect (self, !holds_state, nullptr);
+  if (mysql_ping (connection) != 0)
+    return FALSE;
+  watch_socket (priv);
+  return TRUE;
 }
 
 gint64

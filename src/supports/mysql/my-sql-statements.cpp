@@ -167,6 +167,7 @@ execute_statements (Provider *self, const gchar *statements, gint *result_length
   MYSQL *connection = connection_of (self);
   providers::GUnique<GPtrArray> items (g_ptr_array_new_with_free_func (g_object_unref));
   auto add_error = [&] {
+    providers::mysql::note_error (self);
     g_ptr_array_add (items.get (), torvanix_providers_contracts_value_error_new (
                                        static_cast<gint> (mysql_errno (connection)), mysql_error (connection)));
   };
@@ -185,7 +186,7 @@ execute_statements (Provider *self, const gchar *statements, gint *result_length
     if (item == nullptr)
       item = G_OBJECT (torvanix_providers_contracts_value_uint64_new (mysql_affected_rows (connection)));
     g_ptr_array_add (items.get (), item);
-    int next = mysql_next_result (connection);
+    int next = providers::mysql::next_result (self);
     if (next > 0) {
       /* A later statement failed: say so after the results before it,
        * or the caller cannot tell a failed batch from a shorter one. */
