@@ -4,10 +4,9 @@
  * (supports/common/text-cells.h).
  *
  * Longer than most files here because the reader implements 38 interface
- * slots, one short function each, beside its GObject lifetime and the
- * whole-row get_values that takes rows from the build-ahead thread; the
- * slots share private state that nothing else may see, so they stay in one
- * file. */
+ * slots, one short function each, beside its GObject lifetime and its
+ * whole-row get_values (supports/common/row-values.h); the slots share
+ * private state that nothing else may see, so they stay in one file. */
 #include "libproviders/mysql/my-sql-reader.h"
 
 #include "common/boundary.h"
@@ -15,9 +14,9 @@
 #include "supports/mysql/my-sql-texts-private.h"
 #include "common/gobject-ref.h"
 #include "common/private-data.h"
-#include "contracts/providers/data-reader-private.h"
 #include "libproviders/models.h"
 #include "libproviders/values.h"
+#include "supports/common/row-values.h"
 #include "supports/common/text-cells.h"
 #include "supports/mysql/my-sql-reader-private.h"
 #include "supports/mysql/my-sql-type-private.h"
@@ -26,7 +25,6 @@
 #include <memory>
 #include <cstring>
 #include <new>
-#include <system_error>
 #include <vector>
 
 using providers::GUnique;
@@ -88,10 +86,9 @@ struct TorvanixProvidersSupportsMySQLReaderPrivate {
   GUnique<GTimeZone> local_zone;
   std::vector<Column> columns;
   guint64 rows_read = 0; /* rows read so far; the current row is the last of them */
-  bool ahead_tried = false;
-  /* Started by the first get_values of a long result; it walks the
-   * result's rows until it is destroyed. */
-  std::unique_ptr<providers::home::ValuesAhead> ahead;
+  /* get_values, with the build-ahead thread that walks the result's rows
+   * until it is stopped. */
+  providers::home::RowValues values;
 };
 
 namespace {
@@ -158,7 +155,7 @@ reader_read (Reader *base, GError **)
   priv->lengths = priv->row ? mysql_fetch_lengths (priv->result.get ()) : nullptr;
   if (priv->row == nullptr) {
     priv->closed = true;
-    priv->ahead.reset ();
+    priv->values.stop ();
   } else {
     ++priv->rows_read;
   }
@@ -175,7 +172,7 @@ reader_close (Reader *base, GError **)
   priv->row = nullptr;
   priv->lengths = nullptr;
   priv->closed = true;
-  priv->ahead.reset ();
+  priv->values.stop ();
 }
 
 gchar *
@@ -454,70 +451,21 @@ cell_value (Self *self, guint16 ordinal)
 namespace {
 
 /* The whole row at once, at its final size: one pass, no dispatch per cell. */
-/* Building ahead pays from a few thousand rows on; it needs the whole
- * result in memory, and a core to spare. */
-constexpr guint64 kRowsWorthBuildingAhead = 4096;
-
-void
-start_building_ahead (TorvanixProvidersSupportsMySQLReaderPrivate *priv)
-{
-  if (priv->result.get ()->data == nullptr || g_get_num_processors () < 2)
-    return;
-  if (mysql_num_rows (priv->result.get ()) - priv->rows_read < kRowsWorthBuildingAhead)
-    return;
-  if (MYSQL_ROWS *next = mysql_row_tell (priv->result.get ()))
-    priv->ahead = std::make_unique<providers::home::ValuesAhead> (
-        priv->columns, priv->local_zone.get (), providers::mysql::stored_rows_from (next, priv->field_count),
-        priv->rows_read);
-}
-
 IValue **
 reader_get_values (Reader *base, gint *result_length1, GError **error)
 {
   auto *priv = priv_of (base);
-  const guint count = priv->field_count;
-  if (result_length1)
-    *result_length1 = 0;
-  /* As the interface's own get_values: a column no ordinal reaches ends
-   * the row in an error, never in another column's value. */
-  if (count > G_MAXUINT16 + 1u) {
-    providers::contracts::set_column_out_of_reach (error, G_MAXUINT16 + 1);
-    return nullptr;
-  }
-  auto **values = g_new (IValue *, count + 1);
-  values[count] = nullptr;
-  if (result_length1)
-    *result_length1 = static_cast<gint> (count);
-  /* Without a current row every cell is null: built below. */
-  if (priv->row != nullptr && priv->ahead) {
-    switch (priv->ahead->take (priv->rows_read - 1, values)) {
-      case providers::home::ValuesAhead::Taken::kYes:
-        return values;
-      case providers::home::ValuesAhead::Taken::kTooFar:
-        /* A caller that skips rows gains nothing from building ahead. */
-        priv->ahead.reset ();
-        break;
-      case providers::home::ValuesAhead::Taken::kBuildHere:
-        break;
-    }
-  }
-  if (priv->row != nullptr && !priv->ahead_tried) {
-    /* A caller taking one row's values will likely take every later row's. */
-    priv->ahead_tried = true;
-    PROVIDERS_GUARDED (false, {
-      try {
-        start_building_ahead (priv);
-      } catch (const std::system_error &) {
-        /* No thread to spare: the rows are built here, as for short results. */
-      }
-      return true;
-    });
-  }
-  for (guint i = 0; i < count; ++i) {
-    Cell cell = cell_at (priv, i);
-    values[i] = providers::home::value_of_cell (priv->columns[i], cell.text, cell.length, priv->local_zone.get ());
-  }
-  return values;
+  MYSQL_RES *result = priv->result.get ();
+  /* Only a result fetched whole has its rows in memory. */
+  const guint64 rows_left = result->data ? mysql_num_rows (result) - priv->rows_read : 0;
+  return priv->values.row (
+      priv->columns, priv->local_zone.get (), priv->row != nullptr, priv->rows_read - 1,
+      [priv] (guint i) { return cell_at (priv, i); }, rows_left,
+      [priv, result] () -> std::unique_ptr<providers::home::StoredRows> {
+        MYSQL_ROWS *next = mysql_row_tell (result);
+        return next ? providers::mysql::stored_rows_from (next, priv->field_count) : nullptr;
+      },
+      result_length1, error);
 }
 
 }  // namespace
