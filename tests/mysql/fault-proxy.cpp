@@ -79,6 +79,11 @@ struct Link {
   Flow to_client;
   std::optional<FaultProxy::Fault> fault;
   gint64 stalled_until = 0; /* while stalled: when the stall ends */
+  /* While a rewrite gathers its packet: the packet so far, and what goes
+   * in its place. */
+  std::optional<std::string> rewriting;
+  std::string payload;
+  FaultProxy::Direction rewrite_direction = FaultProxy::Direction::ToClient;
   bool closed = false;
 };
 
@@ -105,6 +110,23 @@ send_all (int fd, const unsigned char *data, std::size_t n)
   return true;
 }
 
+/* The size of the packet that `packet` begins, its header included; 0
+ * while the header is not whole. */
+std::size_t
+packet_size (const std::string &packet)
+{
+  if (packet.size () < 4)
+    return 0;
+  auto byte = [&] (int i) { return static_cast<std::size_t> (static_cast<unsigned char> (packet[i])); };
+  return 4 + (byte (0) | byte (1) << 8 | byte (2) << 16);
+}
+
+bool
+whole (const std::string &packet)
+{
+  return packet.size () >= 4 && packet.size () == packet_size (packet);
+}
+
 void
 bound_sends (int fd)
 {
@@ -121,6 +143,7 @@ struct FaultProxy::State {
   std::mutex mutex;
   std::vector<Link> links;                  /* guarded by mutex */
   std::optional<Fault> for_next;            /* guarded by mutex */
+  std::string to_server;                    /* guarded by mutex */
   std::atomic<bool> struck{false};
   std::atomic<bool> stopping{false};
   std::thread thread;
@@ -143,17 +166,55 @@ struct FaultProxy::State {
     struck = true;
     Fault fault = *link.fault;
     link.fault.reset ();
-    if (fault.action == Action::Stall)
+    if (fault.action == Action::Stall) {
       link.stalled_until = g_get_monotonic_time () + static_cast<gint64> (fault.stall_ms) * 1000;
-    else
+    } else if (fault.action == Action::Rewrite) {
+      link.rewriting.emplace ();
+      link.payload = fault.payload;
+      link.rewrite_direction = fault.direction;
+    } else {
       end (link, fault.action);
+    }
+  }
+
+  bool send_on (Link &link, Direction direction, const unsigned char *data, std::size_t n)
+  {
+    if (!send_all (direction == Direction::ToServer ? link.server : link.client, data, n))
+      return false;
+    if (direction == Direction::ToServer)
+      to_server.append (reinterpret_cast<const char *> (data), n);
+    return true;
+  }
+
+  /* Gathers the packet being rewritten from `data`; once it is whole, sends
+   * the payload in its place. Answers how many bytes it took. */
+  std::size_t rewrite (Link &link, const unsigned char *data, std::size_t n)
+  {
+    std::string &packet = *link.rewriting;
+    std::size_t taken = 0;
+    while (taken < n && !whole (packet)) {
+      std::size_t wanted = (packet.size () < 4 ? 4 : packet_size (packet)) - packet.size ();
+      std::size_t step = std::min (wanted, n - taken);
+      packet.append (reinterpret_cast<const char *> (data + taken), step);
+      taken += step;
+    }
+    if (!whole (packet))
+      return taken;
+    std::size_t length = link.payload.size ();
+    std::string replaced = {static_cast<char> (length & 0xff), static_cast<char> ((length >> 8) & 0xff),
+                            static_cast<char> ((length >> 16) & 0xff), packet[3]};
+    replaced += link.payload;
+    link.rewriting.reset ();
+    if (!send_on (link, link.rewrite_direction, reinterpret_cast<const unsigned char *> (replaced.data ()),
+                  replaced.size ()))
+      end (link, Action::Reset);
+    return taken;
   }
 
   /* Passes on what one side sent, up to the fault. */
   void pass (Link &link, Direction direction)
   {
     int from = direction == Direction::ToServer ? link.client : link.server;
-    int to = direction == Direction::ToServer ? link.server : link.client;
     Flow &flow = direction == Direction::ToServer ? link.to_server : link.to_client;
     unsigned char buffer[64 * 1024];
     ssize_t n = recv (from, buffer, sizeof buffer, 0);
@@ -162,14 +223,28 @@ struct FaultProxy::State {
       end (link, n == 0 ? Action::Close : Action::Reset);
       return;
     }
-    const Fault *fault = link.fault && link.fault->direction == direction ? &*link.fault : nullptr;
-    std::size_t passing = flow.passing (buffer, static_cast<std::size_t> (n), fault);
-    if (!send_all (to, buffer, passing)) {
-      end (link, Action::Reset);
-      return;
-    }
-    if (passing < static_cast<std::size_t> (n))
+    std::size_t size = static_cast<std::size_t> (n);
+    for (std::size_t done = 0; done < size;) {
+      if (link.rewriting && link.rewrite_direction == direction) {
+        done += rewrite (link, buffer + done, size - done);
+        if (link.closed)
+          return;
+        continue;
+      }
+      const Fault *fault = link.fault && link.fault->direction == direction ? &*link.fault : nullptr;
+      std::size_t passing = flow.passing (buffer + done, size - done, fault);
+      if (!send_on (link, direction, buffer + done, passing)) {
+        end (link, Action::Reset);
+        return;
+      }
+      done += passing;
+      if (done == size)
+        return;
       strike (link);
+      /* A stall holds, and a cut drops, what is left. */
+      if (!link.rewriting)
+        return;
+    }
   }
 
   void accept_one ()
@@ -292,6 +367,13 @@ bool
 FaultProxy::struck () const
 {
   return state_->struck;
+}
+
+std::string
+FaultProxy::sent_to_server () const
+{
+  std::lock_guard<std::mutex> guard (state_->mutex);
+  return state_->to_server;
 }
 
 }  // namespace providers::testing

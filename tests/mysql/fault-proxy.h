@@ -1,19 +1,21 @@
 /* A TCP proxy of the tests' own between the provider and a server, on
  * 127.0.0.1, that breaks a connection at a chosen point: it stalls (holds
  * every byte, both ways), cuts (FIN) or resets (RST) once a given number of
- * bytes or packets went through in one direction. Every wait is bounded:
- * a stall ends by itself after its time limit with a reset. */
+ * bytes or packets went through in one direction, or rewrites one packet.
+ * Every wait is bounded: a stall ends by itself after its time limit with a
+ * reset. */
 #pragma once
 
 #include <cstddef>
 #include <memory>
+#include <string>
 
 namespace providers::testing {
 
 class FaultProxy {
  public:
   enum class Direction { ToServer, ToClient };
-  enum class Action { Stall, Close, Reset };
+  enum class Action { Stall, Close, Reset, Rewrite };
   struct Fault {
     Direction direction;
     Action action;
@@ -24,6 +26,9 @@ class FaultProxy {
     std::size_t packet = 0;
     /* How long a stall lasts before the connection is reset. */
     int stall_ms = 60 * 1000;
+    /* A rewrite passes this payload, under the packet's own sequence
+     * number, instead of the whole packet numbered `packet`. */
+    std::string payload = {};
   };
 
   /* Forwards 127.0.0.1:port () to 127.0.0.1:server_port. */
@@ -40,6 +45,8 @@ class FaultProxy {
   void arm (const Fault &fault);
   /* Whether the armed fault struck. */
   bool struck () const;
+  /* Every byte passed on to the server so far, of every connection. */
+  std::string sent_to_server () const;
 
  private:
   struct State;

@@ -8,6 +8,7 @@
 
 #include "libproviders/mysql/my-sql-provider.h"
 #include "supports/common/provider-lock.h"
+#include "supports/mysql/my-sql-local-files.h"
 
 namespace providers::mysql {
 
@@ -23,6 +24,8 @@ using Handle = std::unique_ptr<MYSQL, HandleCloser>;
  * reverse order, so the connection is closed before its lock is cleared. */
 struct TorvanixProvidersSupportsMySQLProviderPrivate {
   providers::home::ProviderMutex lock;  /* held by every operation on the connection */
+  /* The connection's file requests reach this: it outlives the handle. */
+  providers::mysql::LocalFiles local_files;
   providers::mysql::Handle connection;  /* null before the first open and after close */
   /* Between transaction () and the commit or rollback that ends it: the
    * session is in manual-commit mode and must not be reconnected. */
@@ -91,6 +94,10 @@ bool lost_connection (unsigned int error_number);
 /* The step before every statement: the handle must exist, and results a
  * previous batch left on it are discarded. Answers false with an error. */
 bool clear_pending (TorvanixProvidersSupportsMySQLProvider *self, GError **error);
+
+/* A file request of the answer just read that did not get its file
+ * (my-sql-local-files.h): sets it as the error, once. */
+bool local_file_failed (TorvanixProvidersSupportsMySQLProvider *self, GError **error);
 
 /* prepare_request, then sends the text. Answers false with an error. */
 bool send_statement (TorvanixProvidersSupportsMySQLProvider *self, const char *statement, GError **error);

@@ -183,11 +183,28 @@ send_statement (TorvanixProvidersSupportsMySQLProvider *self, const char *statem
    * while it ran cannot be told from state it did not. */
   if (!priv->session_marked && takes_unmarked_state (statement))
     priv->session_marked = true;
+  /* The statement's own file, if it names one, may be sent while it is;
+   * a request in answer to anything else finds none. */
+  priv->local_files.named = local_file_named (statement, backslash_escapes (connection));
+  priv->local_files.failure.reset ();
+  guard_local_files (connection, &priv->local_files);
   int r = mysql_real_query (connection, statement, static_cast<unsigned long> (std::strlen (statement)));
+  priv->local_files.named.reset ();
   /* The client library may have connected again to send it. */
   watch_socket (priv);
   note_reply (self);
-  return !raise (self, r, error);
+  return !local_file_failed (self, error) && !raise (self, r, error);
+}
+
+bool
+local_file_failed (TorvanixProvidersSupportsMySQLProvider *self, GError **error)
+{
+  auto &failure = provider_priv (self)->local_files.failure;
+  if (!failure)
+    return false;
+  g_set_error_literal (error, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, failure->code, failure->message.c_str ());
+  failure.reset ();
+  return true;
 }
 
 bool
@@ -200,6 +217,8 @@ drain_results (TorvanixProvidersSupportsMySQLProvider *self, GError **error)
       return true;
     if (r > 0)
       return !raise_failed (self, "A statement of the text failed.", error);
+    if (local_file_failed (self, error))
+      return false;
     if (!skip_result (connection))
       return !raise_failed (self, "A result of the text could not be read.", error);
   }

@@ -183,6 +183,12 @@ execute_statements (Provider *self, const gchar *statements, gint *result_length
       add_error ();
       break;
     }
+    GError *refused = nullptr;
+    if (item == nullptr && providers::mysql::local_file_failed (self, &refused)) {
+      /* The server loaded an empty file and went on with the batch. */
+      item = G_OBJECT (torvanix_providers_contracts_value_error_new (refused->code, refused->message));
+      g_error_free (refused);
+    }
     if (item == nullptr)
       item = G_OBJECT (torvanix_providers_contracts_value_uint64_new (mysql_affected_rows (connection)));
     g_ptr_array_add (items.get (), item);
