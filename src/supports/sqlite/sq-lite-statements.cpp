@@ -1,0 +1,187 @@
+/* The five statement shapes of SQLiteProvider over one run of the text:
+ * each answers from the first statement (execute_statements from every
+ * one), and every statement of the text has run, or failed, before the
+ * call returns. */
+#include <vector>
+
+#include "common/boundary.h"
+#include "common/check.h"
+#include "common/gobject-ref.h"
+#include "contracts/internals.h"
+#include "libproviders/models.h"
+#include "supports/sqlite/sq-lite-provider-private.h"
+
+namespace providers::sqlite {
+
+namespace {
+
+constexpr char kNoRows[] = "The statement returns no rows.";
+
+Provider *
+provider_of (TorvanixProvidersContractsIProvider *base)
+{
+  return TORVANIX_PROVIDERS_SUPPORTS_SQ_LITE_PROVIDER (base);
+}
+
+TorvanixProvidersContractsIValue *
+count_value (gint64 count)
+{
+  return TORVANIX_PROVIDERS_CONTRACTS_IVALUE (
+      torvanix_providers_contracts_value_uint64_new (static_cast<guint64> (count)));
+}
+
+/* The first statement's result, or null with the error of one that
+ * failed; a text of no statement answers an empty result. */
+bool
+run_first (TorvanixProvidersContractsIProvider *base, const gchar *text, KeepRows keep, StatementResult &first,
+           GError **error)
+{
+  Provider *self = provider_of (base);
+  ProviderLock lock (self);
+  std::vector<StatementResult> results;
+  if (!run_text (self, text, keep, results, error))
+    return false;
+  if (!results.empty ())
+    first = std::move (results.front ());
+  return true;
+}
+
+gint64
+provider_execute_affect (TorvanixProvidersContractsIProvider *base, const gchar *statement, gint,
+                         GError **error) noexcept
+{
+  providers_return_val_if_fail (statement != NULL, -1);
+  return PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_SQ_LITE_ERROR, gint64 (-1), {
+    StatementResult first;
+    if (!run_first (base, statement, KeepRows::kNone, first, error))
+      return gint64 (-1);
+    return first.count;
+  });
+}
+
+TorvanixProvidersContractsIValue *
+provider_execute_scalar (TorvanixProvidersContractsIProvider *base, const gchar *statement, gint,
+                         GError **error) noexcept
+{
+  providers_return_val_if_fail (statement != NULL, nullptr);
+  return PROVIDERS_GUARDED_ERROR (
+      error, TORVANIX_PROVIDERS_SUPPORTS_SQ_LITE_ERROR, static_cast<TorvanixProvidersContractsIValue *> (nullptr), {
+        StatementResult first;
+        if (!run_first (base, statement, KeepRows::kFirst, first, error))
+          return static_cast<TorvanixProvidersContractsIValue *> (nullptr);
+        if (first.rows != nullptr && first.rows->rows > 0)
+          return value_of_cell (first.rows->columns.front ().data_type, first.rows->cells.front ());
+        return count_value (first.answers_columns ? 0 : first.count);
+      });
+}
+
+TorvanixProvidersContractsTableModel *
+provider_execute_model (TorvanixProvidersContractsIProvider *base, const gchar *statement, gint,
+                        GError **error) noexcept
+{
+  providers_return_val_if_fail (statement != NULL, nullptr);
+  return PROVIDERS_GUARDED_ERROR (
+      error, TORVANIX_PROVIDERS_SUPPORTS_SQ_LITE_ERROR, static_cast<TorvanixProvidersContractsTableModel *> (nullptr), {
+        StatementResult first;
+        if (!run_first (base, statement, KeepRows::kFirst, first, error))
+          return static_cast<TorvanixProvidersContractsTableModel *> (nullptr);
+        if (first.rows == nullptr) {
+          set_own_error (error, kNoRows);
+          return static_cast<TorvanixProvidersContractsTableModel *> (nullptr);
+        }
+        return table_of (*first.rows);
+      });
+}
+
+TorvanixProvidersContractsIDataReader *
+provider_execute_reader (TorvanixProvidersContractsIProvider *base, const gchar *statement, GError **error) noexcept
+{
+  providers_return_val_if_fail (statement != NULL, nullptr);
+  return PROVIDERS_GUARDED_ERROR (
+      error, TORVANIX_PROVIDERS_SUPPORTS_SQ_LITE_ERROR, static_cast<TorvanixProvidersContractsIDataReader *> (nullptr), {
+        StatementResult first;
+        if (!run_first (base, statement, KeepRows::kFirst, first, error))
+          return static_cast<TorvanixProvidersContractsIDataReader *> (nullptr);
+        if (first.rows == nullptr) {
+          set_own_error (error, kNoRows);
+          return static_cast<TorvanixProvidersContractsIDataReader *> (nullptr);
+        }
+        return reader_new (std::move (first.rows));
+      });
+}
+
+GObject **
+provider_execute_statements (TorvanixProvidersContractsIProvider *base, const gchar *statements, gint,
+                             gint *result_length, GError **error) noexcept
+{
+  providers_return_val_if_fail (statements != NULL, nullptr);
+  if (result_length != nullptr)
+    *result_length = 0;
+  return PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_SQ_LITE_ERROR, static_cast<GObject **> (nullptr), {
+    Provider *self = provider_of (base);
+    std::vector<StatementResult> results;
+    {
+      ProviderLock lock (self);
+      if (!run_text (self, statements, KeepRows::kAll, results, error))
+        return static_cast<GObject **> (nullptr);
+    }
+    std::vector<GRef<GObject>> items;
+    items.reserve (results.size ());
+    for (const StatementResult &result : results) {
+      gpointer item = result.rows != nullptr ? static_cast<gpointer> (table_of (*result.rows))
+                                             : static_cast<gpointer> (count_value (result.count));
+      items.push_back (adopt_ref (G_OBJECT (item)));
+    }
+    auto **array = g_new0 (GObject *, items.size () + 1);
+    for (std::size_t i = 0; i < items.size (); ++i)
+      array[i] = items[i].release ();
+    if (result_length != nullptr)
+      *result_length = static_cast<gint> (items.size ());
+    return array;
+  });
+}
+
+}  // namespace
+
+TorvanixProvidersContractsTableModel *
+table_of (const StoredRows &rows)
+{
+  auto table = adopt_ref (torvanix_providers_contracts_table_model_new ());
+  GeeArrayList *column_list = torvanix_providers_contracts_table_model_get_columns (table.get ());
+  const std::size_t width = rows.columns.size ();
+  std::vector<gsize> widest (width, 0);
+  for (std::size_t at = 0; at < rows.cells.size (); ++at)
+    widest[at % width] = std::max (widest[at % width], rows.cells[at].bytes.size ());
+  for (std::size_t i = 0; i < width; ++i) {
+    auto column = adopt_ref (torvanix_providers_contracts_column_model_new_full_size (
+        rows.columns[i].name.c_str (), rows.columns[i].data_type, widest[i]));
+    gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (column_list), column.get ());
+  }
+  if (width == 0)
+    return table.release ();
+
+  const contracts::Internals &internals = home::internals ();
+  std::vector<TorvanixProvidersContractsRowModel *> built;
+  built.reserve (rows.rows);
+  for (guint64 row = 0; row < rows.rows; ++row) {
+    auto **values = g_new (gpointer, width);
+    const StoredCell *cells = rows.cells.data () + row * width;
+    for (std::size_t i = 0; i < width; ++i)
+      values[i] = value_of_cell (rows.columns[i].data_type, cells[i]);
+    built.push_back (internals.row_adopting_array (values, static_cast<guint> (width)));
+  }
+  internals.table_adopt_rows (table.get (), built.data (), static_cast<guint> (built.size ()));
+  return table.release ();
+}
+
+void
+install_statements (TorvanixProvidersContractsIProviderInterface *iface)
+{
+  iface->execute_model = provider_execute_model;
+  iface->execute_affect = provider_execute_affect;
+  iface->execute_scalar = provider_execute_scalar;
+  iface->execute_statements = provider_execute_statements;
+  iface->execute_reader = provider_execute_reader;
+}
+
+}  // namespace providers::sqlite

@@ -1,0 +1,162 @@
+/* Running one SQL text statement by statement through the prepare tail:
+ * each statement prepared, stepped to its end and finalized before the
+ * next is prepared, so a later statement sees what the earlier ones did
+ * and no statement stays open after the call. */
+#include <climits>
+#include <cstring>
+
+#include "libproviders/sqlite/sq-lite-type.h"
+#include "supports/common/entry-checks.h"
+#include "supports/sqlite/sq-lite-provider-private.h"
+
+namespace providers::sqlite {
+
+namespace {
+
+StoredCell
+cell_of (sqlite3_stmt *statement, int column)
+{
+  StoredCell cell;
+  cell.storage = sqlite3_column_type (statement, column);
+  switch (cell.storage) {
+  case SQLITE_INTEGER:
+    cell.integer = sqlite3_column_int64 (statement, column);
+    break;
+  case SQLITE_FLOAT:
+    cell.real = sqlite3_column_double (statement, column);
+    break;
+  case SQLITE_TEXT: {
+    /* The text first, then its length: the order that converts nothing. */
+    const unsigned char *text = sqlite3_column_text (statement, column);
+    int length = sqlite3_column_bytes (statement, column);
+    if (text != nullptr)
+      cell.bytes.assign (reinterpret_cast<const char *> (text), static_cast<std::size_t> (length));
+    break;
+  }
+  case SQLITE_BLOB: {
+    const void *data = sqlite3_column_blob (statement, column);
+    int length = sqlite3_column_bytes (statement, column);
+    if (data != nullptr)
+      cell.bytes.assign (static_cast<const char *> (data), static_cast<std::size_t> (length));
+    break;
+  }
+  default:
+    break;
+  }
+  return cell;
+}
+
+std::unique_ptr<StoredRows>
+rows_of (sqlite3_stmt *statement, int columns)
+{
+  auto rows = std::make_unique<StoredRows> ();
+  rows->columns.reserve (static_cast<std::size_t> (columns));
+  for (int i = 0; i < columns; ++i) {
+    const char *name = sqlite3_column_name (statement, i);
+    const char *declared = sqlite3_column_decltype (statement, i);
+    rows->columns.push_back ({name != nullptr ? name : "", declared != nullptr ? declared : "",
+                              torvanix_providers_supports_sq_lite_type_data_type (declared)});
+  }
+  return rows;
+}
+
+/* A column without a declared type takes the class of its first cell that
+ * is not null. */
+void
+settle_undeclared (StoredRows &rows)
+{
+  const std::size_t width = rows.columns.size ();
+  for (std::size_t column = 0; column < width; ++column) {
+    ResultColumn &described = rows.columns[column];
+    if (described.data_type != TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN)
+      continue;
+    described.data_type = TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_STRING;
+    for (std::size_t at = column; at < rows.cells.size (); at += width) {
+      int storage = rows.cells[at].storage;
+      if (storage == SQLITE_NULL)
+        continue;
+      described.data_type = storage == SQLITE_INTEGER ? TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT64
+                            : storage == SQLITE_FLOAT ? TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE
+                            : storage == SQLITE_BLOB  ? TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB
+                                                      : TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_STRING;
+      break;
+    }
+  }
+}
+
+bool
+step_to_end (sqlite3 *database, sqlite3_stmt *statement, bool keep, StatementResult &result, GError **error)
+{
+  const int columns = sqlite3_column_count (statement);
+  result.answers_columns = columns > 0;
+  if (keep && columns > 0)
+    result.rows = rows_of (statement, columns);
+  const sqlite3_int64 changes_before = sqlite3_total_changes64 (database);
+  guint64 rows_read = 0;
+  int rc;
+  while ((rc = sqlite3_step (statement)) == SQLITE_ROW) {
+    ++rows_read;
+    if (result.rows != nullptr)
+      for (int i = 0; i < columns; ++i)
+        result.rows->cells.push_back (cell_of (statement, i));
+  }
+  if (rc != SQLITE_DONE) {
+    set_engine_error (error, database);
+    return false;
+  }
+  if (result.rows != nullptr) {
+    result.rows->rows = rows_read;
+    settle_undeclared (*result.rows);
+  }
+  /* sqlite3_changes keeps the count of the last INSERT, UPDATE or DELETE
+   * through statements that change nothing, such as CREATE TABLE: only a
+   * statement that moved the total changed rows. */
+  if (columns > 0)
+    result.count = static_cast<gint64> (rows_read);
+  else
+    result.count = sqlite3_total_changes64 (database) != changes_before ? sqlite3_changes64 (database) : 0;
+  return true;
+}
+
+}  // namespace
+
+bool
+run_text (Provider *self, const char *text, KeepRows keep, std::vector<StatementResult> &results, GError **error)
+{
+  if (!providers::supports::check_sql_text (text, -1, TORVANIX_PROVIDERS_SUPPORTS_SQ_LITE_ERROR, error))
+    return false;
+  sqlite3 *database = provider_priv (self)->database.get ();
+  if (database == nullptr) {
+    set_own_error (error, "The database is not open.");
+    return false;
+  }
+  const std::size_t length = std::strlen (text);
+  if (length > static_cast<std::size_t> (INT_MAX)) {
+    set_own_error (error, "The SQL text is longer than SQLite takes (2 GiB).");
+    return false;
+  }
+  const char *rest = text;
+  const char *const end = text + length;
+  while (rest < end) {
+    sqlite3_stmt *raw = nullptr;
+    const char *tail = nullptr;
+    int rc = sqlite3_prepare_v2 (database, rest, static_cast<int> (end - rest), &raw, &tail);
+    Statement statement (raw);
+    if (rc != SQLITE_OK) {
+      set_engine_error (error, database);
+      return false;
+    }
+    rest = tail != nullptr ? tail : end;
+    /* Blanks and comments alone make no statement. */
+    if (statement == nullptr)
+      continue;
+    const bool keep_rows = keep == KeepRows::kAll || (keep == KeepRows::kFirst && results.empty ());
+    StatementResult result;
+    if (!step_to_end (database, statement.get (), keep_rows, result, error))
+      return false;
+    results.push_back (std::move (result));
+  }
+  return true;
+}
+
+}  // namespace providers::sqlite

@@ -1,0 +1,182 @@
+/* The five statement shapes over texts of several statements: one result
+ * per statement, the first failure as the call's error with what ran
+ * before it kept, counts that belong to the statement that made them, and
+ * readers that hold their rows whole. */
+#include <gtest/gtest.h>
+
+#include "sqlite-test-calls.h"
+
+namespace providers::testing {
+namespace {
+
+std::vector<std::string>
+statement_results (const SQLiteProvider &provider, const std::string &text, Outcome *outcome)
+{
+  GError *error = nullptr;
+  gint length = -1;
+  GObject **items = torvanix_providers_contracts_iprovider_execute_statements (as_provider (provider), text.c_str (),
+                                                                              0, &length, &error);
+  *outcome = outcome_of (0, error);
+  std::vector<std::string> described_items;
+  if (items == nullptr)
+    return described_items;
+  for (gint i = 0; i < length; ++i) {
+    if (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (items[i])) {
+      std::string rows;
+      for (const auto &row : cells_of (TORVANIX_PROVIDERS_CONTRACTS_TABLE_MODEL (items[i])))
+        for (const auto &cell : row)
+          rows += (rows.empty () ? "" : ", ") + cell;
+      described_items.push_back ("table [" + rows + "]");
+    } else {
+      described_items.push_back (described (TORVANIX_PROVIDERS_CONTRACTS_IVALUE (items[i])));
+    }
+    g_object_unref (items[i]);
+  }
+  EXPECT_EQ (items[length], nullptr);
+  g_free (items);
+  return described_items;
+}
+
+TEST (SQLiteStatements, ExecuteStatementsAnswersOneResultPerStatement)
+{
+  SQLiteProvider provider = opened (":memory:", "");
+  Outcome o;
+  auto items = statement_results (provider,
+                                  "CREATE TABLE t (a INTEGER);  -- a comment\n"
+                                  "INSERT INTO t VALUES (1), (2);\n"
+                                  "SELECT a FROM t ORDER BY a;\n"
+                                  "UPDATE t SET a = a + 10;\n"
+                                  "UPDATE t SET a = a + 1 RETURNING a;;  ",
+                                  &o);
+  ASSERT_FALSE (o.failed) << o.message;
+  const std::vector<std::string> expected = {
+    "ValueUInt64 0",
+    "ValueUInt64 2",
+    "table [ValueInt64 1, ValueInt64 2]",
+    "ValueUInt64 2",
+    "table [ValueInt64 12, ValueInt64 13]",
+  };
+  EXPECT_EQ (items, expected);
+}
+
+TEST (SQLiteStatements, ALaterStatementsFailureIsTheCallsErrorAndWhatRanBeforeItStands)
+{
+  for (const char *shape : {"affect", "scalar", "model", "statements", "reader"}) {
+    SQLiteProvider provider = opened (":memory:", "");
+    ASSERT_FALSE (affect (provider, "CREATE TABLE t (a INTEGER PRIMARY KEY)").failed);
+    const std::string text = "SELECT 1; INSERT INTO t VALUES (1); INSERT INTO nowhere VALUES (2); INSERT INTO t VALUES (3)";
+    GError *error = nullptr;
+    auto *base = as_provider (provider);
+    const std::string which = shape;
+    gpointer answer = nullptr;
+    if (which == "affect")
+      answer = GINT_TO_POINTER (torvanix_providers_contracts_iprovider_execute_affect (base, text.c_str (), 0, &error) != -1);
+    else if (which == "scalar")
+      answer = torvanix_providers_contracts_iprovider_execute_scalar (base, text.c_str (), 0, &error);
+    else if (which == "model")
+      answer = torvanix_providers_contracts_iprovider_execute_model (base, text.c_str (), 0, &error);
+    else if (which == "statements")
+      answer = torvanix_providers_contracts_iprovider_execute_statements (base, text.c_str (), 0, nullptr, &error);
+    else
+      answer = torvanix_providers_contracts_iprovider_execute_reader (base, text.c_str (), &error);
+    Outcome o = outcome_of (0, error);
+    EXPECT_EQ (answer, nullptr) << shape;
+    EXPECT_TRUE (o.failed) << shape;
+    EXPECT_EQ (o.code, SQLITE_ERROR) << shape;
+    EXPECT_EQ (o.message, "no such table: nowhere") << shape;
+    EXPECT_EQ (scalar (provider, "SELECT group_concat (a) FROM t"), "ValueString 1") << shape;
+  }
+}
+
+TEST (SQLiteStatements, CountsBelongToTheStatementThatMadeThem)
+{
+  SQLiteProvider provider = opened (":memory:", "");
+  struct Case {
+    const char *text;
+    gint64 count;
+  };
+  const Case cases[] = {
+    {"CREATE TABLE t (a)", 0},
+    {"INSERT INTO t VALUES (1), (2), (3)", 3},
+    /* SQLite keeps the last change count through statements that change
+     * nothing: a CREATE after an INSERT changed no row. */
+    {"CREATE TABLE u (b)", 0},
+    {"UPDATE t SET a = a WHERE a > 1", 2},
+    {"SELECT * FROM t", 3},
+    {"DELETE FROM t WHERE a = 99", 0},
+    {"DROP TABLE u", 0},
+    {"  ", 0},
+  };
+  for (const Case &c : cases) {
+    Outcome o = affect (provider, c.text);
+    EXPECT_FALSE (o.failed) << c.text << ": " << o.message;
+    EXPECT_EQ (o.answer, c.count) << c.text;
+  }
+  EXPECT_EQ (scalar (provider, "UPDATE t SET a = 5 WHERE a = 1"), "ValueUInt64 1");
+  EXPECT_EQ (scalar (provider, "SELECT a FROM t WHERE a > 100"), "ValueUInt64 0");
+  EXPECT_EQ (scalar (provider, "SELECT NULL"), "ValueNull ");
+}
+
+TEST (SQLiteStatements, ModelAndReaderRefuseAStatementWithoutRows)
+{
+  SQLiteProvider provider = opened (":memory:", "");
+  Outcome o;
+  auto table = model (provider, "CREATE TABLE t (a)", &o);
+  EXPECT_EQ (table, nullptr);
+  EXPECT_EQ (o.code, TORVANIX_PROVIDERS_SUPPORTS_SQ_LITE_ERROR_PROVIDER);
+  EXPECT_EQ (o.message, "The statement returns no rows.");
+  table = model (provider, "SELECT a AS first, a + 1 AS second FROM t");
+  ASSERT_NE (table, nullptr);
+  GeeArrayList *columns = torvanix_providers_contracts_table_model_get_columns (table.get ());
+  EXPECT_EQ (gee_abstract_collection_get_size (GEE_ABSTRACT_COLLECTION (columns)), 2);
+  EXPECT_TRUE (cells_of (table.get ()).empty ());
+}
+
+TEST (SQLiteStatements, AReaderHoldsItsRowsWholeThroughCommitAndClose)
+{
+  ScratchFolder folder;
+  SQLiteProvider provider = opened (folder.file ("r.db"));
+  ASSERT_FALSE (affect (provider, "CREATE TABLE t (a INTEGER, b TEXT)").failed);
+  ASSERT_FALSE (affect (provider, "WITH RECURSIVE n (i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100) "
+                                  "INSERT INTO t SELECT i, 'row ' || i FROM n")
+                   .failed);
+  GError *error = nullptr;
+  ASSERT_TRUE (torvanix_providers_contracts_iprovider_transaction (as_provider (provider), &error));
+  auto reader = own (torvanix_providers_contracts_iprovider_execute_reader (as_provider (provider),
+                                                                          "SELECT a, b FROM t ORDER BY a", &error));
+  ASSERT_NE (reader, nullptr) << error->message;
+  ASSERT_FALSE (affect (provider, "UPDATE t SET b = 'changed'").failed);
+  torvanix_providers_contracts_iprovider_commit (as_provider (provider), &error);
+  ASSERT_EQ (error, nullptr) << error->message;
+  torvanix_providers_contracts_iprovider_close (as_provider (provider), nullptr);
+  provider.reset ();
+
+  EXPECT_EQ (torvanix_providers_contracts_idata_reader_get_field_count (reader.get ()), 2);
+  EXPECT_EQ (take_string (torvanix_providers_contracts_idata_reader_get_dbms_type (reader.get (), 1, nullptr)), "TEXT");
+  int rows = 0;
+  while (torvanix_providers_contracts_idata_reader_read (reader.get (), &error)) {
+    ++rows;
+    EXPECT_EQ (torvanix_providers_contracts_idata_reader_get_int64 (reader.get (), 0, nullptr), rows);
+    auto *value = torvanix_providers_contracts_idata_reader_get_value (reader.get (), 1, nullptr);
+    EXPECT_EQ (described (value), "ValueString row " + std::to_string (rows));
+    g_object_unref (value);
+  }
+  EXPECT_EQ (rows, 100);
+  EXPECT_TRUE (torvanix_providers_contracts_idata_reader_get_is_closed (reader.get ()));
+  /* Past the last row there is no cell to read. */
+  EXPECT_EQ (torvanix_providers_contracts_idata_reader_get_value (reader.get (), 0, &error), nullptr);
+  Outcome o = outcome_of (0, error);
+  EXPECT_EQ (o.message, "The reader has no current row.");
+}
+
+TEST (SQLiteStatements, SqlTextThatIsNotUtf8IsRefusedBeforeTheEngineSeesIt)
+{
+  SQLiteProvider provider = opened (":memory:", "");
+  Outcome o = affect (provider, "SELECT '\xff'");
+  EXPECT_TRUE (o.failed);
+  EXPECT_EQ (o.code, TORVANIX_PROVIDERS_SUPPORTS_SQ_LITE_ERROR_PROVIDER);
+  EXPECT_NE (o.message.find ("not valid UTF-8"), std::string::npos) << o.message;
+}
+
+}  // namespace
+}  // namespace providers::testing
