@@ -6,6 +6,7 @@
 
 #include "common/gobject-ref.h"
 #include "contracts/internals.h"
+#include "supports/common/text-cells.h"
 #include "libproviders/values.h"
 #include "supports/sqlite/sq-lite-provider-private.h"
 
@@ -15,11 +16,7 @@ namespace {
 
 using IValue = TorvanixProvidersContractsIValue;
 
-IValue *
-as_value (gpointer object)
-{
-  return static_cast<IValue *> (object);
-}
+using home::as_value;
 
 /* The fewest digits that read back to the same double. */
 std::string
@@ -30,33 +27,58 @@ shortest_text (double value)
   return ec == std::errc () ? std::string (digits, end) : std::string ();
 }
 
-IValue *
-bytes_value (const std::string &bytes, bool blob)
+const values::ValueClassRow &
+row_of (TorvanixProvidersContractsDataType data_type)
 {
-  const auto *data = reinterpret_cast<const guint8 *> (bytes.data ());
-  const gint length = static_cast<gint> (bytes.size ());
-  return blob ? as_value (torvanix_providers_contracts_value_blob_new (data, length))
-              : as_value (torvanix_providers_contracts_value_binary_new (data, length));
+  return home::internals ().value_class_row (data_type);
+}
+
+IValue *
+bytes_value (const std::string &bytes, TorvanixProvidersContractsDataType data_type)
+{
+  return row_of (data_type).bytes_cell (reinterpret_cast<const guint8 *> (bytes.data ()), bytes.size ());
 }
 
 IValue *
 string_value (const std::string &text)
 {
-  return as_value (home::internals ().text_copy (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_STRING, text.data (),
-                                                 text.size ()));
+  return row_of (TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_STRING).text_cell (text.data (), text.size ());
 }
 
-/* A value of a class read from text (a date, a time, a UUID, JSON) that
- * prints the cell's text back unchanged; null when the class would print
- * something else, which would not be what the file holds. The classes of
- * days and times of day read a whole date-time. */
+/* Whether the text is written the way the class of a day, a time of day
+ * or both reads it. */
+bool
+reads_as (TorvanixProvidersContractsDataType data_type, const std::string &text)
+{
+  home::Cell cell{text.data (), text.size ()};
+  home::DateFields d;
+  home::TimeFields t;
+  switch (data_type) {
+  case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DATE:
+    return home::parse_date (cell, d);
+  case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_TIME:
+    return home::parse_time_of_day (cell, t);
+  default:
+    return home::parse_datetime (cell, d, t);
+  }
+}
+
+/* A value of a class read from text (a day, a time, a UUID) that prints
+ * the cell's text back unchanged; null when the class would print
+ * something else, which would not be what the file holds. */
 IValue *
 value_reading_back (TorvanixProvidersContractsDataType data_type, const std::string &text)
 {
-  std::string whole = data_type == TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DATE   ? text + " 00:00:00"
-                      : data_type == TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_TIME ? "1970-01-01 " + text
-                                                                                 : text;
-  auto value = adopt_ref (torvanix_providers_contracts_ivalue_factory (data_type, whole.c_str ()));
+  GRef<IValue> value;
+  if (data_type == TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UUID) {
+    value = adopt_ref (torvanix_providers_contracts_ivalue_factory (data_type, text.c_str ()));
+  } else {
+    if (!reads_as (data_type, text))
+      return nullptr;
+    /* Wall-clock days and times, as the file spells them, in the local zone. */
+    static GTimeZone *const local_zone = g_time_zone_new_local ();
+    value = adopt_ref (home::value_of_cell (home::Column{data_type}, text.data (), text.size (), local_zone));
+  }
   GUnique<gchar> printed (torvanix_providers_contracts_ivalue_to_string (value.get ()));
   if (printed == nullptr || text != printed.get ())
     return nullptr;
@@ -71,12 +93,10 @@ integer_value (TorvanixProvidersContractsDataType data_type, gint64 integer)
   if (data_type == TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL) {
     /* The digits keep the exact number where the double cannot. */
     char digits[24];
-    auto [end, ec] = std::to_chars (digits, digits + sizeof digits, integer);
-    (void) ec;
-    return as_value (home::internals ().decimal_with_text (static_cast<double> (integer), digits,
-                                                           static_cast<gsize> (end - digits)));
+    auto end = std::to_chars (digits, digits + sizeof digits, integer).ptr;
+    return row_of (data_type).exact_cell (static_cast<double> (integer), digits, static_cast<gsize> (end - digits));
   }
-  return as_value (torvanix_providers_contracts_value_int64_new (integer));
+  return row_of (TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT64).signed_cell (integer);
 }
 
 IValue *
@@ -85,10 +105,10 @@ real_value (TorvanixProvidersContractsDataType data_type, double real)
   if (data_type == TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL) {
     std::string digits = shortest_text (real);
     /* NaN and the infinities have no decimal digits. */
-    if (!digits.empty () && (g_ascii_isdigit (digits.back ())))
-      return as_value (home::internals ().decimal_with_text (real, digits.data (), digits.size ()));
+    if (!digits.empty () && g_ascii_isdigit (digits.back ()))
+      return row_of (data_type).exact_cell (real, digits.data (), digits.size ());
   }
-  return as_value (torvanix_providers_contracts_value_double_new (real));
+  return row_of (TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE).floating_cell (real);
 }
 
 IValue *
@@ -98,17 +118,19 @@ text_value (TorvanixProvidersContractsDataType data_type, const std::string &tex
    * the bytes do, every one. */
   if (std::memchr (text.data (), '\0', text.size ()) != nullptr ||
       !g_utf8_validate (text.data (), static_cast<gssize> (text.size ()), nullptr))
-    return bytes_value (text, false);
+    return bytes_value (text, TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_BINARY);
   switch (data_type) {
   case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DATE:
   case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_TIME:
   case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME:
   case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_TIMESTAMP:
   case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UUID:
-  case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_JSON:
     if (IValue *value = value_reading_back (data_type, text))
       return value;
     break;
+  case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_JSON:
+    /* A text class: it holds any text as it is. */
+    return row_of (data_type).text_cell (text.data (), text.size ());
   default:
     break;
   }
@@ -128,7 +150,7 @@ value_of_cell (TorvanixProvidersContractsDataType data_type, const StoredCell &c
   case SQLITE_TEXT:
     return text_value (data_type, cell.bytes);
   case SQLITE_BLOB:
-    return bytes_value (cell.bytes, true);
+    return bytes_value (cell.bytes, TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB);
   default:
     return as_value (torvanix_providers_contracts_value_null_new ());
   }

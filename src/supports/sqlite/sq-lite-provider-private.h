@@ -5,11 +5,11 @@
 #include <sqlite3.h>
 
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
 #include "libproviders/sqlite/sq-lite-provider.h"
+#include "supports/common/provider-lock.h"
 
 namespace providers::sqlite {
 
@@ -30,7 +30,7 @@ using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
 /* Built whole in init and destroyed whole in finalize: members go in
  * reverse order, so the database is closed before its lock goes. */
 struct TorvanixProvidersSupportsSQLiteProviderPrivate {
-  std::recursive_mutex lock;              /* held by every operation on the database */
+  providers::home::ProviderMutex lock;    /* held by every operation on the database */
   providers::sqlite::Database database;   /* null before the first open and after close */
 };
 
@@ -42,12 +42,9 @@ using Private = TorvanixProvidersSupportsSQLiteProviderPrivate;
 Private *provider_priv (Provider *self);
 
 /* Holds the provider's lock for one operation. */
-class ProviderLock {
+class ProviderLock : public providers::home::ProviderLock {
  public:
-  explicit ProviderLock (Provider *self) : lock_ (provider_priv (self)->lock) {}
-
- private:
-  std::lock_guard<std::recursive_mutex> lock_;
+  explicit ProviderLock (Provider *self) : providers::home::ProviderLock (provider_priv (self)->lock) {}
 };
 
 /* The provider's own refusals: TORVANIX_PROVIDERS_SUPPORTS_SQ_LITE_ERROR_PROVIDER. */
@@ -94,7 +91,8 @@ enum class KeepRows {
   kAll,   /* keep every statement's */
 };
 
-/* Runs `text` on the provider's database statement by statement and
+/* Runs `text` (which the entry checks let through) on the provider's
+ * database statement by statement and
  * answers a result per statement, empty statements left out. Answers false
  * with the error of the first statement that failed; `results` then holds
  * those before it, which have taken effect. */

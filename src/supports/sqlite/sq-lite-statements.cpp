@@ -4,11 +4,11 @@
  * call returns. */
 #include <vector>
 
-#include "common/boundary.h"
 #include "common/check.h"
 #include "common/gobject-ref.h"
 #include "contracts/internals.h"
 #include "libproviders/models.h"
+#include "supports/common/statement-slot.h"
 #include "supports/sqlite/sq-lite-provider-private.h"
 
 namespace providers::sqlite {
@@ -16,6 +16,15 @@ namespace providers::sqlite {
 namespace {
 
 constexpr char kNoRows[] = "The statement returns no rows.";
+
+/* `work` () for SQL text the entry checks let through. */
+template <typename T, typename Work>
+T
+guarded (const char *function, const gchar *text, GError **error, T refused, Work &&work) noexcept
+{
+  return home::guarded_statement (function, text, TORVANIX_PROVIDERS_SUPPORTS_SQ_LITE_ERROR, error, refused,
+                                  std::forward<Work> (work));
+}
 
 Provider *
 provider_of (TorvanixProvidersContractsIProvider *base)
@@ -51,7 +60,7 @@ provider_execute_affect (TorvanixProvidersContractsIProvider *base, const gchar 
                          GError **error) noexcept
 {
   providers_return_val_if_fail (statement != NULL, -1);
-  return PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_SQ_LITE_ERROR, gint64 (-1), {
+  return guarded (__func__, statement, error, gint64 (-1), [&] {
     StatementResult first;
     if (!run_first (base, statement, KeepRows::kNone, first, error))
       return gint64 (-1);
@@ -64,8 +73,7 @@ provider_execute_scalar (TorvanixProvidersContractsIProvider *base, const gchar 
                          GError **error) noexcept
 {
   providers_return_val_if_fail (statement != NULL, nullptr);
-  return PROVIDERS_GUARDED_ERROR (
-      error, TORVANIX_PROVIDERS_SUPPORTS_SQ_LITE_ERROR, static_cast<TorvanixProvidersContractsIValue *> (nullptr), {
+  return guarded (__func__, statement, error, static_cast<TorvanixProvidersContractsIValue *> (nullptr), [&] {
         StatementResult first;
         if (!run_first (base, statement, KeepRows::kFirst, first, error))
           return static_cast<TorvanixProvidersContractsIValue *> (nullptr);
@@ -80,8 +88,7 @@ provider_execute_model (TorvanixProvidersContractsIProvider *base, const gchar *
                         GError **error) noexcept
 {
   providers_return_val_if_fail (statement != NULL, nullptr);
-  return PROVIDERS_GUARDED_ERROR (
-      error, TORVANIX_PROVIDERS_SUPPORTS_SQ_LITE_ERROR, static_cast<TorvanixProvidersContractsTableModel *> (nullptr), {
+  return guarded (__func__, statement, error, static_cast<TorvanixProvidersContractsTableModel *> (nullptr), [&] {
         StatementResult first;
         if (!run_first (base, statement, KeepRows::kFirst, first, error))
           return static_cast<TorvanixProvidersContractsTableModel *> (nullptr);
@@ -97,8 +104,7 @@ TorvanixProvidersContractsIDataReader *
 provider_execute_reader (TorvanixProvidersContractsIProvider *base, const gchar *statement, GError **error) noexcept
 {
   providers_return_val_if_fail (statement != NULL, nullptr);
-  return PROVIDERS_GUARDED_ERROR (
-      error, TORVANIX_PROVIDERS_SUPPORTS_SQ_LITE_ERROR, static_cast<TorvanixProvidersContractsIDataReader *> (nullptr), {
+  return guarded (__func__, statement, error, static_cast<TorvanixProvidersContractsIDataReader *> (nullptr), [&] {
         StatementResult first;
         if (!run_first (base, statement, KeepRows::kFirst, first, error))
           return static_cast<TorvanixProvidersContractsIDataReader *> (nullptr);
@@ -117,7 +123,7 @@ provider_execute_statements (TorvanixProvidersContractsIProvider *base, const gc
   providers_return_val_if_fail (statements != NULL, nullptr);
   if (result_length != nullptr)
     *result_length = 0;
-  return PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_SQ_LITE_ERROR, static_cast<GObject **> (nullptr), {
+  return guarded (__func__, statements, error, static_cast<GObject **> (nullptr), [&] {
     Provider *self = provider_of (base);
     std::vector<StatementResult> results;
     {

@@ -6,7 +6,6 @@
 #include <cstring>
 
 #include "libproviders/sqlite/sq-lite-type.h"
-#include "supports/common/entry-checks.h"
 #include "supports/sqlite/sq-lite-provider-private.h"
 
 namespace providers::sqlite {
@@ -123,8 +122,6 @@ step_to_end (sqlite3 *database, sqlite3_stmt *statement, bool keep, StatementRes
 bool
 run_text (Provider *self, const char *text, KeepRows keep, std::vector<StatementResult> &results, GError **error)
 {
-  if (!providers::supports::check_sql_text (text, -1, TORVANIX_PROVIDERS_SUPPORTS_SQ_LITE_ERROR, error))
-    return false;
   sqlite3 *database = provider_priv (self)->database.get ();
   if (database == nullptr) {
     set_own_error (error, "The database is not open.");
