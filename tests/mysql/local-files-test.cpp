@@ -117,6 +117,7 @@ TEST_F (LocalFiles, TheFileAStatementNamesIsSentHoweverItsNameIsWritten)
     const char *file;    /* on disk, in the folder */
     std::string statement;
     bool no_backslash_escapes = false;
+    bool xml = false;
   } cases[] = {
     {"plain.csv", "LOAD DATA LOCAL INFILE '" + dir + "/plain.csv' INTO TABLE lf"},
     {"plain.csv", "load data low_priority local infile '" + dir + "/plain.csv' into table lf"},
@@ -133,11 +134,13 @@ TEST_F (LocalFiles, TheFileAStatementNamesIsSentHoweverItsNameIsWritten)
     {"q\\x.csv", "LOAD DATA LOCAL INFILE '" + dir + "/q\\\\x.csv' INTO TABLE lf"},
     {"données 源.csv", "LOAD DATA LOCAL INFILE '" + dir + "/données 源.csv' INTO TABLE lf"},
     {"back\\slash.csv", "LOAD DATA LOCAL INFILE '" + dir + "/back\\slash.csv' INTO TABLE lf", true},
+    {"rows.xml", "LOAD XML LOCAL INFILE '" + dir + "/rows.xml' INTO TABLE lf ROWS IDENTIFIED BY '<row>'", false, true},
   };
   int line = 0;
   for (const auto &c : cases) {
     SCOPED_TRACE (c.statement);
-    std::string content = "line " + std::to_string (++line) + "\n";
+    std::string content = "line " + std::to_string (++line);
+    content = c.xml ? "<rows><row line=\"" + content + "\"/></rows>\n" : content + "\n";
     folder_.write (c.file, content);
     if (c.no_backslash_escapes)
       affect ("SET SESSION sql_mode = CONCAT(@@sql_mode, ',NO_BACKSLASH_ESCAPES')");
@@ -156,7 +159,7 @@ TEST_F (LocalFiles, ALoadDataLocalLaterInATextSendsNothing)
   open (test_server ().port);
   std::string file = folder_.write ("later.csv", "later\n");
   std::string load = "LOAD DATA LOCAL INFILE '" + file + "' INTO TABLE lf";
-  std::string refusal = "The server asked for the file \"" + file + "\", but only a LOAD DATA LOCAL INFILE that begins the text may send a file: nothing was sent.";
+  std::string refusal = "The server asked for the file \"" + file + "\", but only a LOAD DATA or LOAD XML that begins the text may send a file: nothing was sent.";
   std::string failure;
   EXPECT_EQ (affect ("DO 1; " + load, &failure), -1);
   EXPECT_EQ (failure, refusal);
@@ -261,7 +264,7 @@ TEST_F (LocalFiles, AStatementThatNamesNoFileNeverSendsOne)
     EXPECT_EQ (affect ("DO 1", &failure), -1);
   }
   EXPECT_TRUE (proxy.struck ());
-  EXPECT_EQ (failure, "The server asked for the file \"" + secret + "\", but only a LOAD DATA LOCAL INFILE that begins the text may send a file: nothing was sent.");
+  EXPECT_EQ (failure, "The server asked for the file \"" + secret + "\", but only a LOAD DATA or LOAD XML that begins the text may send a file: nothing was sent.");
   EXPECT_EQ (proxy.sent_to_server ().find (marker), std::string::npos);
 }
 

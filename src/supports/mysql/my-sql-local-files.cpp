@@ -126,7 +126,7 @@ try {
   const auto &named = transfer->files->named;
   if (!named)
     transfer->fail (-1, "The server asked for the file \"" + shown (requested)
-                            + "\", but only a LOAD DATA LOCAL INFILE that begins the text may send a file:"
+                            + "\", but only a LOAD DATA or LOAD XML that begins the text may send a file:"
                               " nothing was sent.");
   else if (*named != requested)
     transfer->fail (-1, "The server asked for the file \"" + shown (requested) + "\", but the statement names \""
@@ -182,7 +182,7 @@ std::optional<std::string>
 local_file_named (const char *text, bool backslash_escapes)
 {
   const char *p = skip_blank (text);
-  if (!keyword (p, "LOAD") || !keyword (p, "DATA"))
+  if (!keyword (p, "LOAD") || !(keyword (p, "DATA") || keyword (p, "XML")))
     return std::nullopt;
   if (!keyword (p, "LOW_PRIORITY"))
     keyword (p, "CONCURRENT");

@@ -26,7 +26,7 @@ struct LocalFiles {
 };
 
 /* The file a text names when its first statement is
- *   LOAD DATA [LOW_PRIORITY | CONCURRENT] LOCAL INFILE '<name>' ...
+ *   LOAD {DATA | XML} [LOW_PRIORITY | CONCURRENT] LOCAL INFILE '<name>' ...
  * (after white space and comments, keywords in any case), its name read as
  * the server reads a string literal: in ' or ", a doubled quote for one,
  * and backslash escapes unless the session has NO_BACKSLASH_ESCAPES. None
