@@ -60,16 +60,34 @@ void set_client_error (GError **error, PGconn *connection, const char *fallback)
  * library's failure when the server said nothing (`result` may be null). */
 void set_result_error (GError **error, const PGresult *result, PGconn *connection);
 
+/* What one text's results go to, as they arrive. */
+class TextSink {
+ public:
+  virtual ~TextSink () = default;
+  /* One row of the current statement, with its columns' description. */
+  virtual void row (const PGresult *row) = 0;
+  /* The current statement ended: its last result, which describes its
+   * columns (a statement without rows has none) and its command tag. */
+  virtual void end (const PGresult *end) = 0;
+};
+
 /* Sends `text` on the provider's connection (made again first when it was
- * lost outside a transaction) and takes every result of it, so that none is
- * left for the next call. `results` gets the results of the statements, in
- * order, empty statements left out. Answers false with an error when any
- * statement failed, the text held a COPY from or to the client, or the
- * connection broke; `results` then holds what came before. */
-bool run_text (Provider *self, const char *text, std::vector<Result> &results, GError **error);
+ * lost outside a transaction) and hands every row and every statement's
+ * end to `sink` as they arrive, empty statements left out, so that none is
+ * left for the next call. Answers false with an error when any statement
+ * failed, the text held a COPY from or to the client, or the connection
+ * broke; the sink has then heard what came before. */
+bool run_text (Provider *self, const char *text, TextSink &sink, GError **error);
+
+/* The count of a statement's command tag ("UPDATE 3", "SELECT 2"); 0 for
+ * a statement that reports none. */
+gint64 affected_rows (const PGresult *end);
 
 /* Remembers whether the session is inside a transaction now. */
 void note_transaction_status (Private *priv);
+
+/* Fills the slots of the statements that answer data. */
+void install_statements (TorvanixProvidersContractsIProviderInterface *iface);
 
 /* Fills the slots of transaction, commit and rollback. */
 void install_transactions (TorvanixProvidersContractsIProviderInterface *iface);

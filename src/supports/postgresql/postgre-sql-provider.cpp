@@ -265,14 +265,22 @@ provider_get_is_opened (TorvanixProvidersContractsIProvider *base) noexcept
   return PQresultStatus (result.get ()) == PGRES_EMPTY_QUERY;
 }
 
-/* The count of a statement's command tag ("UPDATE 3", "SELECT 2"); 0 for
- * a statement that reports none. */
-gint64
-affected_rows (const PGresult *result)
-{
-  const char *count = PQcmdTuples (const_cast<PGresult *> (result));
-  return count != nullptr && *count != '\0' ? g_ascii_strtoll (count, nullptr, 10) : 0;
-}
+/* The first statement's count; the rows of a query are counted as they
+ * pass and kept nowhere. */
+class FirstCount : public providers::postgresql::TextSink {
+ public:
+  void row (const PGresult *) override {}
+  void end (const PGresult *end) override
+  {
+    if (statements_++ == 0)
+      count_ = providers::postgresql::affected_rows (end);
+  }
+  gint64 count () const { return count_; }
+
+ private:
+  int statements_ = 0;
+  gint64 count_ = 0;
+};
 
 gint64
 provider_execute_affect (TorvanixProvidersContractsIProvider *base, const gchar *statement, gint,
@@ -282,10 +290,10 @@ provider_execute_affect (TorvanixProvidersContractsIProvider *base, const gchar 
   auto *self = TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_PROVIDER (base);
   return PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR, gint64 (-1), {
     ProviderLock lock (self);
-    std::vector<providers::postgresql::Result> results;
-    if (!providers::postgresql::run_text (self, statement, results, error))
+    FirstCount count;
+    if (!providers::postgresql::run_text (self, statement, count, error))
       return gint64 (-1);
-    return results.empty () ? gint64 (0) : affected_rows (results.front ().get ());
+    return count.count ();
   });
 }
 
@@ -297,6 +305,7 @@ torvanix_providers_supports_postgre_sql_provider_iprovider_init (TorvanixProvide
   iface->execute_affect = provider_execute_affect;
   iface->get_is_opened = provider_get_is_opened;
   providers::postgresql::install_transactions (iface);
+  providers::postgresql::install_statements (iface);
 }
 
 void

@@ -72,8 +72,15 @@ note_transaction_status (Private *priv)
   }
 }
 
+gint64
+affected_rows (const PGresult *end)
+{
+  const char *count = PQcmdTuples (const_cast<PGresult *> (end));
+  return count != nullptr && *count != '\0' ? g_ascii_strtoll (count, nullptr, 10) : 0;
+}
+
 bool
-run_text (Provider *self, const char *text, std::vector<Result> &results, GError **error)
+run_text (Provider *self, const char *text, TextSink &sink, GError **error)
 {
   Private *priv = provider_priv (self);
   if (!providers::supports::check_sql_text (text, -1, TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR, error))
@@ -86,14 +93,21 @@ run_text (Provider *self, const char *text, std::vector<Result> &results, GError
     note_transaction_status (priv);
     return false;
   }
+  /* Rows one by one as they arrive: a long result is never held whole. */
+  PQsetSingleRowMode (connection);
   GError *failure = nullptr;
   const char *refused = nullptr;
   while (PGresult *taken = PQgetResult (connection)) {
     Result result (taken);
     switch (PQresultStatus (taken)) {
+      case PGRES_SINGLE_TUPLE:
+        if (failure == nullptr && refused == nullptr)
+          sink.row (taken);
+        break;
       case PGRES_TUPLES_OK:
       case PGRES_COMMAND_OK:
-        results.push_back (std::move (result));
+        if (failure == nullptr && refused == nullptr)
+          sink.end (taken);
         break;
       case PGRES_EMPTY_QUERY:
         break;

@@ -36,8 +36,11 @@ begin (Provider *self, GError **error)
     if (status == PQTRANS_INTRANS)
       return TRUE;
   }
-  std::vector<Result> results;
-  return run_text (self, "BEGIN", results, error) ? TRUE : FALSE;
+  struct Ignored : TextSink {
+    void row (const PGresult *) override {}
+    void end (const PGresult *) override {}
+  } ignored;
+  return run_text (self, "BEGIN", ignored, error) ? TRUE : FALSE;
 }
 
 /* COMMIT or ROLLBACK, once the session is known to be there: a connection

@@ -64,7 +64,7 @@ constexpr BuiltIn kBuiltIns[] = {
     TYPE (1114, 1115, "timestamp", DATETIME),
     TYPE (1184, 1185, "timestamptz", TIMESTAMP),
     TYPE (1186, 1187, "interval", STRING),
-    TYPE (1266, 1270, "timetz", TIME),
+    TYPE (1266, 1270, "timetz", STRING),
     TYPE (1560, 1561, "bit", STRING),
     TYPE (1562, 1563, "varbit", STRING),
     TYPE (1700, 1231, "numeric", DECIMAL),
