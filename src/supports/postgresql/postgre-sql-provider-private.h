@@ -5,8 +5,8 @@
 #include <libpq-fe.h>
 
 #include <memory>
-#include <mutex>
-#include <vector>
+
+#include "supports/common/provider-lock.h"
 
 #include "libproviders/postgresql/postgre-sql-provider.h"
 
@@ -27,7 +27,7 @@ using Result = std::unique_ptr<PGresult, ResultClearer>;
 /* Built whole in init and destroyed whole in finalize: members go in
  * reverse order, so the connection is closed before its lock goes. */
 struct TorvanixProvidersSupportsPostgreSQLProviderPrivate {
-  std::recursive_mutex lock;                  /* held by every operation on the connection */
+  providers::home::ProviderMutex lock;           /* held by every operation on the connection */
   providers::postgresql::Connection connection;  /* null before the first open and after close */
   /* The session was inside a transaction when last heard from: a lost
    * connection then took the transaction with it, and must be reported
@@ -48,7 +48,7 @@ class ProviderLock {
   explicit ProviderLock (Provider *self) : lock_ (provider_priv (self)->lock) {}
 
  private:
-  std::lock_guard<std::recursive_mutex> lock_;
+  providers::home::ProviderLock lock_;
 };
 
 /* The provider's own refusals: TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR_PROVIDER. */

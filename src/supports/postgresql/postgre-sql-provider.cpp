@@ -16,6 +16,7 @@
 #include "supports/common/engine/internals-lookup.h"
 #include "supports/common/entry-checks.h"
 #include "supports/common/options-text.h"
+#include "supports/common/statement-slot.h"
 #include "supports/postgresql/postgre-sql-provider-private.h"
 
 namespace {
@@ -288,13 +289,14 @@ provider_execute_affect (TorvanixProvidersContractsIProvider *base, const gchar 
 {
   providers_return_val_if_fail (statement != NULL, 0);
   auto *self = TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_PROVIDER (base);
-  return PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR, gint64 (-1), {
-    ProviderLock lock (self);
-    FirstCount count;
-    if (!providers::postgresql::run_text (self, statement, count, error))
-      return gint64 (-1);
-    return count.count ();
-  });
+  return providers::home::guarded_statement (__func__, statement, TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR, error,
+                                             gint64 (-1), [&] {
+                                               ProviderLock lock (self);
+                                               FirstCount count;
+                                               if (!providers::postgresql::run_text (self, statement, count, error))
+                                                 return gint64 (-1);
+                                               return count.count ();
+                                             });
 }
 
 void

@@ -3,13 +3,14 @@
  * they arrive. */
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "common/boundary.h"
 #include "common/check.h"
 #include "common/gobject-ref.h"
 #include "libproviders/models.h"
 #include "libproviders/values.h"
+#include "supports/common/statement-slot.h"
 #include "supports/common/table-fill.h"
 #include "supports/postgresql/postgre-sql-cells.h"
 #include "supports/postgresql/postgre-sql-provider-private.h"
@@ -190,13 +191,23 @@ execute_statements (Provider *self, const gchar *statements, gint *result_length
   return reinterpret_cast<GObject **> (g_ptr_array_free (items, FALSE));
 }
 
+/* The slots' frame: the entry checks, then the work, no exception let out. */
+template <typename T, typename Work>
+T
+guarded (const gchar *statement, GError **error, T refused, Work &&work) noexcept
+{
+  return providers::home::guarded_statement ("PostgreSQLProvider", statement,
+                                             TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR, error, refused,
+                                             std::forward<Work> (work));
+}
+
 IValue *
 provider_execute_scalar (TorvanixProvidersContractsIProvider *base, const gchar *statement, gint,
                          GError **error) noexcept
 {
   providers_return_val_if_fail (statement != NULL, nullptr);
-  return PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR, static_cast<IValue *> (nullptr),
-                                  { return execute_scalar (provider_of (base), statement, error); });
+  return guarded (statement, error, static_cast<IValue *> (nullptr),
+                  [&] { return execute_scalar (provider_of (base), statement, error); });
 }
 
 Table *
@@ -204,8 +215,8 @@ provider_execute_model (TorvanixProvidersContractsIProvider *base, const gchar *
                         GError **error) noexcept
 {
   providers_return_val_if_fail (statement != NULL, nullptr);
-  return PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR, static_cast<Table *> (nullptr),
-                                  { return execute_model (provider_of (base), statement, error); });
+  return guarded (statement, error, static_cast<Table *> (nullptr),
+                  [&] { return execute_model (provider_of (base), statement, error); });
 }
 
 GObject **
@@ -213,9 +224,8 @@ provider_execute_statements (TorvanixProvidersContractsIProvider *base, const gc
                              gint *result_length, GError **error) noexcept
 {
   providers_return_val_if_fail (statements != NULL, nullptr);
-  return PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR,
-                                  static_cast<GObject **> (nullptr),
-                                  { return execute_statements (provider_of (base), statements, result_length, error); });
+  return guarded (statements, error, static_cast<GObject **> (nullptr),
+                  [&] { return execute_statements (provider_of (base), statements, result_length, error); });
 }
 
 /* The reader is not there yet: an empty slot would answer null without an

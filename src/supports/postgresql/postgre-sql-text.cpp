@@ -3,7 +3,6 @@
  * from the client ended and refused, the first failure kept. */
 #include <utility>
 
-#include "supports/common/entry-checks.h"
 #include "supports/postgresql/postgre-sql-provider-private.h"
 
 namespace providers::postgresql {
@@ -83,8 +82,6 @@ bool
 run_text (Provider *self, const char *text, TextSink &sink, GError **error)
 {
   Private *priv = provider_priv (self);
-  if (!providers::supports::check_sql_text (text, -1, TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR, error))
-    return false;
   if (!ready_connection (priv, error))
     return false;
   PGconn *connection = priv->connection.get ();
