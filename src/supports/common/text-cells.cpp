@@ -32,7 +32,7 @@ has_text (const char *step, const char *text)
   return false;
 }
 
-/* Server cells are decimal; base 10 keeps a ZEROFILL "00042" at 42. */
+/* Server cells are decimal; base 10 keeps a zero-padded "00042" at 42. */
 gint64
 long_parse (const char *text, const char *step)
 {
@@ -123,7 +123,7 @@ seconds_field (const char *&p, const char *end, TimeFields &t)
 }
 
 /* "YYYY-MM-DD". A zero date ("0000-00-00", or a zero month or day, which
- * the server allows by default) is no date. */
+ * some servers allow) is no date. */
 bool
 parse_date (const char *&p, const char *end, DateFields &d)
 {
@@ -181,8 +181,8 @@ cell_text (Cell cell)
   return cell.length == 0 ? g_strdup ("") : g_strndup (cell.text, cell.length);
 }
 
-/* Spatial cells are the server's binary form; as text they are its hex
- * digits, which lose nothing. */
+/* A spatial cell in a server's binary form is, as text, its hex digits,
+ * which lose nothing. */
 gchar *
 cell_hex (Cell cell)
 {
@@ -260,8 +260,8 @@ text_value (GType type, Cell cell)
 
 namespace {
 
-/* A number the server spells with leading zeros (ZEROFILL, YEAR "0000")
- * prints as the server spelled it. */
+/* A number the server spells with leading zeros (zero-padded columns, a
+ * year "0000") prints as the server spelled it. */
 IValue *
 padded (IValue *value, Cell cell)
 {
@@ -272,7 +272,7 @@ padded (IValue *value, Cell cell)
 
 /* The value of a cell that is not SQL NULL, in the form the class table
  * asks for; null where the value's constructor refuses the cell. Base 10
- * keeps a ZEROFILL "00042" at 42. */
+ * keeps a zero-padded "00042" at 42. */
 IValue *
 typed_value (const Column &column, Cell cell, GTimeZone *local_zone)
 {
@@ -308,8 +308,8 @@ typed_value (const Column &column, Cell cell, GTimeZone *local_zone)
       return text_value (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_STRING, cell);
     }
     case CellForm::kDateTime: {
-      /* The server sends wall-clock time without a zone: hold it as that
-       * time in the local zone, so that it prints and converts as sent. */
+      /* Wall-clock time sent without a zone is held as that time in the
+       * local zone, so that it prints and converts as sent. */
       DateFields d;
       TimeFields t;
       IValue *value = nullptr;
