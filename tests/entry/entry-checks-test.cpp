@@ -7,8 +7,8 @@
 #include <climits>
 #include <string>
 
-using providers::supports::check_port;
-using providers::supports::check_sql_text;
+using providers::home::check_port;
+using providers::home::check_sql_text;
 
 namespace {
 

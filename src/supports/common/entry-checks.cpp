@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-namespace providers::supports {
+namespace providers::home {
 
 bool
 check_sql_text (const char *text, gssize length, GQuark domain, GError **error)
@@ -33,4 +33,4 @@ check_port (gint port, GQuark domain, GError **error)
   return false;
 }
 
-}  // namespace providers::supports
+}  // namespace providers::home

@@ -7,7 +7,7 @@
 
 #include <glib.h>
 
-namespace providers::supports {
+namespace providers::home {
 
 /* Whether `text` can go to a server as written: no NUL character (C would
  * read it only up to there and run a shorter statement) and valid UTF-8
@@ -21,4 +21,4 @@ bool check_sql_text (const char *text, gssize length, GQuark domain, GError **er
  * engine's default). Answers false with an error naming it. */
 bool check_port (gint port, GQuark domain, GError **error);
 
-}  // namespace providers::supports
+}  // namespace providers::home

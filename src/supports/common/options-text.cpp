@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-namespace providers::supports {
+namespace providers::home {
 
 namespace {
 
@@ -131,4 +131,4 @@ OptionsText::find (std::string_view key) const noexcept
   return nullptr;
 }
 
-}  // namespace providers::supports
+}  // namespace providers::home

@@ -21,7 +21,7 @@
 #include <string_view>
 #include <vector>
 
-namespace providers::supports {
+namespace providers::home {
 
 struct OptionPair {
   std::string key;
@@ -46,4 +46,4 @@ class OptionsText {
   std::string problem_;
 };
 
-}  // namespace providers::supports
+}  // namespace providers::home

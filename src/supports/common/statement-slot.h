@@ -21,7 +21,7 @@ T
 guarded_statement (const char *function, const gchar *statement, GQuark domain, GError **error, T refused,
                    Work &&work) noexcept
 {
-  if (!providers::supports::check_sql_text (statement, -1, domain, error))
+  if (!providers::home::check_sql_text (statement, -1, domain, error))
     return refused;
   return providers::guarded_error (function, error, domain, refused, std::forward<Work> (work));
 }

@@ -114,7 +114,7 @@ raise_failed (TorvanixProvidersSupportsMySQLProvider *self, const char *fallback
 bool
 check_statement (const char *statement, GError **error)
 {
-  return providers::supports::check_sql_text (statement, -1, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, error);
+  return providers::home::check_sql_text (statement, -1, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, error);
 }
 
 bool
@@ -305,7 +305,7 @@ open_locked (TorvanixProvidersSupportsMySQLProvider *self, TorvanixProvidersCont
     return false;
   }
   /* The connector keeps only the low 16 bits: 70000 would dial 4464. */
-  if (!providers::supports::check_port (torvanix_providers_contracts_server_get_port (server),
+  if (!providers::home::check_port (torvanix_providers_contracts_server_get_port (server),
                                         TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, error))
     return false;
 

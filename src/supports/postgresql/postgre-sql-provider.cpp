@@ -126,10 +126,10 @@ bool
 parameters_of (TorvanixProvidersContractsServer *server, Parameters &parameters, GError **error)
 {
   gint port = torvanix_providers_contracts_server_get_port (server);
-  if (!providers::supports::check_port (port, TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR, error))
+  if (!providers::home::check_port (port, TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR, error))
     return false;
   const gchar *options_text = torvanix_providers_contracts_server_get_options (server);
-  providers::supports::OptionsText options (options_text != nullptr ? options_text : "",
+  providers::home::OptionsText options (options_text != nullptr ? options_text : "",
                                             {kOptionApplicationName, kOptionConnectTimeout});
   if (!options.ok ()) {
     std::string message = "The profile's options: " + options.problem () + ".";

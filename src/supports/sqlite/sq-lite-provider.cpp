@@ -72,7 +72,7 @@ struct FileRequest {
 };
 
 bool
-boolean_option (const providers::supports::OptionsText &options, std::string_view key, bool &value,
+boolean_option (const providers::home::OptionsText &options, std::string_view key, bool &value,
                 GError **error)
 {
   const std::string *text = options.find (key);
@@ -92,7 +92,7 @@ boolean_option (const providers::supports::OptionsText &options, std::string_vie
 }
 
 bool
-timeout_option (const providers::supports::OptionsText &options, int &value, GError **error)
+timeout_option (const providers::home::OptionsText &options, int &value, GError **error)
 {
   const std::string *text = options.find (kOptionBusyTimeout);
   if (text == nullptr)
@@ -112,7 +112,7 @@ bool
 request_of (TorvanixProvidersContractsServer *server, FileRequest &request, GError **error)
 {
   const gchar *options_text = torvanix_providers_contracts_server_get_options (server);
-  providers::supports::OptionsText options (options_text != nullptr ? options_text : "",
+  providers::home::OptionsText options (options_text != nullptr ? options_text : "",
                                             {kOptionCreate, kOptionReadOnly, kOptionBusyTimeout});
   if (!options.ok ()) {
     std::string message = "The profile's options: " + options.problem () + ".";
