@@ -1,5 +1,5 @@
 /* What the models assume of libgee's GeeArrayList storage (the header
- * contracts/models/list-access.h lists it), checked against the installed
+ * contracts/models/list-access-internal.h lists it), checked against the installed
  * libgee through its own API: a list whose storage was adopted, stolen or
  * appended to directly behaves, grows and frees as one libgee filled
  * itself, and every element is released exactly once. An update of
@@ -10,7 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "contracts/models/list-access.h"
+#include "common/property-helpers.h"
+#include "contracts/models/list-access-internal.h"
 #include "support/gobject-test.h"
 
 namespace {
@@ -20,7 +21,7 @@ using providers::models::list_append_adopted;
 using providers::models::list_peek_at;
 using providers::models::list_size;
 using providers::models::list_steal_storage;
-using providers::models::new_object_list;
+using providers::new_object_list;
 
 /* Objects that count their finalizations. */
 struct Tracked {

@@ -2,7 +2,7 @@
 #include "libproviders/models/column-model.h"
 
 #include "common/check.h"
-#include "contracts/models/property-helpers.h"
+#include "common/property-helpers.h"
 
 struct TorvanixProvidersContractsColumnModelPrivate {
   gchar *name;
@@ -179,7 +179,7 @@ torvanix_providers_contracts_column_model_set_name (TorvanixProvidersContractsCo
 {
   providers_return_if_fail (self != NULL);
   providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_COLUMN_MODEL (self));
-  if (providers::models::replace_string (&priv_of (self)->name, value))
+  if (providers::replace_string (&priv_of (self)->name, value))
     g_object_notify_by_pspec (G_OBJECT (self), props[PROP_NAME]);
 }
 
@@ -196,7 +196,7 @@ torvanix_providers_contracts_column_model_set_title (TorvanixProvidersContractsC
 {
   providers_return_if_fail (self != NULL);
   providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_COLUMN_MODEL (self));
-  if (providers::models::replace_string (&priv_of (self)->title, value))
+  if (providers::replace_string (&priv_of (self)->title, value))
     g_object_notify_by_pspec (G_OBJECT (self), props[PROP_TITLE]);
 }
 

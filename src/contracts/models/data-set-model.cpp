@@ -4,8 +4,8 @@
 #include <gio/gio.h>
 
 #include "common/check.h"
-#include "contracts/models/list-access.h"
-#include "contracts/models/property-helpers.h"
+#include "contracts/models/list-access-internal.h"
+#include "common/property-helpers.h"
 
 struct TorvanixProvidersContractsDataSetModelPrivate {
   GeeArrayList *tables;
@@ -66,7 +66,7 @@ torvanix_providers_contracts_data_set_model_class_init (TorvanixProvidersContrac
   GObjectClass *object_class = G_OBJECT_CLASS (klass);
   object_class->get_property = data_set_get_property;
   object_class->finalize = data_set_finalize;
-  props[PROP_TABLES] = providers::models::list_pspec ("tables", GEE_TYPE_ARRAY_LIST);
+  props[PROP_TABLES] = providers::list_pspec ("tables");
   g_object_class_install_properties (object_class, N_PROPS, props);
 }
 
@@ -75,7 +75,7 @@ torvanix_providers_contracts_data_set_model_init (TorvanixProvidersContractsData
 {
   static_cast<TorvanixProvidersContractsDataSetModelPrivate *> (
       torvanix_providers_contracts_data_set_model_get_instance_private (self))
-      ->tables = providers::models::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_TABLE_MODEL);
+      ->tables = providers::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_TABLE_MODEL);
 }
 
 extern "C" TorvanixProvidersContractsDataSetModel *

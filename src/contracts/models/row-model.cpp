@@ -15,9 +15,9 @@
 
 #include "common/check.h"
 #include "common/compat-texts.h"
-#include "contracts/models/list-access.h"
+#include "contracts/models/list-access-internal.h"
 #include "contracts/models/model-internal.h"
-#include "contracts/models/property-helpers.h"
+#include "common/property-helpers.h"
 
 struct TorvanixProvidersContractsRowModelPrivate {
   /* Null until someone asks for the list; set once, atomically, since a
@@ -67,7 +67,7 @@ materialise (TorvanixProvidersContractsRowModel *self)
 {
   auto *priv = priv_of (self);
   if (GeeArrayList *list = list_of (priv)) return list;
-  GeeArrayList *list = providers::models::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT);
+  GeeArrayList *list = providers::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT);
   if (priv->count > 0) providers::models::list_adopt_storage (list, priv->items, priv->count);
   if (g_atomic_pointer_compare_and_exchange (&priv->values, nullptr, list)) return list;
   /* Lost the race: the array stays the row's until the winner's list. */
@@ -174,7 +174,7 @@ torvanix_providers_contracts_row_model_class_init (TorvanixProvidersContractsRow
   props[PROP_VERSION] = g_param_spec_flags ("version", "version", "version", TORVANIX_PROVIDERS_CONTRACTS_TYPE_DATA_VERSION,
                                             TORVANIX_PROVIDERS_CONTRACTS_DATA_VERSION_INITIAL,
                                             static_cast<GParamFlags> (G_PARAM_READWRITE | G_PARAM_EXPLICIT_NOTIFY | G_PARAM_STATIC_STRINGS));
-  props[PROP_VALUES] = providers::models::list_pspec ("values", GEE_TYPE_ARRAY_LIST);
+  props[PROP_VALUES] = providers::list_pspec ("values");
   g_object_class_install_properties (object_class, N_PROPS, props);
 }
 

@@ -4,7 +4,7 @@
 #include "libproviders/values/value-factory.h"
 
 #include "common/check.h"
-#include "contracts/models/list-access.h"
+#include "contracts/models/list-access-internal.h"
 #include "contracts/models/model-internal.h"
 
 extern "C" TorvanixProvidersContractsRowModel *

@@ -8,16 +8,16 @@
 #include "common/compat-texts.h"
 #include "common/gobject-ref.h"
 #include "common/private-data.h"
-#include "contracts/models/list-access.h"
+#include "contracts/models/list-access-internal.h"
 #include "contracts/models/model-internal.h"
-#include "contracts/models/property-helpers.h"
+#include "common/property-helpers.h"
 
 /* Built whole in init, destroyed whole in finalize. */
 struct TorvanixProvidersContractsTableModelPrivate {
   providers::GRef<GeeArrayList> rows =
-      providers::adopt_ref (providers::models::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_ROW_MODEL));
+      providers::adopt_ref (providers::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_ROW_MODEL));
   providers::GRef<GeeArrayList> columns =
-      providers::adopt_ref (providers::models::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_COLUMN_MODEL));
+      providers::adopt_ref (providers::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_COLUMN_MODEL));
 };
 
 namespace {
@@ -94,8 +94,8 @@ torvanix_providers_contracts_table_model_class_init (TorvanixProvidersContractsT
   GObjectClass *object_class = G_OBJECT_CLASS (klass);
   object_class->get_property = table_get_property;
   object_class->finalize = table_finalize;
-  props[PROP_ROWS] = providers::models::list_pspec ("rows", GEE_TYPE_ARRAY_LIST);
-  props[PROP_COLUMNS] = providers::models::list_pspec ("columns", GEE_TYPE_ARRAY_LIST);
+  props[PROP_ROWS] = providers::list_pspec ("rows");
+  props[PROP_COLUMNS] = providers::list_pspec ("columns");
   g_object_class_install_properties (object_class, N_PROPS, props);
 }
 

@@ -3,7 +3,7 @@
 #include "libproviders/contracts/result.h"
 
 #include "common/check.h"
-#include "contracts/models/property-helpers.h"
+#include "common/property-helpers.h"
 
 G_DEFINE_INTERFACE (TorvanixProvidersContractsIResult, torvanix_providers_contracts_iresult, G_TYPE_OBJECT)
 
@@ -217,7 +217,7 @@ torvanix_providers_contracts_invalid_result_set_code (TorvanixProvidersContracts
 {
   providers_return_if_fail (self != NULL);
   providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_INVALID_RESULT (self));
-  if (providers::models::replace_string (&priv_of (self)->code, value))
+  if (providers::replace_string (&priv_of (self)->code, value))
     g_object_notify_by_pspec (G_OBJECT (self), invalid_props[INVALID_PROP_CODE]);
 }
 
@@ -234,6 +234,6 @@ torvanix_providers_contracts_invalid_result_set_message (TorvanixProvidersContra
 {
   providers_return_if_fail (self != NULL);
   providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_INVALID_RESULT (self));
-  if (providers::models::replace_string (&priv_of (self)->message, value))
+  if (providers::replace_string (&priv_of (self)->message, value))
     g_object_notify_by_pspec (G_OBJECT (self), invalid_props[INVALID_PROP_MESSAGE]);
 }

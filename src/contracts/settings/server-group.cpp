@@ -10,7 +10,8 @@
 #include "common/check.h"
 #include "common/compat-texts.h"
 #include "common/gobject-ref.h"
-#include "contracts/settings/settings-json.h"
+#include "common/property-helpers.h"
+#include "contracts/settings/settings-json-private.h"
 
 #include <utility>
 
@@ -39,7 +40,7 @@ void
 named_list_init (NamedList *priv, GType element_type)
 {
   priv->name = g_strdup ("");
-  priv->list = providers::settings::new_object_list (element_type);
+  priv->list = providers::new_object_list (element_type);
 }
 
 void
@@ -90,13 +91,6 @@ name_pspec ()
                               static_cast<GParamFlags> (G_PARAM_READWRITE | G_PARAM_EXPLICIT_NOTIFY | G_PARAM_STATIC_STRINGS));
 }
 
-GParamSpec *
-list_pspec (const char *name)
-{
-  return g_param_spec_object (name, name, name, GEE_TYPE_ARRAY_LIST,
-                              static_cast<GParamFlags> (G_PARAM_READWRITE | G_PARAM_EXPLICIT_NOTIFY | G_PARAM_STATIC_STRINGS));
-}
-
 /* One of the two classes. Traits names its instance type, the list
  * property and its children's type, the label of to_string and a child's
  * name, the function names its JSON hooks report, and (defined after
@@ -120,7 +114,8 @@ class NamedListClass {
     object_class->set_property = set_property;
     object_class->finalize = finalize;
     props[PROP_NAME] = name_pspec ();
-    props[PROP_LIST] = list_pspec (Traits::list_name);
+    props[PROP_LIST] = providers::list_pspec (Traits::list_name,
+                                              static_cast<GParamFlags> (G_PARAM_READWRITE | G_PARAM_EXPLICIT_NOTIFY));
     g_object_class_install_properties (object_class, N_PROPS, props);
   }
 
@@ -132,10 +127,8 @@ class NamedListClass {
 
   static void set_name (Instance *self, const gchar *value)
   {
-    NamedList *p = priv (self);
-    if (g_strcmp0 (p->name, value) == 0) return;
-    g_free (std::exchange (p->name, g_strdup (value)));
-    g_object_notify_by_pspec (G_OBJECT (self), props[PROP_NAME]);
+    if (providers::replace_string (&priv (self)->name, value))
+      g_object_notify_by_pspec (G_OBJECT (self), props[PROP_NAME]);
   }
 
   static void set_list (Instance *self, GeeArrayList *value)

@@ -5,8 +5,9 @@
 #include "common/check.h"
 #include "common/compat-texts.h"
 #include "common/gobject-ref.h"
-#include "contracts/settings/settings-file.h"
-#include "contracts/settings/settings-json.h"
+#include "common/property-helpers.h"
+#include "contracts/settings/settings-file-private.h"
+#include "contracts/settings/settings-json-private.h"
 
 #include <glib/gi18n-lib.h>
 
@@ -127,7 +128,7 @@ servers_of (Setting *self, Group *group)
 {
   GeeArrayList *list = group ? torvanix_providers_contracts_server_group_get_servers (group) : priv_of (self)->servers;
   if (list) return list;
-  auto fresh = providers::adopt_ref (providers::settings::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER));
+  auto fresh = providers::adopt_ref (providers::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER));
   if (group) torvanix_providers_contracts_server_group_set_servers (group, fresh.get ());
   else torvanix_providers_contracts_server_setting_set_servers (self, fresh.get ());
   return fresh.get ();
@@ -241,9 +242,9 @@ torvanix_providers_contracts_server_setting_init (TorvanixProvidersContractsServ
 {
   auto *priv = priv_of (self);
   priv->filename = g_strdup ("");
-  priv->organizations = providers::settings::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_ORGANIZATION);
-  priv->groups = providers::settings::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER_GROUP);
-  priv->servers = providers::settings::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER);
+  priv->organizations = providers::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_ORGANIZATION);
+  priv->groups = providers::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER_GROUP);
+  priv->servers = providers::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER);
 }
 
 extern "C" TorvanixProvidersContractsServerSetting *
@@ -269,7 +270,7 @@ torvanix_providers_contracts_server_setting_load (TorvanixProvidersContractsServ
   providers_return_val_if_fail (error == NULL || *error == NULL, FALSE);
   auto *priv = priv_of (self);
   /* Recorded first, so save() writes here even after a failed load. */
-  g_free (std::exchange (priv->filename, g_strdup (filename)));
+  providers::replace_string (&priv->filename, filename);
 
   GRef<JsonParser> parser = providers::settings::parse_file (filename, error);
   if (!parser) return FALSE;

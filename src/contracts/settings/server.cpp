@@ -5,6 +5,7 @@
 #include "common/check.h"
 #include "common/compat-texts.h"
 #include "common/gobject-ref.h"
+#include "common/property-helpers.h"
 
 #include <memory>
 #include <utility>
@@ -96,10 +97,8 @@ priv_of (Server *self)
 void
 set_text (Server *self, gchar *Private::*field, guint prop, const gchar *value)
 {
-  Private *priv = priv_of (self);
-  if (g_strcmp0 (priv->*field, value) == 0) return;
-  g_free (std::exchange (priv->*field, g_strdup (value)));
-  g_object_notify_by_pspec (G_OBJECT (self), props[prop]);
+  if (providers::replace_string (&(priv_of (self)->*field), value))
+    g_object_notify_by_pspec (G_OBJECT (self), props[prop]);
 }
 
 template <typename T>

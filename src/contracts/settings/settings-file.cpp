@@ -2,7 +2,7 @@
  * parsing it under a nesting bound, and writing it for its owner only
  * through a temporary file. The file holds every password in plain text,
  * so no error message here quotes its content. */
-#include "contracts/settings/settings-file.h"
+#include "contracts/settings/settings-file-private.h"
 
 #include "common/gobject-ref.h"
 #include "libproviders/settings/server-setting.h"

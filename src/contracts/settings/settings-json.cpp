@@ -1,7 +1,8 @@
 /* Lists and JSON objects of the settings file. */
-#include "contracts/settings/settings-json.h"
+#include "contracts/settings/settings-json-private.h"
 
 #include "common/gobject-ref.h"
+#include "common/property-helpers.h"
 
 #include <utility>
 
@@ -39,12 +40,6 @@ member_fits (GParamSpec *pspec, JsonNode *node)
 }
 
 }  // namespace
-
-GeeArrayList *
-new_object_list (GType element_type)
-{
-  return gee_array_list_new (element_type, g_object_ref, g_object_unref, nullptr, nullptr, nullptr);
-}
 
 JsonNode *
 serialize_object_list (GeeArrayList *list)

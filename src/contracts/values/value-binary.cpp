@@ -4,8 +4,9 @@
 #include "libproviders/values/value-binary.h"
 
 #include "common/check.h"
+#include "common/compat-texts.h"
 #include "common/gobject-ref.h"
-#include "contracts/values/value-file-io.h"
+#include "contracts/values/value-file-io-private.h"
 #include "contracts/values/value-class-private.h"
 #include "contracts/values/value-object-private.h"
 
@@ -84,9 +85,7 @@ gchar *
 value_binary_to_string (TorvanixProvidersContractsValueObject *self)
 {
   gsize length = 0;
-  /* Named as ValueEnum and ValueDateTime name theirs: the public route
-   * every call takes, not this override. */
-  const guint8 *data = bytes_for_text (self, &length, "torvanix_providers_contracts_value_object_to_string");
+  const guint8 *data = bytes_for_text (self, &length, PROVIDERS_FN_VALUE_OBJECT_TO_STRING);
   if (length == 0) return g_strdup ("");
   /* Text ends at the first zero byte; what comes before it prints as is
    * when it is UTF-8, otherwise the whole buffer prints in hexadecimal. */

@@ -27,10 +27,6 @@ GParamSpec *text_itsvalue_pspec ();
  * set_property (get_standard_property answers the other two). */
 GParamSpec *install_value_properties (GObjectClass *object_class, GParamSpec *itsvalue);
 
-/* Replaces the owned text in `slot` by a copy of `text` (null allowed),
- * which may be the very text held. */
-void replace_text (gchar **slot, const gchar *text);
-
 }  // namespace providers::values
 
 /* Registers TorvanixProvidersContracts<Name>, a kind of the value class

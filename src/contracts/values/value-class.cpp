@@ -39,12 +39,4 @@ install_value_properties (GObjectClass *object_class, GParamSpec *itsvalue)
   return itsvalue;
 }
 
-void
-replace_text (gchar **slot, const gchar *text)
-{
-  gchar *old = *slot;
-  *slot = g_strdup (text);
-  g_free (old);
-}
-
 }  // namespace providers::values

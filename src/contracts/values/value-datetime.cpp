@@ -4,6 +4,7 @@
 #include "libproviders/values/value-datetime.h"
 
 #include "common/check.h"
+#include "common/compat-texts.h"
 #include "common/gobject-ref.h"
 #include "contracts/values/value-object-private.h"
 #include "contracts/values/value-class-private.h"
@@ -145,7 +146,7 @@ bool
 warn_if_no_date_time (gpointer self)
 {
   if (held (self) != nullptr) return false;
-  g_return_if_fail_warning (G_LOG_DOMAIN, "torvanix_providers_contracts_value_object_to_value", "datetime != NULL");
+  g_return_if_fail_warning (G_LOG_DOMAIN, PROVIDERS_FN_VALUE_OBJECT_TO_VALUE, "datetime != NULL");
   return true;
 }
 

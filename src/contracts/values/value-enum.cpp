@@ -3,6 +3,8 @@
 #include "libproviders/values/value-enum.h"
 
 #include "common/check.h"
+#include "common/compat-texts.h"
+#include "common/property-helpers.h"
 #include "contracts/values/value-object-private.h"
 #include "contracts/values/value-class-private.h"
 
@@ -50,7 +52,7 @@ enum_to_string (TorvanixProvidersContractsValueObject *self)
 {
   const gchar *text = priv_of (self)->itsvalue;
   if (text == nullptr)
-    g_return_if_fail_warning (G_LOG_DOMAIN, "torvanix_providers_contracts_value_object_to_string", "itsvalue != NULL");
+    g_return_if_fail_warning (G_LOG_DOMAIN, PROVIDERS_FN_VALUE_OBJECT_TO_STRING, "itsvalue != NULL");
   return g_strdup (text);
 }
 
@@ -169,7 +171,7 @@ torvanix_providers_contracts_value_enum_set_itsvalue (TorvanixProvidersContracts
 {
   providers_return_if_fail (self != NULL);
   providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_ENUM (self));
-  providers::values::replace_text (&priv_of (self)->itsvalue, value);
+  providers::replace_string (&priv_of (self)->itsvalue, value);
   g_object_notify_by_pspec (G_OBJECT (self), itsvalue_pspec);
 }
 

@@ -1,6 +1,6 @@
 /* Asynchronous loading and saving of value contents, as small state
  * machines driven by GIO completions. */
-#include "contracts/values/value-file-io.h"
+#include "contracts/values/value-file-io-private.h"
 
 #include "common/gobject-ref.h"
 

@@ -4,6 +4,7 @@
 
 #include "common/check.h"
 #include "common/gobject-ref.h"
+#include "common/property-helpers.h"
 #include "contracts/values/value-object-private.h"
 #include "contracts/values/value-class-private.h"
 
@@ -37,7 +38,7 @@ TorvanixProvidersContractsValueGeometry *
 make (GType object_type, const gchar *text)
 {
   auto *self = TORVANIX_PROVIDERS_CONTRACTS_VALUE_GEOMETRY (torvanix_providers_contracts_value_object_construct (object_type));
-  providers::values::replace_text (&priv_of (self)->itsvalue, text);
+  providers::replace_string (&priv_of (self)->itsvalue, text);
   return self;
 }
 
@@ -189,7 +190,7 @@ torvanix_providers_contracts_value_geometry_set_itsvalue (TorvanixProvidersContr
 {
   providers_return_if_fail (self != NULL);
   providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_GEOMETRY (self));
-  providers::values::replace_text (&priv_of (self)->itsvalue, value);
+  providers::replace_string (&priv_of (self)->itsvalue, value);
   g_object_notify_by_pspec (G_OBJECT (self), itsvalue_pspec);
 }
 

@@ -5,7 +5,7 @@
 #include "common/check.h"
 #include "common/gobject-ref.h"
 #include "contracts/values/value-class-private.h"
-#include "contracts/values/value-file-io.h"
+#include "contracts/values/value-file-io-private.h"
 #include "contracts/values/value-internal.h"
 #include "contracts/values/value-object-private.h"
 

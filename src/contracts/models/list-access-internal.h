@@ -27,15 +27,6 @@
 
 namespace providers::models {
 
-/* A list holding one reference per element, with no equality function:
- * searches compare elements by identity. */
-inline GeeArrayList *
-new_object_list (GType element_type)
-{
-  return gee_array_list_new (element_type, reinterpret_cast<GBoxedCopyFunc> (g_object_ref), g_object_unref, nullptr,
-                             nullptr, nullptr);
-}
-
 inline guint
 list_size (GeeArrayList *list)
 {

@@ -13,10 +13,6 @@
 
 namespace providers::settings {
 
-/* A new empty list holding one reference per element; it has no equality
- * function, so lookups compare elements by identity. */
-GeeArrayList *new_object_list (GType element_type);
-
 /* An array node with the generic serialization of each element, in order;
  * a null list gives an empty array. */
 JsonNode *serialize_object_list (GeeArrayList *list);
