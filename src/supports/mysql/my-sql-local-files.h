@@ -43,11 +43,11 @@ bool backslash_escapes (MYSQL *connection);
  * a file that cannot be read leaves the client library's number for that
  * (CR_FILE_NOT_FOUND, CR_FILE_READ). The handler itself never fails: the
  * client library would then leave the server's answer unread and the
- * session out of step. The client
- * library's own check, which lets a text through only when it begins with
- * "load", is replaced by it, so that white space or a comment before the
- * statement does not stop it. Called before every statement: a session
- * the client library made again starts with its own check. */
+ * session out of step. It replaces the client library's own check, which
+ * lets a text through only when it begins with "load", so that white space
+ * or a comment before the statement does not stop it. Called before every
+ * statement: a session the client library made again starts with its own
+ * check. */
 void guard_local_files (MYSQL *connection, LocalFiles *files);
 
 }  // namespace providers::mysql
