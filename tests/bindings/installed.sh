@@ -65,6 +65,32 @@ install)
   cat "$work/output"
   grep -qx "library: $libdir/libproviders.so.$major" "$work/output" || fail "did not run on the installed library"
   grep -qx "TorvanixProvidersContractsValueInt32 => -42" "$work/output" || fail "unexpected output"
+
+  # Each engine library installed beside it: its module requires this very
+  # libproviders, its files are in place, and a C program given only what
+  # pkg-config answers includes its header and loads it.
+  for pc_file in "$PKG_CONFIG_PATH"/libproviders-*.pc; do
+    [ -e "$pc_file" ] || continue
+    module=$(basename "$pc_file" .pc)
+    engine=${module#libproviders-}
+    [ "$(pkg-config --modversion "$module")" = "$version" ] || fail "$module is not version $version"
+    pkg-config --print-requires "$module" | grep -qx "libproviders = $version" \
+      || fail "$module does not require libproviders $version"
+    for f in "$prefix/include/libproviders/$engine.h" "$libdir/$module.so.$major" \
+             "$prefix/share/vala/vapi/$module.vapi"; do
+      [ -f "$f" ] || fail "not installed: $f"
+    done
+    gir=$(grep -l "<package name=\"$module\"/>" "$prefix"/share/gir-1.0/*.gir | head -n 1)
+    [ -n "$gir" ] || fail "no GIR of $module"
+    typelib=$libdir/girepository-1.0/$(basename "$gir" .gir).typelib
+    [ -f "$typelib" ] || fail "not installed: $typelib"
+    printf '#include <libproviders/%s.h>\nint main (void) { return 0; }\n' "$engine" > "$work/$engine-check.c"
+    # shellcheck disable=SC2046 # pkg-config's answer is a list of words
+    ${CC:-cc} "$@" -Wl,--no-as-needed -o "$work/$engine-check" "$work/$engine-check.c" \
+      $(pkg-config --cflags --libs "$module")
+    LD_LIBRARY_PATH=$libdir "$work/$engine-check" || fail "$module does not load"
+    echo "engine library: $module"
+  done
   ;;
 vala)
   use_prefix "$1"
