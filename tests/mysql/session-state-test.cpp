@@ -321,27 +321,32 @@ TEST_F (ServerRollback, ALockWaitTimeoutKeepsTheTransactionWhereTheServerDoes)
   EXPECT_EQ (ids (), "2");
 }
 
-/* wait_timeout ends an idle session inside transaction (): COMMIT is never
- * sent, so the failure is certain, and the session stays lost. */
+/* wait_timeout ends an idle session inside a transaction, begun by
+ * transaction () or in SQL: COMMIT is never sent, so the failure is
+ * certain, and the session stays lost. */
 TEST_F (ServerRollback, ACommitAfterTheConnectionWentIsACertainFailure)
 {
-  Session s (test_server ());
-  std::string id = s.scalar ("SELECT CONNECTION_ID()");
-  ASSERT_TRUE (s.transaction ());
-  ASSERT_TRUE (s.affect ("INSERT INTO " + table + " VALUES (2, 0)").ok);
-  ASSERT_TRUE (s.affect ("SET SESSION wait_timeout = 1").ok);
-  wait_until_gone (observer, id);
-  LogCapture log;
-  Outcome o = s.commit ();
-  EXPECT_FALSE (o.ok);
-  EXPECT_GE (o.code, 2000) << o.message;
-  EXPECT_NE (o.message.find ("before COMMIT was sent"), std::string::npos) << o.message;
-  EXPECT_EQ (o.message.find ("may or may not"), std::string::npos) << o.message;
-  EXPECT_EQ (ids (), "1");
-  EXPECT_EQ (s.affect ("INSERT INTO " + table + " VALUES (3, 0)").code, 2006);
-  ASSERT_TRUE (s.open ().ok);
-  EXPECT_TRUE (s.affect ("INSERT INTO " + table + " VALUES (4, 0)").ok);
-  EXPECT_EQ (ids (), "1,4");
+  for (bool in_sql : {false, true}) {
+    SCOPED_TRACE (in_sql ? "START TRANSACTION" : "transaction ()");
+    observer.cell ("DELETE FROM " + table + " WHERE id > 1");
+    Session s (test_server ());
+    std::string id = s.scalar ("SELECT CONNECTION_ID()");
+    ASSERT_TRUE (in_sql ? s.affect ("START TRANSACTION").ok : s.transaction ());
+    ASSERT_TRUE (s.affect ("INSERT INTO " + table + " VALUES (2, 0)").ok);
+    ASSERT_TRUE (s.affect ("SET SESSION wait_timeout = 1").ok);
+    wait_until_gone (observer, id);
+    LogCapture log;
+    Outcome o = s.commit ();
+    EXPECT_FALSE (o.ok);
+    EXPECT_GE (o.code, 2000) << o.message;
+    EXPECT_NE (o.message.find ("before COMMIT was sent"), std::string::npos) << o.message;
+    EXPECT_EQ (o.message.find ("may or may not"), std::string::npos) << o.message;
+    EXPECT_EQ (ids (), "1");
+    EXPECT_EQ (s.affect ("INSERT INTO " + table + " VALUES (3, 0)").code, 2006);
+    ASSERT_TRUE (s.open ().ok);
+    EXPECT_TRUE (s.affect ("INSERT INTO " + table + " VALUES (4, 0)").ok);
+    EXPECT_EQ (ids (), "1,4");
+  }
 }
 
 }  // namespace

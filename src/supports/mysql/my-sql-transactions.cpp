@@ -129,9 +129,10 @@ provider_commit (TorvanixProvidersContractsIProvider *base,
   auto *priv = provider_priv (self);
   MYSQL *connection = priv->connection.get ();
   /* A connection already gone took the transaction with it (wait_timeout
-   * expired, the server restarted): COMMIT is not sent, and the failure is
-   * certain. */
-  if (connection != nullptr && !priv->session_lost && priv->in_transaction && connection_gone (connection)) {
+   * expired, the server restarted), however it was begun: COMMIT is not
+   * sent, and the failure is certain. */
+  bool open = priv->in_transaction || priv->open_by_reply;
+  if (connection != nullptr && !priv->session_lost && open && connection_gone (connection)) {
     lose_session (priv);
     g_set_error_literal (error, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, CR_SERVER_GONE_ERROR,
                          "The connection to the server was lost before COMMIT was sent: the server rolled the "
