@@ -17,6 +17,14 @@ from gi.repository import ProvidersContracts as Contracts  # noqa: E402
 from gi.repository import ProvidersSupports as Supports  # noqa: E402
 
 
+def settings_file(directory, text):
+    """The path of a settings file holding `text` in `directory`."""
+    path = os.path.join(directory, "settings.json")
+    with open(path, "w") as f:
+        f.write(text)
+    return path
+
+
 class LocalTest(unittest.TestCase):
     def test_values_of_several_types(self):
         cases = [
@@ -58,9 +66,7 @@ class LocalTest(unittest.TestCase):
 
     def test_settings_file_round_trip(self):
         with tempfile.TemporaryDirectory() as tmp:
-            path = os.path.join(tmp, "settings.json")
-            with open(path, "w") as f:
-                f.write("{}")
+            path = settings_file(tmp, "{}")
             setting = Contracts.ServerSetting.new()
             self.assertTrue(setting.load(path))
             changes = []
@@ -106,13 +112,21 @@ class LocalTest(unittest.TestCase):
 
     def test_settings_errors_are_exceptions(self):
         with tempfile.TemporaryDirectory() as tmp:
-            path = os.path.join(tmp, "settings.json")
-            with open(path, "w") as f:
-                f.write("[]")
+            path = settings_file(tmp, "[]")
             with self.assertRaises(GLib.Error) as caught:
                 Contracts.ServerSetting.new().load(path)
             self.assertEqual(caught.exception.domain, "ServerSetting")
             self.assertEqual(caught.exception.code, -2)
+
+    def test_a_lone_surrogate_escape_loads_as_a_replacement_that_saves(self):
+        with tempfile.TemporaryDirectory() as tmp:
+            path = settings_file(tmp, '{"servers": [{"title": "t", "host": "\\ud800x"}]}')
+            setting = Contracts.ServerSetting.new()
+            self.assertTrue(setting.load(path))
+            server = setting.servers[0]
+            self.assertTrue(server.get_host().startswith("\ufffd"))
+            self.assertIn("Host:\ufffd", server.to_string(False))
+            self.assertTrue(setting.save())
 
     def test_lists_are_sequences_of_objects(self):
         DataType = Contracts.DataType

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "support/gobject-test.h"
 #include "support/log-capture.h"
 
@@ -64,6 +66,28 @@ TEST (MySQLError, OnlyAFailedCallWithAnErrorNumberRaises)
   g_error_free (error);
   ASSERT_EQ (log.warnings ().size (), 1u);
   EXPECT_TRUE (g_str_has_prefix (log.warnings ()[0].c_str (), "error:76: Connection options:\n"));
+}
+
+/* The client's text quotes what the profile gave it, in whatever bytes:
+ * the error carries it as valid UTF-8, the bad bytes as U+FFFD. */
+TEST (MySQLError, TheMessageIsUtf8WhateverTheClientQuotes)
+{
+  auto holder = own (g_object_new (error_holder_get_type (), nullptr));
+  Handle handle;
+  /* A socket that does not exist, named in bytes that are not UTF-8: the
+   * connect fails at once, with no name to look up. */
+  ASSERT_EQ (mysql_real_connect (handle.mysql, "localhost", "nobody", "", nullptr, 0, "/nonexistent/\xff\xfe.sock", 0),
+             nullptr);
+  const char *client_text = mysql_error (handle.mysql);
+  ASSERT_NE (std::strstr (client_text, "\xff\xfe"), nullptr) << client_text;
+
+  LogCapture log;
+  GError *error = nullptr;
+  torvanix_providers_supports_imy_sql_error_raise_error (as_mixin (holder.get ()), handle.mysql, -1, &error);
+  ASSERT_NE (error, nullptr);
+  EXPECT_TRUE (g_utf8_validate (error->message, -1, nullptr)) << error->message;
+  EXPECT_EQ (error->message, providers::testing::take_string (g_utf8_make_valid (client_text, -1)));
+  g_error_free (error);
 }
 
 TEST (MySQLError, DumpLogsTwelveLinesOfOptions)

@@ -86,8 +86,10 @@ torvanix_providers_supports_imy_sql_error_raise_error (TorvanixProvidersSupports
   unsigned int code = mysql_errno (mysql);
   if (code == 0)
     return;
-  /* Copied first: logging the options must not disturb the text. */
-  GUnique<gchar> message (g_strdup (mysql_error (mysql)));
+  /* Copied first: logging the options must not disturb the text. The
+   * client quotes what it was given (a host, a user, a socket's path) in
+   * whatever bytes, and an error message is UTF-8 for every caller. */
+  GUnique<gchar> message (g_utf8_make_valid (mysql_error (mysql), -1));
   torvanix_providers_supports_imy_sql_error_dump (self, connection);
   g_set_error_literal (error, g_quark_from_static_string ("MySQL"), static_cast<gint> (code), message.get ());
 }

@@ -168,8 +168,10 @@ execute_statements (Provider *self, const gchar *statements, gint *result_length
   providers::GUnique<GPtrArray> items (g_ptr_array_new_with_free_func (g_object_unref));
   auto add_error = [&] {
     providers::mysql::note_error (self);
+    /* UTF-8 as a GError's text is: the client may quote bytes that are not. */
+    providers::GUnique<gchar> text (g_utf8_make_valid (mysql_error (connection), -1));
     g_ptr_array_add (items.get (), torvanix_providers_contracts_value_error_new (
-                                       static_cast<gint> (mysql_errno (connection)), mysql_error (connection)));
+                                       static_cast<gint> (mysql_errno (connection)), text.get ()));
   };
   for (;;) {
     Result result (mysql_use_result (connection));

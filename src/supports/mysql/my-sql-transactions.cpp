@@ -110,9 +110,10 @@ void
 set_commit_unknown (TorvanixProvidersSupportsMySQLProvider *self, GError **error)
 {
   MYSQL *connection = connection_of (self);
+  providers::GUnique<gchar> client_text (g_utf8_make_valid (mysql_error (connection), -1));
   providers::GUnique<gchar> text (g_strdup_printf (
       "%s (the connection was lost while committing: the transaction may or may not have been committed)",
-      mysql_error (connection)));
+      client_text.get ()));
   GError *local = nullptr;
   raise (self, -1, &local);
   g_set_error_literal (error, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, static_cast<gint> (mysql_errno (connection)),
