@@ -1,4 +1,4 @@
-/* providers-query: runs SQL on a MySQL or MariaDB server through the
+/* providers-query: runs SQL on a MySQL, MariaDB or PostgreSQL server through the
  * library's public interface and prints what comes back.
  *
  * One file for the whole program (command line, profile, the three output
@@ -15,6 +15,9 @@
 
 #include <json-glib/json-glib.h>
 #include <libproviders/providers.h>
+#ifdef PROVIDERS_QUERY_POSTGRESQL
+#include <libproviders/postgresql.h>
+#endif
 
 #include "sql-split.h"
 
@@ -38,6 +41,7 @@ typedef struct {
   gboolean full;
   gboolean force;
   gboolean verbose;
+  gchar *provider;
 } Options;
 
 static gboolean
@@ -68,6 +72,7 @@ options_clear (Options *options)
   g_free (options->user);
   g_free (options->database);
   g_free (options->execute);
+  g_free (options->provider);
 }
 
 /* The library reports each failure at warning level along with its
@@ -189,6 +194,34 @@ make_profile (const Options *options, GError **error)
     torvanix_providers_contracts_server_set_password (server, from_environment);
   }
   return server;
+}
+
+/* The provider the command line names, else the one the profile names,
+ * else MySQL's. A PostgreSQL profile made on the command line takes the
+ * PostgreSQL provider's default port. */
+static GObject *
+choose_provider (const Options *options, TorvanixProvidersContractsServer *server, gboolean *postgresql,
+                 GError **error)
+{
+  const gchar *name = options->provider;
+  if (!name && options->settings)
+    name = torvanix_providers_contracts_server_get_provider (server);
+  *postgresql = name && g_ascii_strcasecmp (name, "postgresql") == 0;
+  if (*postgresql) {
+#ifdef PROVIDERS_QUERY_POSTGRESQL
+    if (!options->settings && !options->port)
+      torvanix_providers_contracts_server_set_port (server, 0);
+    return G_OBJECT (torvanix_providers_supports_postgre_sql_provider_new ());
+#else
+    g_set_error (error, G_OPTION_ERROR, G_OPTION_ERROR_FAILED, "this providers-query was built without PostgreSQL");
+    return NULL;
+#endif
+  }
+  if (options->provider && g_ascii_strcasecmp (name, "mysql") != 0 && g_ascii_strcasecmp (name, "mariadb") != 0) {
+    g_set_error (error, G_OPTION_ERROR, G_OPTION_ERROR_FAILED, "unknown provider \"%s\"", name);
+    return NULL;
+  }
+  return G_OBJECT (torvanix_providers_supports_my_sql_provider_new ());
 }
 
 /* Cells ------------------------------------------------------------------- */
@@ -617,17 +650,35 @@ add_json_table (JsonBuilder *builder, GPtrArray *raw, TorvanixProvidersContracts
 typedef struct {
   const Options *options;
   TorvanixProvidersContractsIProvider *provider;
+  gboolean postgresql; /* errors are named by their SQLSTATE */
   JsonBuilder *json;
   GPtrArray *raw_numbers; /* see add_raw_number */
   gboolean failed;
 } Session;
+
+/* A PostgreSQL error by its SQLSTATE, as its server names it; any other
+ * by its number. */
+static void
+print_error (gboolean postgresql, gint code, const gchar *message)
+{
+#ifdef PROVIDERS_QUERY_POSTGRESQL
+  g_autofree gchar *sqlstate = postgresql ? torvanix_providers_supports_postgre_sql_error_sqlstate (code) : NULL;
+  if (sqlstate) {
+    fprintf (stderr, "ERROR %s: %s\n", sqlstate, message);
+    return;
+  }
+#else
+  (void) postgresql;
+#endif
+  fprintf (stderr, "ERROR %d: %s\n", code, message);
+}
 
 static void
 report_error (Session *session, gint code, const gchar *message)
 {
   session->failed = TRUE;
   fflush (stdout);
-  fprintf (stderr, "ERROR %d: %s\n", code, message);
+  print_error (session->postgresql, code, message);
   if (session->json) {
     json_builder_begin_object (session->json);
     json_builder_set_member_name (session->json, "error");
@@ -725,7 +776,9 @@ main (int argc, char **argv)
       {"profile", 0, 0, G_OPTION_ARG_STRING, &options.profile,
        "The profile, by title or identifier", "TITLE|UUID"},
       {"host", 'H', 0, G_OPTION_ARG_STRING, &options.host, "Server host (default 127.0.0.1)", "HOST"},
-      {"port", 'P', 0, G_OPTION_ARG_INT, &options.port, "Server port (default 3306)", "PORT"},
+      {"port", 'P', 0, G_OPTION_ARG_INT, &options.port, "Server port (default 3306, 5432 for PostgreSQL)", "PORT"},
+      {"provider", 0, 0, G_OPTION_ARG_STRING, &options.provider,
+       "mysql or postgresql (default: the profile's provider, else mysql)", "NAME"},
       {"user", 'u', 0, G_OPTION_ARG_STRING, &options.user, "User name", "USER"},
       {"database", 'D', 0, G_OPTION_ARG_STRING, &options.database, "Initial database", "NAME"},
       {"password", 'p', 0, G_OPTION_ARG_NONE, &options.ask_password,
@@ -801,17 +854,24 @@ main (int argc, char **argv)
     return 1;
   }
 
-  g_autoptr (TorvanixProvidersSupportsMySQLProvider) mysql = torvanix_providers_supports_my_sql_provider_new ();
-  TorvanixProvidersContractsIProvider *provider = TORVANIX_PROVIDERS_CONTRACTS_IPROVIDER (mysql);
+  gboolean postgresql = FALSE;
+  g_autoptr (GObject) chosen = choose_provider (&options, server, &postgresql, &error);
+  if (!chosen) {
+    fprintf (stderr, "providers-query: %s\nTry --help.\n", error->message);
+    g_error_free (error);
+    options_clear (&options);
+    return 2;
+  }
+  TorvanixProvidersContractsIProvider *provider = TORVANIX_PROVIDERS_CONTRACTS_IPROVIDER (chosen);
   torvanix_providers_contracts_iprovider_open (provider, server, "", &error);
   if (error) {
-    fprintf (stderr, "ERROR %d: %s\n", error->code, error->message);
+    print_error (postgresql, error->code, error->message);
     g_error_free (error);
     options_clear (&options);
     return 1;
   }
 
-  Session session = {.options = &options, .provider = provider};
+  Session session = {.options = &options, .provider = provider, .postgresql = postgresql};
   if (options.format == FORMAT_JSON) {
     session.json = json_builder_new ();
     session.raw_numbers = g_ptr_array_new_with_free_func (g_free);
