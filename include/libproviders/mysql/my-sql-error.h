@@ -21,7 +21,17 @@ G_DECLARE_INTERFACE (TorvanixProvidersSupportsIMySQLError, torvanix_providers_su
                      TORVANIX_PROVIDERS_SUPPORTS, IMY_SQL_ERROR, GObject)
 
 /**
+ * TorvanixProvidersSupportsIMySQLError:
+ *
+ * Turns the client library's failures into #GError values of the "MySQL"
+ * domain (%TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR). The MySQL provider
+ * implements it; its functions keep no state and may be called from any
+ * thread that may use the client handle.
+ */
+
+/**
  * TorvanixProvidersSupportsIMySQLErrorInterface:
+ * @parent_iface: the parent interface
  *
  * Groups the turning of client-library failures into errors; it has no
  * virtual operations.
@@ -35,7 +45,12 @@ struct _TorvanixProvidersSupportsIMySQLErrorInterface {
  * @self: an implementation
  * @connection: the client handle (a `MYSQL *` of the client library)
  *
- * Logs the handle's connection options, twelve lines, at warning level.
+ * Logs the handle's connection options, twelve lines, at warning level:
+ * the options file and group, the character set, the plugin folder, the
+ * authentication plugin, the public key, automatic reconnection, the
+ * largest packet, the network buffer and the three timeouts. A %NULL or
+ * wrong @self, or a %NULL @connection, logs a CRITICAL naming this
+ * function.
  */
 PROVIDERS_API void torvanix_providers_supports_imy_sql_error_dump (TorvanixProvidersSupportsIMySQLError *self,
                                                                    gpointer connection);
@@ -49,7 +64,9 @@ PROVIDERS_API void torvanix_providers_supports_imy_sql_error_dump (TorvanixProvi
  *
  * When @result is not 0 and the handle holds an error number, sets @error
  * to that number and text in the "MySQL" domain and logs the connection
- * options.
+ * options; otherwise it leaves @error alone. The text is made valid UTF-8
+ * (bytes that are not become U+FFFD). A %NULL or wrong @self, or a %NULL
+ * @connection, logs a CRITICAL naming this function.
  */
 PROVIDERS_API void torvanix_providers_supports_imy_sql_error_raise_error (TorvanixProvidersSupportsIMySQLError *self,
                                                                           gpointer connection, gint result,

@@ -15,9 +15,17 @@ G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersSupportsMySQLProvider, torvanix_provi
                           TORVANIX_PROVIDERS_SUPPORTS, MY_SQL_PROVIDER, GObject)
 
 /**
- * TorvanixProvidersSupportsMySQLProviderClass:
+ * TorvanixProvidersSupportsMySQLProvider:
  *
- * A provider for MySQL and MariaDB servers. Every operation on its
+ * A provider for MySQL and MariaDB servers, over MariaDB Connector/C. The
+ * application makes it with torvanix_providers_supports_my_sql_provider_new(),
+ * opens it on a #TorvanixProvidersContractsServer and runs statements through
+ * the #TorvanixProvidersContractsIProvider operations; what they return
+ * belongs to the caller (transfer full).
+ *
+ * Every operation on its
+ * connection holds the provider's own recursive lock, so one provider may
+ * be called from several threads. Every operation on its
  * connection holds the provider's own recursive lock, so one provider may
  * be called from several threads. It implements
  * #TorvanixProvidersContractsIProvider and
@@ -66,12 +74,22 @@ G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersSupportsMySQLProvider, torvanix_provi
  * whose connection was lost after COMMIT was sent says that the outcome is
  * unknown; a commit that the server acknowledged is never reported failed.
  */
+/**
+ * TorvanixProvidersSupportsMySQLProviderClass:
+ * @parent_class: the parent class
+ *
+ * The class of #TorvanixProvidersSupportsMySQLProvider; it adds no virtual
+ * functions.
+ */
 struct _TorvanixProvidersSupportsMySQLProviderClass {
   GObjectClass parent_class;
 };
 
 /**
  * torvanix_providers_supports_my_sql_provider_new:
+ *
+ * Makes a MySQL provider that is not connected yet; open it with
+ * torvanix_providers_contracts_iprovider_open().
  *
  * Returns: (transfer full): a new provider, closed
  */
@@ -80,7 +98,12 @@ PROVIDERS_API TorvanixProvidersSupportsMySQLProvider *torvanix_providers_support
  * torvanix_providers_supports_my_sql_provider_construct:
  * @object_type: the provider class or a subclass of it
  *
- * Returns: (transfer full) (nullable): a new instance, closed
+ * Makes a provider of @object_type, for a subclass's own constructor. A type
+ * that is not the provider class or a subclass of it logs a CRITICAL naming
+ * this function and answers %NULL.
+ *
+ * Returns: (transfer full) (nullable): a new instance, closed, or %NULL for
+ *   a wrong @object_type
  */
 PROVIDERS_API TorvanixProvidersSupportsMySQLProvider *torvanix_providers_supports_my_sql_provider_construct (GType object_type);
 

@@ -16,13 +16,24 @@ G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersSupportsMySQLReader, torvanix_provide
                           TORVANIX_PROVIDERS_SUPPORTS, MY_SQL_READER, GObject)
 
 /**
- * TorvanixProvidersSupportsMySQLReaderClass:
+ * TorvanixProvidersSupportsMySQLReader:
  *
  * A forward-only reader over a result set fetched whole into client
- * memory. It implements #TorvanixProvidersContractsIDataReader,
+ * memory. torvanix_providers_contracts_iprovider_execute_reader() of a
+ * #TorvanixProvidersSupportsMySQLProvider makes one, which owns its result
+ * and frees it when the reader is finalized. The values its getters return
+ * belong to the caller (transfer full); the reader belongs to one thread at
+ * a time. It implements #TorvanixProvidersContractsIDataReader,
  * #TorvanixProvidersSupportsIMySQLType and
  * #TorvanixProvidersSupportsIMySQLError, takes no lock and reports no
  * errors.
+ */
+/**
+ * TorvanixProvidersSupportsMySQLReaderClass:
+ * @parent_class: the parent class
+ *
+ * The class of #TorvanixProvidersSupportsMySQLReader; it adds no virtual
+ * functions.
  */
 struct _TorvanixProvidersSupportsMySQLReaderClass {
   GObjectClass parent_class;
@@ -33,7 +44,12 @@ struct _TorvanixProvidersSupportsMySQLReaderClass {
  * @_result_: a stored result set (a `MYSQL_RES *` of the client library);
  *   borrowed: whoever made it frees it after the reader is done
  *
- * Returns: (transfer full) (nullable): a reader before its first row
+ * Makes a reader over a result the caller fetched with the client library
+ * itself. A %NULL @_result_ logs a CRITICAL naming this function and
+ * answers %NULL.
+ *
+ * Returns: (transfer full) (nullable): a reader before its first row, or
+ *   %NULL for a %NULL @_result_
  */
 PROVIDERS_API TorvanixProvidersSupportsMySQLReader *torvanix_providers_supports_my_sql_reader_new (gpointer _result_);
 /**
@@ -41,7 +57,12 @@ PROVIDERS_API TorvanixProvidersSupportsMySQLReader *torvanix_providers_supports_
  * @object_type: the reader class or a subclass of it
  * @_result_: a stored result set (a `MYSQL_RES *`), borrowed
  *
- * Returns: (transfer full) (nullable): a reader before its first row
+ * Makes a reader of @object_type, for a subclass's own constructor. A %NULL
+ * @_result_, or a type that is not the reader class or a subclass of it,
+ * logs a CRITICAL naming this function and answers %NULL.
+ *
+ * Returns: (transfer full) (nullable): a reader before its first row, or
+ *   %NULL for a wrong argument
  */
 PROVIDERS_API TorvanixProvidersSupportsMySQLReader *torvanix_providers_supports_my_sql_reader_construct (GType object_type,
                                                                                                          gpointer _result_);
@@ -49,6 +70,11 @@ PROVIDERS_API TorvanixProvidersSupportsMySQLReader *torvanix_providers_supports_
  * torvanix_providers_supports_my_sql_reader_get_decimals_size:
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
+ *
+ * Tells how many digits after the decimal point the server declares for a
+ * column (a DECIMAL's scale, a DATETIME's fractional seconds). An @ordinal
+ * past the last column logs the CRITICAL `ordinal < field_count` and
+ * answers 0.
  *
  * Returns: the number of decimals the server declares for the column
  */
