@@ -1,5 +1,6 @@
-/* providers-query: runs SQL on a MySQL, MariaDB or PostgreSQL server through the
- * library's public interface and prints what comes back.
+/* providers-query: runs SQL on a MySQL, MariaDB or PostgreSQL server, or on
+ * an SQLite database file, through the library's public interface and
+ * prints what comes back.
  *
  * One file for the whole program (command line, profile, the three output
  * formats, the statement loop) except the SQL splitter, which has tests of
@@ -18,12 +19,17 @@
 #ifdef PROVIDERS_QUERY_POSTGRESQL
 #include <libproviders/postgresql.h>
 #endif
+#ifdef PROVIDERS_QUERY_SQLITE
+#include <libproviders/sqlite.h>
+#endif
 
 #include "sql-split.h"
 
 /* Text cells wider than this are cut in tables unless --full is given. */
 #define CELL_WIDTH_LIMIT 40
 #define PASSWORD_VARIABLE "PROVIDERS_PASSWORD"
+/* The "provider" of a profile that the SQLite provider serves. */
+#define SQLITE_PROVIDER_NAME "SQLite"
 
 typedef enum { FORMAT_TABLE, FORMAT_CSV, FORMAT_JSON } Format;
 
@@ -35,6 +41,7 @@ typedef struct {
   gint port;
   gchar *user;
   gchar *database;
+  gchar *sqlite;
   gboolean ask_password;
   gchar *execute;
   Format format;
@@ -71,6 +78,7 @@ options_clear (Options *options)
   g_free (options->host);
   g_free (options->user);
   g_free (options->database);
+  g_free (options->sqlite);
   g_free (options->execute);
   g_free (options->provider);
 }
@@ -160,6 +168,12 @@ static TorvanixProvidersContractsServer *
 make_profile (const Options *options, GError **error)
 {
   TorvanixProvidersContractsServer *server;
+  if (options->sqlite) {
+    /* A file holds the database: nothing to log in to. */
+    server = torvanix_providers_contracts_server_new_with_provider (SQLITE_PROVIDER_NAME);
+    torvanix_providers_contracts_server_set_filename (server, options->sqlite);
+    return server;
+  }
   if (options->settings) {
     server = find_profile (options->settings, options->profile, error);
     if (!server)
@@ -196,16 +210,24 @@ make_profile (const Options *options, GError **error)
   return server;
 }
 
-/* The provider the command line names, else the one the profile names,
- * else MySQL's. A PostgreSQL profile made on the command line takes the
+/* The provider the command line names, else the one the profile names
+ * (SQLite's for --sqlite), else MySQL's. A PostgreSQL profile made on the command line takes the
  * PostgreSQL provider's default port. */
 static GObject *
 choose_provider (const Options *options, TorvanixProvidersContractsServer *server, gboolean *postgresql,
                  GError **error)
 {
   const gchar *name = options->provider;
-  if (!name && options->settings)
+  if (!name && (options->settings || options->sqlite))
     name = torvanix_providers_contracts_server_get_provider (server);
+  if (name && g_ascii_strcasecmp (name, SQLITE_PROVIDER_NAME) == 0) {
+#ifdef PROVIDERS_QUERY_SQLITE
+    return G_OBJECT (torvanix_providers_supports_sq_lite_provider_new ());
+#else
+    g_set_error (error, G_OPTION_ERROR, G_OPTION_ERROR_FAILED, "this providers-query was built without SQLite");
+    return NULL;
+#endif
+  }
   *postgresql = name && g_ascii_strcasecmp (name, "postgresql") == 0;
   if (*postgresql) {
 #ifdef PROVIDERS_QUERY_POSTGRESQL
@@ -778,7 +800,9 @@ main (int argc, char **argv)
       {"host", 'H', 0, G_OPTION_ARG_STRING, &options.host, "Server host (default 127.0.0.1)", "HOST"},
       {"port", 'P', 0, G_OPTION_ARG_INT, &options.port, "Server port (default 3306, 5432 for PostgreSQL)", "PORT"},
       {"provider", 0, 0, G_OPTION_ARG_STRING, &options.provider,
-       "mysql or postgresql (default: the profile's provider, else mysql)", "NAME"},
+       "mysql, postgresql or sqlite (default: the profile's provider, else mysql)", "NAME"},
+      {"sqlite", 0, 0, G_OPTION_ARG_FILENAME, &options.sqlite, "Open this SQLite database file instead of a server",
+       "FILE"},
       {"user", 'u', 0, G_OPTION_ARG_STRING, &options.user, "User name", "USER"},
       {"database", 'D', 0, G_OPTION_ARG_STRING, &options.database, "Initial database", "NAME"},
       {"password", 'p', 0, G_OPTION_ARG_NONE, &options.ask_password,
@@ -806,7 +830,9 @@ main (int argc, char **argv)
       "The connection comes from a profile of a settings file (--settings, --profile)\n"
       "or from --host, --port, --user and --database, which also override the\n"
       "profile's. The password is never given on the command line: it comes from\n"
-      "the profile, from $" PASSWORD_VARIABLE ", or from the terminal with -p.\n\n"
+      "the profile, from $" PASSWORD_VARIABLE ", or from the terminal with -p.\n"
+      "--sqlite FILE, or a profile whose provider is \"" SQLITE_PROVIDER_NAME "\", opens a\n"
+      "database kept in a file instead (its \"filename\", relative to its \"location\").\n\n"
       "In tables NULL reads NULL, text wider than 40 columns is cut with an\n"
       "ellipsis (--full keeps it), and control characters are written as \\n, \\t.\n"
       "CSV writes NULL as an empty field and text in quotes; JSON writes one array\n"

@@ -10,6 +10,7 @@ server.
 
     browser.py --settings FILE --profile TITLE [-e SQL]
     browser.py -H HOST -P PORT -u USER [-D DATABASE] [-p] [-e SQL]
+    browser.py --sqlite FILE [-e SQL]
 
 The password comes from the profile, from $PROVIDERS_PASSWORD, or, with -p,
 from a prompt on the terminal.
@@ -30,6 +31,9 @@ gi.require_version("ProvidersSupports", "0.1")
 from gi.repository import GLib, GObject, Gtk  # noqa: E402
 from gi.repository import ProvidersContracts as Contracts  # noqa: E402
 from gi.repository import ProvidersSupports as Supports  # noqa: E402
+
+# The "provider" of a profile that the SQLite provider serves.
+SQLITE_PROVIDER = "SQLite"
 
 DataType = Contracts.DataType
 DataVersion = Contracts.DataVersion
@@ -406,6 +410,11 @@ class Browser(Gtk.ApplicationWindow):
 
 
 def server_from_arguments(args):
+    if args.sqlite:
+        # A database kept in a file: nothing to log in to.
+        server = Contracts.Server.new_with_provider(SQLITE_PROVIDER)
+        server.props.filename = args.sqlite
+        return server
     if args.settings:
         setting = Contracts.ServerSetting.new()
         setting.load(args.settings)
@@ -425,6 +434,15 @@ def server_from_arguments(args):
     return server
 
 
+def provider_for(server):
+    """The SQLite provider for a profile of its own, MySQL's for every other."""
+    if (server.props.provider or "").lower() != SQLITE_PROVIDER.lower():
+        return Supports.MySQLProvider.new()
+    gi.require_version("ProvidersSQLite", "0.1")
+    from gi.repository import ProvidersSQLite
+    return ProvidersSQLite.SQLiteProvider.new()
+
+
 def main(argv=None):
     parser = argparse.ArgumentParser(description="Browse the results of SQL statements.")
     parser.add_argument("--settings", help="a settings file of server profiles")
@@ -434,6 +452,7 @@ def main(argv=None):
     parser.add_argument("-u", "--user", default=os.environ.get("USER", ""))
     parser.add_argument("-D", "--database", default="")
     parser.add_argument("-p", "--prompt", action="store_true", help="ask for the password")
+    parser.add_argument("--sqlite", metavar="FILE", help="open this SQLite database file instead of a server")
     parser.add_argument("-e", "--execute", default="", help="a statement to run at once")
     args = parser.parse_args(argv)
     if bool(args.settings) != bool(args.profile):
@@ -441,7 +460,7 @@ def main(argv=None):
     server = server_from_arguments(args)
 
     app = Gtk.Application(application_id="org.example.ProvidersBrowser")
-    provider = Supports.MySQLProvider.new()
+    provider = provider_for(server)
 
     def activate(app):
         window = Browser(provider, server, args.execute, application=app)
