@@ -109,6 +109,8 @@ TorvanixProvidersContractsTableModel *table_of (const StoredRows &rows);
 
 /* A reader over `rows`, which it adopts. */
 TorvanixProvidersContractsIDataReader *reader_new (std::unique_ptr<StoredRows> rows);
+/* The reader's class type. */
+GType reader_type ();
 
 /* Fills the slots of transaction, commit and rollback. */
 void install_transactions (TorvanixProvidersContractsIProviderInterface *iface);

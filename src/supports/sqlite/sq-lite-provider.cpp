@@ -14,6 +14,7 @@
 #include "common/gobject-ref.h"
 #include "supports/common/engine/internals-lookup.h"
 #include "supports/common/options-text.h"
+#include "supports/common/text-cells.h"
 #include "supports/sqlite/sq-lite-provider-private.h"
 
 namespace {
@@ -171,6 +172,9 @@ open_locked (Provider *self, TorvanixProvidersContractsServer *server, GError **
   if (!providers::home::internals_match (TORVANIX_PROVIDERS_SUPPORTS_SQ_LITE_ERROR,
                                          TORVANIX_PROVIDERS_SUPPORTS_SQ_LITE_ERROR_PROVIDER, error))
     return false;
+  /* Every class a cell may become, made on the thread that opens: threads
+   * that share the provider later meet them ready. */
+  providers::home::prepare_value_classes ();
   FileRequest request;
   if (!request_of (server, request, error))
     return false;
@@ -274,6 +278,9 @@ torvanix_providers_supports_sq_lite_provider_class_init (TorvanixProvidersSuppor
   object_class->get_property = torvanix_providers_supports_sq_lite_provider_get_property;
   object_class->finalize = torvanix_providers_supports_sq_lite_provider_finalize;
   g_object_class_override_property (object_class, PROP_IS_OPENED, "is-opened");
+  /* The reader's class is made here, on the thread that makes the first
+   * provider: threads that use the provider later meet it ready. */
+  g_type_class_unref (g_type_class_ref (providers::sqlite::reader_type ()));
 }
 
 static void

@@ -384,6 +384,12 @@ torvanix_providers_supports_sq_lite_reader_init (TorvanixProvidersSupportsSQLite
 
 namespace providers::sqlite {
 
+GType
+reader_type ()
+{
+  return torvanix_providers_supports_sq_lite_reader_get_type ();
+}
+
 TorvanixProvidersContractsIDataReader *
 reader_new (std::unique_ptr<StoredRows> rows)
 {
