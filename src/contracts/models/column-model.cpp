@@ -2,13 +2,22 @@
 #include "libproviders/models/column-model.h"
 
 #include "common/check.h"
+#include "common/private-data.h"
 #include "common/property-helpers.h"
 
 struct TorvanixProvidersContractsColumnModelPrivate {
-  gchar *name;
-  gchar *title;
-  int data_type; /* as the caller's number: C may pass one the enumeration lacks */
-  gulong data_size;
+  gchar *name = nullptr;
+  gchar *title = nullptr;
+  int data_type = 0; /* as the caller's number: C may pass one the enumeration lacks */
+  gulong data_size = 0;
+
+  TorvanixProvidersContractsColumnModelPrivate () = default;
+  TorvanixProvidersContractsColumnModelPrivate (const TorvanixProvidersContractsColumnModelPrivate &) = delete;
+  ~TorvanixProvidersContractsColumnModelPrivate ()
+  {
+    g_free (name);
+    g_free (title);
+  }
 };
 
 namespace {
@@ -18,7 +27,7 @@ GParamSpec *props[N_PROPS];
 
 }  // namespace
 
-G_DEFINE_TYPE_WITH_PRIVATE (TorvanixProvidersContractsColumnModel, torvanix_providers_contracts_column_model, G_TYPE_OBJECT)
+PROVIDERS_DEFINE_TYPE (TorvanixProvidersContractsColumnModel, torvanix_providers_contracts_column_model, G_TYPE_OBJECT)
 
 namespace {
 
@@ -58,15 +67,6 @@ column_set_property (GObject *object, guint prop_id, const GValue *value, GParam
   }
 }
 
-void
-column_finalize (GObject *object)
-{
-  auto *priv = priv_of (TORVANIX_PROVIDERS_CONTRACTS_COLUMN_MODEL (object));
-  g_free (priv->name);
-  g_free (priv->title);
-  G_OBJECT_CLASS (torvanix_providers_contracts_column_model_parent_class)->finalize (object);
-}
-
 }  // namespace
 
 static void
@@ -75,7 +75,6 @@ torvanix_providers_contracts_column_model_class_init (TorvanixProvidersContracts
   GObjectClass *object_class = G_OBJECT_CLASS (klass);
   object_class->get_property = column_get_property;
   object_class->set_property = column_set_property;
-  object_class->finalize = column_finalize;
 
   auto flags = static_cast<GParamFlags> (G_PARAM_READWRITE | G_PARAM_EXPLICIT_NOTIFY | G_PARAM_CONSTRUCT | G_PARAM_STATIC_STRINGS);
   props[PROP_NAME] = g_param_spec_string ("name", "name", "name", nullptr, flags);
@@ -84,11 +83,6 @@ torvanix_providers_contracts_column_model_class_init (TorvanixProvidersContracts
                                              TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN, flags);
   props[PROP_DATA_SIZE] = g_param_spec_ulong ("data-size", "data-size", "data-size", 0, G_MAXULONG, 0, flags);
   g_object_class_install_properties (object_class, N_PROPS, props);
-}
-
-static void
-torvanix_providers_contracts_column_model_init (TorvanixProvidersContractsColumnModel *)
-{
 }
 
 namespace {

@@ -4,11 +4,14 @@
 #include <gio/gio.h>
 
 #include "common/check.h"
+#include "common/gobject-ref.h"
+#include "common/private-data.h"
 #include "contracts/models/list-access-internal.h"
 #include "common/property-helpers.h"
 
 struct TorvanixProvidersContractsDataSetModelPrivate {
-  GeeArrayList *tables;
+  providers::GRef<GeeArrayList> tables =
+      providers::adopt_ref (providers::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_TABLE_MODEL));
 };
 
 namespace {
@@ -20,9 +23,8 @@ void data_set_list_model_init (GListModelInterface *iface);
 
 }  // namespace
 
-G_DEFINE_TYPE_WITH_CODE (TorvanixProvidersContractsDataSetModel, torvanix_providers_contracts_data_set_model, G_TYPE_OBJECT,
-                         G_ADD_PRIVATE (TorvanixProvidersContractsDataSetModel)
-                         G_IMPLEMENT_INTERFACE (G_TYPE_LIST_MODEL, data_set_list_model_init))
+PROVIDERS_DEFINE_TYPE_WITH_CODE (TorvanixProvidersContractsDataSetModel, torvanix_providers_contracts_data_set_model, G_TYPE_OBJECT,
+                                 G_IMPLEMENT_INTERFACE (G_TYPE_LIST_MODEL, data_set_list_model_init))
 
 namespace {
 
@@ -32,7 +34,7 @@ tables_of (gpointer self)
   return static_cast<TorvanixProvidersContractsDataSetModelPrivate *> (
              torvanix_providers_contracts_data_set_model_get_instance_private (
                  TORVANIX_PROVIDERS_CONTRACTS_DATA_SET_MODEL (self)))
-      ->tables;
+      ->tables.get ();
 }
 
 void
@@ -50,14 +52,6 @@ data_set_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec
     G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
 }
 
-void
-data_set_finalize (GObject *object)
-{
-  GeeArrayList *tables = tables_of (object);
-  g_object_unref (tables);
-  G_OBJECT_CLASS (torvanix_providers_contracts_data_set_model_parent_class)->finalize (object);
-}
-
 }  // namespace
 
 static void
@@ -65,17 +59,8 @@ torvanix_providers_contracts_data_set_model_class_init (TorvanixProvidersContrac
 {
   GObjectClass *object_class = G_OBJECT_CLASS (klass);
   object_class->get_property = data_set_get_property;
-  object_class->finalize = data_set_finalize;
   props[PROP_TABLES] = providers::list_pspec ("tables");
   g_object_class_install_properties (object_class, N_PROPS, props);
-}
-
-static void
-torvanix_providers_contracts_data_set_model_init (TorvanixProvidersContractsDataSetModel *self)
-{
-  static_cast<TorvanixProvidersContractsDataSetModelPrivate *> (
-      torvanix_providers_contracts_data_set_model_get_instance_private (self))
-      ->tables = providers::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_TABLE_MODEL);
 }
 
 extern "C" TorvanixProvidersContractsDataSetModel *

@@ -14,6 +14,7 @@
 #include <cstring>
 
 #include "common/check.h"
+#include "common/private-data.h"
 #include "common/compat-texts.h"
 #include "contracts/models/list-access-internal.h"
 #include "contracts/models/model-internal.h"
@@ -22,10 +23,15 @@
 struct TorvanixProvidersContractsRowModelPrivate {
   /* Null until someone asks for the list; set once, atomically, since a
    * getter may be called on a shared row from two threads. */
-  GeeArrayList *values;
-  gpointer *items; /* the values until then: one reference each */
-  guint count;
-  guint version; /* DataVersion flags, kept as the caller's bits */
+  GeeArrayList *values = nullptr;
+  gpointer *items = nullptr; /* the values until then: one reference each */
+  guint count = 0;
+  guint version = 0; /* DataVersion flags, kept as the caller's bits */
+
+  TorvanixProvidersContractsRowModelPrivate () = default;
+  TorvanixProvidersContractsRowModelPrivate (const TorvanixProvidersContractsRowModelPrivate &) = delete;
+  /* Whichever holds the values goes. */
+  ~TorvanixProvidersContractsRowModelPrivate ();
 };
 
 namespace {
@@ -37,9 +43,8 @@ void row_list_model_init (GListModelInterface *iface);
 
 }  // namespace
 
-G_DEFINE_TYPE_WITH_CODE (TorvanixProvidersContractsRowModel, torvanix_providers_contracts_row_model, G_TYPE_OBJECT,
-                         G_ADD_PRIVATE (TorvanixProvidersContractsRowModel)
-                         G_IMPLEMENT_INTERFACE (G_TYPE_LIST_MODEL, row_list_model_init))
+PROVIDERS_DEFINE_TYPE_WITH_CODE (TorvanixProvidersContractsRowModel, torvanix_providers_contracts_row_model, G_TYPE_OBJECT,
+                                 G_IMPLEMENT_INTERFACE (G_TYPE_LIST_MODEL, row_list_model_init))
 
 namespace {
 
@@ -84,6 +89,18 @@ free_items (gpointer *items, guint count)
     if (items[i]) g_object_unref (items[i]);
   g_free (items);
 }
+
+}  // namespace
+
+TorvanixProvidersContractsRowModelPrivate::~TorvanixProvidersContractsRowModelPrivate ()
+{
+  if (GeeArrayList *list = list_of (this))
+    g_object_unref (list);
+  else
+    free_items (items, count);
+}
+
+namespace {
 
 GType
 row_item_type (GListModel *)
@@ -149,17 +166,6 @@ row_set_property (GObject *object, guint prop_id, const GValue *value, GParamSpe
     G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
 }
 
-void
-row_finalize (GObject *object)
-{
-  auto *priv = priv_of (TORVANIX_PROVIDERS_CONTRACTS_ROW_MODEL (object));
-  if (GeeArrayList *list = list_of (priv))
-    g_object_unref (list);
-  else
-    free_items (priv->items, priv->count);
-  G_OBJECT_CLASS (torvanix_providers_contracts_row_model_parent_class)->finalize (object);
-}
-
 }  // namespace
 
 static void
@@ -168,7 +174,6 @@ torvanix_providers_contracts_row_model_class_init (TorvanixProvidersContractsRow
   GObjectClass *object_class = G_OBJECT_CLASS (klass);
   object_class->get_property = row_get_property;
   object_class->set_property = row_set_property;
-  object_class->finalize = row_finalize;
   klass->clone = row_real_clone;
 
   props[PROP_VERSION] = g_param_spec_flags ("version", "version", "version", TORVANIX_PROVIDERS_CONTRACTS_TYPE_DATA_VERSION,
@@ -176,12 +181,6 @@ torvanix_providers_contracts_row_model_class_init (TorvanixProvidersContractsRow
                                             static_cast<GParamFlags> (G_PARAM_READWRITE | G_PARAM_EXPLICIT_NOTIFY | G_PARAM_STATIC_STRINGS));
   props[PROP_VALUES] = providers::list_pspec ("values");
   g_object_class_install_properties (object_class, N_PROPS, props);
-}
-
-static void
-torvanix_providers_contracts_row_model_init (TorvanixProvidersContractsRowModel *)
-{
-  /* Private data starts zeroed: no values, no list yet. */
 }
 
 extern "C" TorvanixProvidersContractsRowModel *

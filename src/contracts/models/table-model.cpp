@@ -12,7 +12,6 @@
 #include "contracts/models/model-internal.h"
 #include "common/property-helpers.h"
 
-/* Built whole in init, destroyed whole in finalize. */
 struct TorvanixProvidersContractsTableModelPrivate {
   providers::GRef<GeeArrayList> rows =
       providers::adopt_ref (providers::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_ROW_MODEL));
@@ -29,10 +28,9 @@ void table_list_model_init (GListModelInterface *iface);
 
 }  // namespace
 
-G_DEFINE_TYPE_WITH_CODE (TorvanixProvidersContractsTableModel, torvanix_providers_contracts_table_model, G_TYPE_OBJECT,
-                         G_ADD_PRIVATE (TorvanixProvidersContractsTableModel)
-                         G_IMPLEMENT_INTERFACE (TORVANIX_PROVIDERS_CONTRACTS_TYPE_IRESULT, nullptr)
-                         G_IMPLEMENT_INTERFACE (G_TYPE_LIST_MODEL, table_list_model_init))
+PROVIDERS_DEFINE_TYPE_WITH_CODE (TorvanixProvidersContractsTableModel, torvanix_providers_contracts_table_model, G_TYPE_OBJECT,
+                                 G_IMPLEMENT_INTERFACE (TORVANIX_PROVIDERS_CONTRACTS_TYPE_IRESULT, nullptr)
+                                 G_IMPLEMENT_INTERFACE (G_TYPE_LIST_MODEL, table_list_model_init))
 
 using Table = TorvanixProvidersContractsTableModel;
 using Row = TorvanixProvidersContractsRowModel;
@@ -69,13 +67,6 @@ table_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *p
   }
 }
 
-void
-table_finalize (GObject *object)
-{
-  providers::destroy_private (priv_of (TORVANIX_PROVIDERS_CONTRACTS_TABLE_MODEL (object)));
-  G_OBJECT_CLASS (torvanix_providers_contracts_table_model_parent_class)->finalize (object);
-}
-
 /* Removes the row at a valid position, tells bound views, and hands the
  * list's reference to the row to the caller. */
 Row *
@@ -93,16 +84,9 @@ torvanix_providers_contracts_table_model_class_init (TorvanixProvidersContractsT
 {
   GObjectClass *object_class = G_OBJECT_CLASS (klass);
   object_class->get_property = table_get_property;
-  object_class->finalize = table_finalize;
   props[PROP_ROWS] = providers::list_pspec ("rows");
   props[PROP_COLUMNS] = providers::list_pspec ("columns");
   g_object_class_install_properties (object_class, N_PROPS, props);
-}
-
-static void
-torvanix_providers_contracts_table_model_init (Table *self)
-{
-  providers::construct_private<TorvanixProvidersContractsTableModelPrivate> (priv_of (self));
 }
 
 extern "C" Table *

@@ -3,6 +3,7 @@
 #include "libproviders/contracts/result.h"
 
 #include "common/check.h"
+#include "common/private-data.h"
 #include "common/property-helpers.h"
 
 G_DEFINE_INTERFACE (TorvanixProvidersContractsIResult, torvanix_providers_contracts_iresult, G_TYPE_OBJECT)
@@ -15,7 +16,7 @@ torvanix_providers_contracts_iresult_default_init (TorvanixProvidersContractsIRe
 /* ScalarResult ------------------------------------------------------------- */
 
 struct TorvanixProvidersContractsScalarResultPrivate {
-  gint rows;
+  gint rows = 0;
 };
 
 namespace {
@@ -25,9 +26,8 @@ GParamSpec *scalar_props[SCALAR_N_PROPS];
 
 }  // namespace
 
-G_DEFINE_TYPE_WITH_CODE (TorvanixProvidersContractsScalarResult, torvanix_providers_contracts_scalar_result, G_TYPE_OBJECT,
-                         G_ADD_PRIVATE (TorvanixProvidersContractsScalarResult)
-                         G_IMPLEMENT_INTERFACE (TORVANIX_PROVIDERS_CONTRACTS_TYPE_IRESULT, nullptr))
+PROVIDERS_DEFINE_TYPE_WITH_CODE (TorvanixProvidersContractsScalarResult, torvanix_providers_contracts_scalar_result, G_TYPE_OBJECT,
+                                 G_IMPLEMENT_INTERFACE (TORVANIX_PROVIDERS_CONTRACTS_TYPE_IRESULT, nullptr))
 
 namespace {
 
@@ -72,11 +72,6 @@ torvanix_providers_contracts_scalar_result_class_init (TorvanixProvidersContract
   g_object_class_install_properties (object_class, SCALAR_N_PROPS, scalar_props);
 }
 
-static void
-torvanix_providers_contracts_scalar_result_init (TorvanixProvidersContractsScalarResult *)
-{
-}
-
 extern "C" TorvanixProvidersContractsScalarResult *
 torvanix_providers_contracts_scalar_result_construct (GType object_type, gint rows)
 {
@@ -112,8 +107,16 @@ torvanix_providers_contracts_scalar_result_set_rows (TorvanixProvidersContractsS
 /* InvalidResult ------------------------------------------------------------ */
 
 struct TorvanixProvidersContractsInvalidResultPrivate {
-  gchar *code;
-  gchar *message;
+  gchar *code = nullptr;
+  gchar *message = nullptr;
+
+  TorvanixProvidersContractsInvalidResultPrivate () = default;
+  TorvanixProvidersContractsInvalidResultPrivate (const TorvanixProvidersContractsInvalidResultPrivate &) = delete;
+  ~TorvanixProvidersContractsInvalidResultPrivate ()
+  {
+    g_free (code);
+    g_free (message);
+  }
 };
 
 namespace {
@@ -123,9 +126,8 @@ GParamSpec *invalid_props[INVALID_N_PROPS];
 
 }  // namespace
 
-G_DEFINE_TYPE_WITH_CODE (TorvanixProvidersContractsInvalidResult, torvanix_providers_contracts_invalid_result, G_TYPE_OBJECT,
-                         G_ADD_PRIVATE (TorvanixProvidersContractsInvalidResult)
-                         G_IMPLEMENT_INTERFACE (TORVANIX_PROVIDERS_CONTRACTS_TYPE_IRESULT, nullptr))
+PROVIDERS_DEFINE_TYPE_WITH_CODE (TorvanixProvidersContractsInvalidResult, torvanix_providers_contracts_invalid_result, G_TYPE_OBJECT,
+                                 G_IMPLEMENT_INTERFACE (TORVANIX_PROVIDERS_CONTRACTS_TYPE_IRESULT, nullptr))
 
 namespace {
 
@@ -158,15 +160,6 @@ invalid_set_property (GObject *object, guint prop_id, const GValue *value, GPara
   }
 }
 
-void
-invalid_finalize (GObject *object)
-{
-  auto *priv = priv_of (TORVANIX_PROVIDERS_CONTRACTS_INVALID_RESULT (object));
-  g_free (priv->code);
-  g_free (priv->message);
-  G_OBJECT_CLASS (torvanix_providers_contracts_invalid_result_parent_class)->finalize (object);
-}
-
 }  // namespace
 
 static void
@@ -175,16 +168,10 @@ torvanix_providers_contracts_invalid_result_class_init (TorvanixProvidersContrac
   GObjectClass *object_class = G_OBJECT_CLASS (klass);
   object_class->get_property = invalid_get_property;
   object_class->set_property = invalid_set_property;
-  object_class->finalize = invalid_finalize;
   auto flags = static_cast<GParamFlags> (G_PARAM_READWRITE | G_PARAM_EXPLICIT_NOTIFY | G_PARAM_CONSTRUCT | G_PARAM_STATIC_STRINGS);
   invalid_props[INVALID_PROP_CODE] = g_param_spec_string ("code", "code", "code", nullptr, flags);
   invalid_props[INVALID_PROP_MESSAGE] = g_param_spec_string ("message", "message", "message", nullptr, flags);
   g_object_class_install_properties (object_class, INVALID_N_PROPS, invalid_props);
-}
-
-static void
-torvanix_providers_contracts_invalid_result_init (TorvanixProvidersContractsInvalidResult *)
-{
 }
 
 extern "C" TorvanixProvidersContractsInvalidResult *

@@ -8,6 +8,7 @@
 #include "libproviders/settings/server-group.h"
 
 #include "common/check.h"
+#include "common/private-data.h"
 #include "common/compat-texts.h"
 #include "common/gobject-ref.h"
 #include "common/property-helpers.h"
@@ -17,16 +18,28 @@
 
 namespace providers::settings {
 
-/* The private data of both classes. */
+/* The private data of both classes: a name and a list of `element_type`. */
 struct NamedList {
-  gchar *name;        /* owned */
-  GeeArrayList *list; /* one reference, may be null */
+  gchar *name = g_strdup ("");                   /* owned */
+  GeeArrayList *list;                            /* one reference, may be null */
+
+  explicit NamedList (GType element_type) : list (providers::new_object_list (element_type)) {}
+  NamedList (const NamedList &) = delete;
+  ~NamedList ()
+  {
+    g_free (name);
+    if (list) g_object_unref (list);
+  }
 };
 
 }  // namespace providers::settings
 
-struct TorvanixProvidersContractsServerGroupPrivate : providers::settings::NamedList {};
-struct TorvanixProvidersContractsOrganizationPrivate : providers::settings::NamedList {};
+struct TorvanixProvidersContractsServerGroupPrivate : providers::settings::NamedList {
+  TorvanixProvidersContractsServerGroupPrivate () : NamedList (TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER) {}
+};
+struct TorvanixProvidersContractsOrganizationPrivate : providers::settings::NamedList {
+  TorvanixProvidersContractsOrganizationPrivate () : NamedList (TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER_GROUP) {}
+};
 
 namespace {
 
@@ -35,20 +48,6 @@ using providers::settings::NamedList;
 enum { PROP_0, PROP_NAME, PROP_LIST, N_PROPS };
 
 /* Shared behaviour --------------------------------------------------------- */
-
-void
-named_list_init (NamedList *priv, GType element_type)
-{
-  priv->name = g_strdup ("");
-  priv->list = providers::new_object_list (element_type);
-}
-
-void
-named_list_finalize (NamedList *priv)
-{
-  g_free (priv->name);
-  if (priv->list) g_object_unref (priv->list);
-}
 
 /* "<label> <name> => a, b, c" over the children's names. */
 gchar *
@@ -94,7 +93,7 @@ name_pspec ()
 /* One of the two classes. Traits names its instance type, the list
  * property and its children's type, the label of to_string and a child's
  * name, the function names its JSON hooks report, and (defined after
- * G_DEFINE_TYPE_WITH_CODE) its private data and parent class. */
+ * the type) its private data. */
 template <typename Traits>
 class NamedListClass {
  public:
@@ -112,14 +111,11 @@ class NamedListClass {
   {
     object_class->get_property = get_property;
     object_class->set_property = set_property;
-    object_class->finalize = finalize;
     props[PROP_NAME] = name_pspec ();
     props[PROP_LIST] = providers::list_pspec (Traits::list_name,
                                               static_cast<GParamFlags> (G_PARAM_READWRITE | G_PARAM_EXPLICIT_NOTIFY));
     g_object_class_install_properties (object_class, N_PROPS, props);
   }
-
-  static void init (Instance *self) { named_list_init (priv (self), Traits::child_type ()); }
 
   static Instance *construct (GType object_type) { return static_cast<Instance *> (g_object_new (object_type, nullptr)); }
 
@@ -177,12 +173,6 @@ class NamedListClass {
       default: G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec); break;
     }
   }
-
-  static void finalize (GObject *object)
-  {
-    named_list_finalize (priv (reinterpret_cast<Instance *> (object)));
-    G_OBJECT_CLASS (Traits::parent_class ())->finalize (object);
-  }
 };
 
 struct GroupTraits {
@@ -194,7 +184,6 @@ struct GroupTraits {
   static constexpr const char *serialize_name = PROVIDERS_FN_SERVER_GROUP_SERIALIZE;
   static constexpr const char *deserialize_name = PROVIDERS_FN_SERVER_GROUP_DESERIALIZE;
   static gpointer instance_private (Instance *self);
-  static gpointer parent_class ();
   static void set_name (Instance *self, const gchar *value);
   static void set_list (Instance *self, GeeArrayList *value);
 };
@@ -208,7 +197,6 @@ struct OrganizationTraits {
   static constexpr const char *serialize_name = PROVIDERS_FN_ORGANIZATION_SERIALIZE;
   static constexpr const char *deserialize_name = PROVIDERS_FN_ORGANIZATION_DESERIALIZE;
   static gpointer instance_private (Instance *self);
-  static gpointer parent_class ();
   static void set_name (Instance *self, const gchar *value);
   static void set_list (Instance *self, GeeArrayList *value);
 };
@@ -218,15 +206,13 @@ using Organization = NamedListClass<OrganizationTraits>;
 
 }  // namespace
 
-G_DEFINE_TYPE_WITH_CODE (TorvanixProvidersContractsServerGroup, torvanix_providers_contracts_server_group, G_TYPE_OBJECT,
-                         G_ADD_PRIVATE (TorvanixProvidersContractsServerGroup)
-                         G_IMPLEMENT_INTERFACE (JSON_TYPE_SERIALIZABLE, Group::serializable_init))
+PROVIDERS_DEFINE_TYPE_WITH_CODE (TorvanixProvidersContractsServerGroup, torvanix_providers_contracts_server_group, G_TYPE_OBJECT,
+                                 G_IMPLEMENT_INTERFACE (JSON_TYPE_SERIALIZABLE, Group::serializable_init))
 
-G_DEFINE_TYPE_WITH_CODE (TorvanixProvidersContractsOrganization, torvanix_providers_contracts_organization, G_TYPE_OBJECT,
-                         G_ADD_PRIVATE (TorvanixProvidersContractsOrganization)
-                         G_IMPLEMENT_INTERFACE (JSON_TYPE_SERIALIZABLE, Organization::serializable_init))
+PROVIDERS_DEFINE_TYPE_WITH_CODE (TorvanixProvidersContractsOrganization, torvanix_providers_contracts_organization, G_TYPE_OBJECT,
+                                 G_IMPLEMENT_INTERFACE (JSON_TYPE_SERIALIZABLE, Organization::serializable_init))
 
-/* Stamps out the class's class_init, init and exported functions; the
+/* Stamps out the class's class_init and exported functions; the
  * argument checks live in the exported functions so the warnings name
  * them. */
 #define PROVIDERS_DEFINE_NAMED_LIST(Name, lower, UPPER, Traits, children)                                             \
@@ -234,7 +220,6 @@ G_DEFINE_TYPE_WITH_CODE (TorvanixProvidersContractsOrganization, torvanix_provid
   {                                                                                                               \
     return torvanix_providers_contracts_##lower##_get_instance_private (self);                                    \
   }                                                                                                               \
-  gpointer Traits::parent_class () { return torvanix_providers_contracts_##lower##_parent_class; }                \
   void Traits::set_name (Instance *self, const gchar *value)                                                      \
   {                                                                                                               \
     torvanix_providers_contracts_##lower##_set_name (self, value);                                                \
@@ -246,10 +231,6 @@ G_DEFINE_TYPE_WITH_CODE (TorvanixProvidersContractsOrganization, torvanix_provid
   static void torvanix_providers_contracts_##lower##_class_init (TorvanixProvidersContracts##Name##Class *klass)  \
   {                                                                                                               \
     NamedListClass<Traits>::class_init (G_OBJECT_CLASS (klass));                                                  \
-  }                                                                                                               \
-  static void torvanix_providers_contracts_##lower##_init (TorvanixProvidersContracts##Name *self)                \
-  {                                                                                                               \
-    NamedListClass<Traits>::init (self);                                                                          \
   }                                                                                                               \
   extern "C" TorvanixProvidersContracts##Name *torvanix_providers_contracts_##lower##_construct (GType object_type) \
   {                                                                                                               \

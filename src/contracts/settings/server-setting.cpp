@@ -3,6 +3,7 @@
 #include "libproviders/settings/server-setting.h"
 
 #include "common/check.h"
+#include "common/private-data.h"
 #include "common/compat-texts.h"
 #include "common/gobject-ref.h"
 #include "common/property-helpers.h"
@@ -18,10 +19,19 @@
 #endif
 
 struct TorvanixProvidersContractsServerSettingPrivate {
-  gchar *filename; /* owned; "" until the first load */
-  GeeArrayList *organizations;
-  GeeArrayList *groups;
-  GeeArrayList *servers;
+  gchar *filename = g_strdup (""); /* owned; "" until the first load */
+  GeeArrayList *organizations = providers::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_ORGANIZATION);
+  GeeArrayList *groups = providers::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER_GROUP);
+  GeeArrayList *servers = providers::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER);
+
+  TorvanixProvidersContractsServerSettingPrivate () = default;
+  TorvanixProvidersContractsServerSettingPrivate (const TorvanixProvidersContractsServerSettingPrivate &) = delete;
+  ~TorvanixProvidersContractsServerSettingPrivate ()
+  {
+    g_free (filename);
+    for (GeeArrayList *list : {organizations, groups, servers})
+      if (list) g_object_unref (list);
+  }
 };
 
 namespace {
@@ -48,9 +58,8 @@ void serializable_init (JsonSerializableIface *iface);
 
 }  // namespace
 
-G_DEFINE_TYPE_WITH_CODE (TorvanixProvidersContractsServerSetting, torvanix_providers_contracts_server_setting, G_TYPE_OBJECT,
-                         G_ADD_PRIVATE (TorvanixProvidersContractsServerSetting)
-                         G_IMPLEMENT_INTERFACE (JSON_TYPE_SERIALIZABLE, serializable_init))
+PROVIDERS_DEFINE_TYPE_WITH_CODE (TorvanixProvidersContractsServerSetting, torvanix_providers_contracts_server_setting, G_TYPE_OBJECT,
+                                 G_IMPLEMENT_INTERFACE (JSON_TYPE_SERIALIZABLE, serializable_init))
 
 namespace {
 
@@ -198,16 +207,6 @@ setting_set_property (GObject *object, guint prop_id, const GValue *value, GPara
 }
 
 void
-setting_finalize (GObject *object)
-{
-  auto *priv = priv_of (TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING (object));
-  g_free (priv->filename);
-  for (GeeArrayList *list : {priv->organizations, priv->groups, priv->servers})
-    if (list) g_object_unref (list);
-  G_OBJECT_CLASS (torvanix_providers_contracts_server_setting_parent_class)->finalize (object);
-}
-
-void
 set_list (Setting *self, GeeArrayList **field, guint prop, GeeArrayList *value)
 {
   if (providers::settings::replace_list (field, value)) g_object_notify_by_pspec (G_OBJECT (self), props[prop]);
@@ -221,12 +220,11 @@ torvanix_providers_contracts_server_setting_class_init (TorvanixProvidersContrac
   GObjectClass *object_class = G_OBJECT_CLASS (klass);
   object_class->get_property = setting_get_property;
   object_class->set_property = setting_set_property;
-  object_class->finalize = setting_finalize;
 
-  constexpr auto flags = static_cast<GParamFlags> (G_PARAM_READWRITE | G_PARAM_EXPLICIT_NOTIFY | G_PARAM_STATIC_STRINGS);
-  props[PROP_ORGANIZATIONS] = g_param_spec_object ("organizations", "organizations", "organizations", GEE_TYPE_ARRAY_LIST, flags);
-  props[PROP_GROUPS] = g_param_spec_object ("groups", "groups", "groups", GEE_TYPE_ARRAY_LIST, flags);
-  props[PROP_SERVERS] = g_param_spec_object ("servers", "servers", "servers", GEE_TYPE_ARRAY_LIST, flags);
+  constexpr auto flags = static_cast<GParamFlags> (G_PARAM_READWRITE | G_PARAM_EXPLICIT_NOTIFY);
+  props[PROP_ORGANIZATIONS] = providers::list_pspec ("organizations", flags);
+  props[PROP_GROUPS] = providers::list_pspec ("groups", flags);
+  props[PROP_SERVERS] = providers::list_pspec ("servers", flags);
   g_object_class_install_properties (object_class, N_PROPS, props);
 
   signals[SIGNAL_CHANGED] = g_signal_new ("changed", G_TYPE_FROM_CLASS (klass), G_SIGNAL_RUN_LAST, 0, nullptr, nullptr,
@@ -235,16 +233,6 @@ torvanix_providers_contracts_server_setting_class_init (TorvanixProvidersContrac
   /* The translated messages; no catalogue needs to be installed. */
   bindtextdomain (GETTEXT_PACKAGE, PROVIDERS_LOCALEDIR);
   bind_textdomain_codeset (GETTEXT_PACKAGE, "UTF-8");
-}
-
-static void
-torvanix_providers_contracts_server_setting_init (TorvanixProvidersContractsServerSetting *self)
-{
-  auto *priv = priv_of (self);
-  priv->filename = g_strdup ("");
-  priv->organizations = providers::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_ORGANIZATION);
-  priv->groups = providers::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER_GROUP);
-  priv->servers = providers::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER);
 }
 
 extern "C" TorvanixProvidersContractsServerSetting *

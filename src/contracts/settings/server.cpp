@@ -3,6 +3,7 @@
 #include "libproviders/settings/server.h"
 
 #include "common/check.h"
+#include "common/private-data.h"
 #include "common/compat-texts.h"
 #include "common/gobject-ref.h"
 #include "common/property-helpers.h"
@@ -60,11 +61,15 @@
 #define PROVIDERS_SERVER_NOTHING(...)
 
 struct TorvanixProvidersContractsServerPrivate {
-#define FIELD_S(U, f, ...) gchar *f;
-#define FIELD_I(U, f, ...) gint f;
-#define FIELD_B(U, f, ...) gboolean f;
-#define FIELD_V(U, f, ...) gchar **f; /* owned, null-terminated beyond f##_length */ gint f##_length;
+#define FIELD_S(U, f, n, start) gchar *f = g_strdup (start);
+#define FIELD_I(U, f, n, def) gint f = def;
+#define FIELD_B(U, f, ...) gboolean f = FALSE;
+#define FIELD_V(U, f, ...) gchar **f = static_cast<gchar **> (g_malloc0 (sizeof (gchar *))); /* owned, null-terminated beyond f##_length */ gint f##_length = 0;
   SERVER_PROPERTIES (FIELD_S, FIELD_I, FIELD_B, FIELD_V)
+
+  TorvanixProvidersContractsServerPrivate () = default;
+  TorvanixProvidersContractsServerPrivate (const TorvanixProvidersContractsServerPrivate &) = delete;
+  ~TorvanixProvidersContractsServerPrivate ();
 };
 
 namespace {
@@ -83,7 +88,7 @@ GParamSpec *props[N_PROPS];
 
 }  // namespace
 
-G_DEFINE_TYPE_WITH_PRIVATE (TorvanixProvidersContractsServer, torvanix_providers_contracts_server, G_TYPE_OBJECT)
+PROVIDERS_DEFINE_TYPE (TorvanixProvidersContractsServer, torvanix_providers_contracts_server, G_TYPE_OBJECT)
 
 namespace {
 
@@ -120,6 +125,17 @@ free_databases (Private *priv)
   priv->databases = nullptr;
   priv->databases_length = 0;
 }
+
+}  // namespace
+
+TorvanixProvidersContractsServerPrivate::~TorvanixProvidersContractsServerPrivate ()
+{
+#define FREE_S(U, f, ...) g_free (f);
+#define FREE_V(U, f, ...) free_databases (this);
+  SERVER_PROPERTIES (FREE_S, PROVIDERS_SERVER_NOTHING, PROVIDERS_SERVER_NOTHING, FREE_V)
+}
+
+namespace {
 
 void
 assign_fresh_uuid (Server *self)
@@ -172,16 +188,6 @@ server_set_property (GObject *object, guint prop_id, const GValue *value, GParam
   }
 }
 
-void
-server_finalize (GObject *object)
-{
-  Private *priv = priv_of (TORVANIX_PROVIDERS_CONTRACTS_SERVER (object));
-#define FREE_S(U, f, ...) g_free (priv->f);
-#define FREE_V(U, f, ...) free_databases (priv);
-  SERVER_PROPERTIES (FREE_S, PROVIDERS_SERVER_NOTHING, PROVIDERS_SERVER_NOTHING, FREE_V)
-  G_OBJECT_CLASS (torvanix_providers_contracts_server_parent_class)->finalize (object);
-}
-
 }  // namespace
 
 static void
@@ -190,7 +196,6 @@ torvanix_providers_contracts_server_class_init (TorvanixProvidersContractsServer
   GObjectClass *object_class = G_OBJECT_CLASS (klass);
   object_class->get_property = server_get_property;
   object_class->set_property = server_set_property;
-  object_class->finalize = server_finalize;
 
   /* The name serves as nick and blurb. The setters notify only on change,
    * also when reached through g_object_set. */
@@ -201,17 +206,6 @@ torvanix_providers_contracts_server_class_init (TorvanixProvidersContractsServer
 #define PSPEC_V(U, f, n) props[PROP_##U] = g_param_spec_boxed (n, n, n, G_TYPE_STRV, flags);
   SERVER_PROPERTIES (PSPEC_S, PSPEC_I, PSPEC_B, PSPEC_V)
   g_object_class_install_properties (object_class, N_PROPS, props);
-}
-
-static void
-torvanix_providers_contracts_server_init (TorvanixProvidersContractsServer *self)
-{
-  Private *priv = priv_of (self);
-#define INIT_S(U, f, n, start) priv->f = g_strdup (start);
-#define INIT_I(U, f, n, def) priv->f = def;
-#define INIT_V(U, f, n) priv->f = g_new0 (gchar *, 1);
-  /* Booleans and the databases count start at zero already. */
-  SERVER_PROPERTIES (INIT_S, INIT_I, PROVIDERS_SERVER_NOTHING, INIT_V)
 }
 
 extern "C" TorvanixProvidersContractsServer *

@@ -4,6 +4,7 @@
 #include "libproviders/values/value-binary.h"
 
 #include "common/check.h"
+#include "common/private-data.h"
 #include "common/compat-texts.h"
 #include "common/gobject-ref.h"
 #include "contracts/values/value-file-io-private.h"
@@ -13,7 +14,14 @@
 #include <cstring>
 
 struct TorvanixProvidersContractsValueBinaryPrivate {
-  GBytes *itsvalue; /* one reference, or null */
+  GBytes *itsvalue = nullptr; /* one reference, or null */
+
+  TorvanixProvidersContractsValueBinaryPrivate () = default;
+  TorvanixProvidersContractsValueBinaryPrivate (const TorvanixProvidersContractsValueBinaryPrivate &) = delete;
+  ~TorvanixProvidersContractsValueBinaryPrivate ()
+  {
+    if (itsvalue) g_bytes_unref (itsvalue);
+  }
 };
 
 namespace {
@@ -22,8 +30,7 @@ GParamSpec *itsvalue_pspec;
 
 }  // namespace
 
-G_DEFINE_TYPE_WITH_PRIVATE (TorvanixProvidersContractsValueBinary, torvanix_providers_contracts_value_binary,
-                            TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT)
+PROVIDERS_DEFINE_TYPE (TorvanixProvidersContractsValueBinary, torvanix_providers_contracts_value_binary, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT)
 
 namespace {
 
@@ -145,13 +152,6 @@ value_binary_set_property (GObject *object, guint prop_id, const GValue *value, 
     G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
 }
 
-void
-value_binary_finalize (GObject *object)
-{
-  store_bytes (object, nullptr);
-  G_OBJECT_CLASS (torvanix_providers_contracts_value_binary_parent_class)->finalize (object);
-}
-
 /* A successful load replaces the buffer without notification. */
 void
 commit_loaded_bytes (GObject *self, GByteArray *contents)
@@ -168,7 +168,6 @@ torvanix_providers_contracts_value_binary_class_init (TorvanixProvidersContracts
   auto *value_class = TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT_CLASS (klass);
   object_class->get_property = value_binary_get_property;
   object_class->set_property = value_binary_set_property;
-  object_class->finalize = value_binary_finalize;
   value_class->to_value = value_binary_to_value;
   value_class->to_string = value_binary_to_string;
   value_class->clone = value_binary_clone;
@@ -177,11 +176,6 @@ torvanix_providers_contracts_value_binary_class_init (TorvanixProvidersContracts
 
   itsvalue_pspec = providers::values::install_value_properties (
       object_class, g_param_spec_boxed ("itsvalue", "itsvalue", "itsvalue", G_TYPE_BYTES, providers::values::kItsvalueFlags));
-}
-
-static void
-torvanix_providers_contracts_value_binary_init (TorvanixProvidersContractsValueBinary *)
-{
 }
 
 extern "C" TorvanixProvidersContractsValueBinary *

@@ -4,6 +4,7 @@
 #include "libproviders/values/value-datetime.h"
 
 #include "common/check.h"
+#include "common/private-data.h"
 #include "common/compat-texts.h"
 #include "common/gobject-ref.h"
 #include "contracts/values/value-object-private.h"
@@ -11,9 +12,17 @@
 #include "contracts/values/value-internal.h"
 
 struct TorvanixProvidersContractsValueDateTimePrivate {
-  GDateTime *itsvalue; /* owned reference, may be null */
-  gchar *text;         /* a server's text that no date-time holds (a zero date); else null */
-  gint8 decimals;      /* fraction digits a server sent; kAppDecimals for values made here */
+  GDateTime *itsvalue = nullptr; /* owned reference, may be null */
+  gchar *text = nullptr;         /* a server's text that no date-time holds (a zero date); else null */
+  gint8 decimals = 0;            /* fraction digits a server sent; kAppDecimals for values made here */
+
+  TorvanixProvidersContractsValueDateTimePrivate () = default;
+  TorvanixProvidersContractsValueDateTimePrivate (const TorvanixProvidersContractsValueDateTimePrivate &) = delete;
+  ~TorvanixProvidersContractsValueDateTimePrivate ()
+  {
+    if (itsvalue) g_date_time_unref (itsvalue);
+    g_free (text);
+  }
 };
 
 namespace {
@@ -22,8 +31,7 @@ GParamSpec *itsvalue_pspec;
 
 }  // namespace
 
-G_DEFINE_TYPE_WITH_PRIVATE (TorvanixProvidersContractsValueDateTime, torvanix_providers_contracts_value_date_time,
-                            TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT)
+PROVIDERS_DEFINE_TYPE (TorvanixProvidersContractsValueDateTime, torvanix_providers_contracts_value_date_time, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT)
 G_DEFINE_TYPE (TorvanixProvidersContractsValueDate, torvanix_providers_contracts_value_date,
                TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_DATE_TIME)
 G_DEFINE_TYPE (TorvanixProvidersContractsValueTime, torvanix_providers_contracts_value_time,
@@ -214,14 +222,6 @@ date_time_set_property (GObject *object, guint prop_id, const GValue *value, GPa
   }
 }
 
-void
-date_time_finalize (GObject *object)
-{
-  g_clear_pointer (&priv_of (object)->itsvalue, g_date_time_unref);
-  g_free (priv_of (object)->text);
-  G_OBJECT_CLASS (torvanix_providers_contracts_value_date_time_parent_class)->finalize (object);
-}
-
 /* ValueDate and ValueTime --------------------------------------------------- */
 
 void
@@ -287,7 +287,6 @@ torvanix_providers_contracts_value_date_time_class_init (TorvanixProvidersContra
   auto *value_class = TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT_CLASS (klass);
   object_class->get_property = date_time_get_property;
   object_class->set_property = date_time_set_property;
-  object_class->finalize = date_time_finalize;
 
   value_class->to_value = date_time_to_value;
   value_class->to_string = date_time_to_string;
@@ -298,11 +297,6 @@ torvanix_providers_contracts_value_date_time_class_init (TorvanixProvidersContra
   itsvalue_pspec = providers::values::install_value_properties (
       object_class,
       g_param_spec_boxed ("itsvalue", "itsvalue", "itsvalue", G_TYPE_DATE_TIME, providers::values::kItsvalueFlags));
-}
-
-static void
-torvanix_providers_contracts_value_date_time_init (TorvanixProvidersContractsValueDateTime *)
-{
 }
 
 extern "C" TorvanixProvidersContractsValueDateTime *

@@ -3,14 +3,22 @@
 #include "libproviders/values/value-enum.h"
 
 #include "common/check.h"
+#include "common/private-data.h"
 #include "common/compat-texts.h"
 #include "common/property-helpers.h"
 #include "contracts/values/value-object-private.h"
 #include "contracts/values/value-class-private.h"
 
 struct TorvanixProvidersContractsValueEnumPrivate {
-  gchar *itsvalue;    /* owned, may be null after set_itsvalue */
-  GPtrArray *members; /* owned texts, filled only by initialize */
+  gchar *itsvalue = nullptr;                                  /* owned, may be null after set_itsvalue */
+  GPtrArray *members = g_ptr_array_new_with_free_func (g_free); /* owned texts, filled only by initialize */
+
+  TorvanixProvidersContractsValueEnumPrivate () = default;
+  TorvanixProvidersContractsValueEnumPrivate (const TorvanixProvidersContractsValueEnumPrivate &) = delete;
+  ~TorvanixProvidersContractsValueEnumPrivate () { 
+    g_free (itsvalue);
+    g_ptr_array_unref (members);
+   }
 };
 
 namespace {
@@ -19,8 +27,7 @@ GParamSpec *itsvalue_pspec;
 
 }  // namespace
 
-G_DEFINE_TYPE_WITH_PRIVATE (TorvanixProvidersContractsValueEnum, torvanix_providers_contracts_value_enum,
-                            TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT)
+PROVIDERS_DEFINE_TYPE (TorvanixProvidersContractsValueEnum, torvanix_providers_contracts_value_enum, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT)
 
 namespace {
 
@@ -106,15 +113,6 @@ enum_set_property (GObject *object, guint prop_id, const GValue *value, GParamSp
   }
 }
 
-void
-enum_finalize (GObject *object)
-{
-  TorvanixProvidersContractsValueEnumPrivate *priv = priv_of (object);
-  g_free (priv->itsvalue);
-  g_ptr_array_unref (priv->members);
-  G_OBJECT_CLASS (torvanix_providers_contracts_value_enum_parent_class)->finalize (object);
-}
-
 }  // namespace
 
 /* ValueEnum ------------------------------------------------------------------- */
@@ -126,7 +124,6 @@ torvanix_providers_contracts_value_enum_class_init (TorvanixProvidersContractsVa
   auto *value_class = TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT_CLASS (klass);
   object_class->get_property = enum_get_property;
   object_class->set_property = enum_set_property;
-  object_class->finalize = enum_finalize;
 
   value_class->to_value = enum_to_value;
   value_class->to_string = enum_to_string;
@@ -136,12 +133,6 @@ torvanix_providers_contracts_value_enum_class_init (TorvanixProvidersContractsVa
   klass->initialize = enum_real_initialize;
 
   itsvalue_pspec = providers::values::install_value_properties (object_class, providers::values::text_itsvalue_pspec ());
-}
-
-static void
-torvanix_providers_contracts_value_enum_init (TorvanixProvidersContractsValueEnum *self)
-{
-  priv_of (self)->members = g_ptr_array_new_with_free_func (g_free);
 }
 
 extern "C" TorvanixProvidersContractsValueEnum *

@@ -3,12 +3,17 @@
 #include "libproviders/values/value-core.h"
 
 #include "common/check.h"
+#include "common/private-data.h"
 #include "contracts/values/value-class-private.h"
 #include "contracts/values/value-object-private.h"
 
 struct TorvanixProvidersContractsValueErrorPrivate {
-  gint code;
-  gchar *message; /* owned, never null */
+  gint code = 0;
+  gchar *message = nullptr; /* owned; never null once constructed */
+
+  TorvanixProvidersContractsValueErrorPrivate () = default;
+  TorvanixProvidersContractsValueErrorPrivate (const TorvanixProvidersContractsValueErrorPrivate &) = delete;
+  ~TorvanixProvidersContractsValueErrorPrivate () { g_free (message); }
 };
 
 namespace {
@@ -17,8 +22,7 @@ GParamSpec *itsvalue_pspec;
 
 }  // namespace
 
-G_DEFINE_TYPE_WITH_PRIVATE (TorvanixProvidersContractsValueError, torvanix_providers_contracts_value_error,
-                            TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT)
+PROVIDERS_DEFINE_TYPE (TorvanixProvidersContractsValueError, torvanix_providers_contracts_value_error, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT)
 
 namespace {
 
@@ -86,13 +90,6 @@ value_error_get_property (GObject *object, guint prop_id, GValue *value, GParamS
   }
 }
 
-void
-value_error_finalize (GObject *object)
-{
-  g_free (priv_of (TORVANIX_PROVIDERS_CONTRACTS_VALUE_ERROR (object))->message);
-  G_OBJECT_CLASS (torvanix_providers_contracts_value_error_parent_class)->finalize (object);
-}
-
 }  // namespace
 
 static void
@@ -101,7 +98,6 @@ torvanix_providers_contracts_value_error_class_init (TorvanixProvidersContractsV
   GObjectClass *object_class = G_OBJECT_CLASS (klass);
   auto *value_class = TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT_CLASS (klass);
   object_class->get_property = value_error_get_property;
-  object_class->finalize = value_error_finalize;
 
   value_class->to_value = value_error_to_value;
   value_class->to_string = value_error_to_string;
@@ -115,11 +111,6 @@ torvanix_providers_contracts_value_error_class_init (TorvanixProvidersContractsV
       object_class, g_param_spec_string ("itsvalue", "itsvalue", "itsvalue", nullptr,
                                          static_cast<GParamFlags> (G_PARAM_READABLE | G_PARAM_STATIC_STRINGS)));
   g_object_class_install_property (object_class, providers::values::PROP_IS_NULL, providers::values::is_null_pspec ());
-}
-
-static void
-torvanix_providers_contracts_value_error_init (TorvanixProvidersContractsValueError *)
-{
 }
 
 extern "C" TorvanixProvidersContractsValueError *

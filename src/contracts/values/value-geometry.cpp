@@ -3,13 +3,18 @@
 #include "libproviders/values/value-geometry.h"
 
 #include "common/check.h"
+#include "common/private-data.h"
 #include "common/gobject-ref.h"
 #include "common/property-helpers.h"
 #include "contracts/values/value-object-private.h"
 #include "contracts/values/value-class-private.h"
 
 struct TorvanixProvidersContractsValueGeometryPrivate {
-  gchar *itsvalue; /* owned; "" from the start, null only when set so */
+  gchar *itsvalue = g_strdup (""); /* owned; null only when set so */
+
+  TorvanixProvidersContractsValueGeometryPrivate () = default;
+  TorvanixProvidersContractsValueGeometryPrivate (const TorvanixProvidersContractsValueGeometryPrivate &) = delete;
+  ~TorvanixProvidersContractsValueGeometryPrivate () { g_free (itsvalue); }
 };
 
 namespace {
@@ -18,8 +23,7 @@ GParamSpec *itsvalue_pspec;
 
 }  // namespace
 
-G_DEFINE_TYPE_WITH_PRIVATE (TorvanixProvidersContractsValueGeometry, torvanix_providers_contracts_value_geometry,
-                            TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT)
+PROVIDERS_DEFINE_TYPE (TorvanixProvidersContractsValueGeometry, torvanix_providers_contracts_value_geometry, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT)
 
 namespace {
 
@@ -95,13 +99,6 @@ geometry_set_property (GObject *object, guint prop_id, const GValue *value, GPar
   }
 }
 
-void
-geometry_finalize (GObject *object)
-{
-  g_free (priv_of (object)->itsvalue);
-  G_OBJECT_CLASS (torvanix_providers_contracts_value_geometry_parent_class)->finalize (object);
-}
-
 /* Two numbers separated by a comma and optional white space, anywhere in
  * the text: latitude first, then longitude, each with an optional minus
  * sign (southern latitudes, western longitudes). */
@@ -146,7 +143,6 @@ torvanix_providers_contracts_value_geometry_class_init (TorvanixProvidersContrac
   auto *value_class = TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT_CLASS (klass);
   object_class->get_property = geometry_get_property;
   object_class->set_property = geometry_set_property;
-  object_class->finalize = geometry_finalize;
 
   value_class->to_value = geometry_to_value;
   value_class->to_string = geometry_to_string;
@@ -155,12 +151,6 @@ torvanix_providers_contracts_value_geometry_class_init (TorvanixProvidersContrac
   value_class->get_data_type = geometry_get_data_type;
 
   itsvalue_pspec = providers::values::install_value_properties (object_class, providers::values::text_itsvalue_pspec ());
-}
-
-static void
-torvanix_providers_contracts_value_geometry_init (TorvanixProvidersContractsValueGeometry *self)
-{
-  priv_of (self)->itsvalue = g_strdup ("");
 }
 
 extern "C" TorvanixProvidersContractsValueGeometry *

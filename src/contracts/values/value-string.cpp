@@ -3,6 +3,7 @@
 #include "libproviders/values/value-text.h"
 
 #include "common/check.h"
+#include "common/private-data.h"
 #include "common/gobject-ref.h"
 #include "contracts/values/value-class-private.h"
 #include "contracts/values/value-file-io-private.h"
@@ -16,30 +17,31 @@
  * allocation instead of two, and its owner's last unref frees one block. */
 constexpr gsize kInlineText = 24;
 
+/* What a new instance holds, shared so that making a value allocates only
+ * the text it is given. */
+constexpr char kEmptyText[] = "";
+
 struct TorvanixProvidersContractsValueStringPrivate {
-  gchar *itsvalue; /* owned; may be null, kEmptyText, or inline_text */
+  gchar *itsvalue = const_cast<gchar *> (kEmptyText); /* owned; may be null, kEmptyText, or inline_text */
   gchar inline_text[kInlineText];
+
+  TorvanixProvidersContractsValueStringPrivate () = default;
+  TorvanixProvidersContractsValueStringPrivate (const TorvanixProvidersContractsValueStringPrivate &) = delete;
+  ~TorvanixProvidersContractsValueStringPrivate () { free_text (); }
+
+  void free_text () const
+  {
+    if (itsvalue != kEmptyText && itsvalue != inline_text) g_free (itsvalue);
+  }
 };
 
 namespace {
 
 GParamSpec *itsvalue_pspec;
 
-/* What a new instance holds, shared so that making a value allocates only
- * the text it is given. */
-constexpr char kEmptyText[] = "";
-
-void
-free_text (TorvanixProvidersContractsValueStringPrivate *priv)
-{
-  gchar *text = priv->itsvalue;
-  if (text != kEmptyText && text != priv->inline_text) g_free (text);
-}
-
 }  // namespace
 
-G_DEFINE_TYPE_WITH_PRIVATE (TorvanixProvidersContractsValueString, torvanix_providers_contracts_value_string,
-                            TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT)
+PROVIDERS_DEFINE_TYPE (TorvanixProvidersContractsValueString, torvanix_providers_contracts_value_string, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT)
 
 namespace {
 
@@ -55,7 +57,7 @@ void
 store_text (gpointer self, gchar *text)
 {
   TorvanixProvidersContractsValueStringPrivate *priv = priv_of (self);
-  free_text (priv);
+  priv->free_text ();
   priv->itsvalue = text;
 }
 
@@ -150,13 +152,6 @@ value_string_set_property (GObject *object, guint prop_id, const GValue *value, 
     G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
 }
 
-void
-value_string_finalize (GObject *object)
-{
-  free_text (priv_of (object));
-  G_OBJECT_CLASS (torvanix_providers_contracts_value_string_parent_class)->finalize (object);
-}
-
 /* A successful load stores the file's lines without notification. */
 void
 commit_loaded_text (GObject *self, GByteArray *contents)
@@ -174,7 +169,6 @@ torvanix_providers_contracts_value_string_class_init (TorvanixProvidersContracts
   auto *value_class = TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT_CLASS (klass);
   object_class->get_property = value_string_get_property;
   object_class->set_property = value_string_set_property;
-  object_class->finalize = value_string_finalize;
   value_class->to_value = value_string_to_value;
   value_class->to_string = value_string_to_string;
   value_class->clone = value_string_clone;
@@ -182,12 +176,6 @@ torvanix_providers_contracts_value_string_class_init (TorvanixProvidersContracts
   value_class->get_data_type = value_string_get_data_type;
 
   itsvalue_pspec = providers::values::install_value_properties (object_class, providers::values::text_itsvalue_pspec ());
-}
-
-static void
-torvanix_providers_contracts_value_string_init (TorvanixProvidersContractsValueString *self)
-{
-  priv_of (self)->itsvalue = const_cast<gchar *> (kEmptyText);
 }
 
 extern "C" TorvanixProvidersContractsValueString *

@@ -3,11 +3,12 @@
 #include "libproviders/values/value-datetime.h"
 
 #include "common/check.h"
+#include "common/private-data.h"
 #include "contracts/values/value-class-private.h"
 #include "contracts/values/value-object-private.h"
 
 struct TorvanixProvidersContractsValueTimeSpanPrivate {
-  gint64 itsvalue;
+  gint64 itsvalue = 0;
 };
 
 namespace {
@@ -16,8 +17,7 @@ GParamSpec *itsvalue_pspec;
 
 }  // namespace
 
-G_DEFINE_TYPE_WITH_PRIVATE (TorvanixProvidersContractsValueTimeSpan, torvanix_providers_contracts_value_time_span,
-                            TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT)
+PROVIDERS_DEFINE_TYPE (TorvanixProvidersContractsValueTimeSpan, torvanix_providers_contracts_value_time_span, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT)
 
 namespace {
 
@@ -95,11 +95,6 @@ torvanix_providers_contracts_value_time_span_class_init (TorvanixProvidersContra
   itsvalue_pspec = providers::values::install_value_properties (
       object_class, g_param_spec_int64 ("itsvalue", "itsvalue", "itsvalue", G_MININT64, G_MAXINT64, 0,
                                         providers::values::kItsvalueFlags));
-}
-
-static void
-torvanix_providers_contracts_value_time_span_init (TorvanixProvidersContractsValueTimeSpan *)
-{
 }
 
 extern "C" TorvanixProvidersContractsValueTimeSpan *

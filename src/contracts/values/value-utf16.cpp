@@ -3,12 +3,17 @@
 #include "libproviders/values/value-text.h"
 
 #include "common/check.h"
+#include "common/private-data.h"
 #include "common/gobject-ref.h"
 #include "contracts/values/value-class-private.h"
 #include "contracts/values/value-object-private.h"
 
 struct TorvanixProvidersContractsValueUtf16Private {
-  gunichar2 *itsvalue; /* owned, from the GLib allocator; may be null */
+  gunichar2 *itsvalue = nullptr; /* owned, from the GLib allocator; may be null */
+
+  TorvanixProvidersContractsValueUtf16Private () = default;
+  TorvanixProvidersContractsValueUtf16Private (const TorvanixProvidersContractsValueUtf16Private &) = delete;
+  ~TorvanixProvidersContractsValueUtf16Private () { g_free (itsvalue); }
 };
 
 namespace {
@@ -17,8 +22,7 @@ GParamSpec *itsvalue_pspec;
 
 }  // namespace
 
-G_DEFINE_TYPE_WITH_PRIVATE (TorvanixProvidersContractsValueUtf16, torvanix_providers_contracts_value_utf16,
-                            TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT)
+PROVIDERS_DEFINE_TYPE (TorvanixProvidersContractsValueUtf16, torvanix_providers_contracts_value_utf16, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT)
 
 namespace {
 
@@ -132,13 +136,6 @@ value_utf16_set_property (GObject *object, guint prop_id, const GValue *value, G
   take_buffer (object, buffer == priv_of (object)->itsvalue ? buffer : copy_buffer (buffer));
 }
 
-void
-value_utf16_finalize (GObject *object)
-{
-  g_free (priv_of (object)->itsvalue);
-  G_OBJECT_CLASS (torvanix_providers_contracts_value_utf16_parent_class)->finalize (object);
-}
-
 }  // namespace
 
 static void
@@ -148,7 +145,6 @@ torvanix_providers_contracts_value_utf16_class_init (TorvanixProvidersContractsV
   auto *value_class = TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT_CLASS (klass);
   object_class->get_property = value_utf16_get_property;
   object_class->set_property = value_utf16_set_property;
-  object_class->finalize = value_utf16_finalize;
   value_class->to_value = value_utf16_to_value;
   value_class->to_string = value_utf16_to_string;
   value_class->clone = value_utf16_clone;
@@ -157,11 +153,6 @@ torvanix_providers_contracts_value_utf16_class_init (TorvanixProvidersContractsV
 
   itsvalue_pspec = providers::values::install_value_properties (
       object_class, g_param_spec_pointer ("itsvalue", "itsvalue", "itsvalue", providers::values::kItsvalueFlags));
-}
-
-static void
-torvanix_providers_contracts_value_utf16_init (TorvanixProvidersContractsValueUtf16 *)
-{
 }
 
 extern "C" TorvanixProvidersContractsValueUtf16 *

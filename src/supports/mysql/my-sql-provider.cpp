@@ -5,6 +5,7 @@
  * my-sql-statements.cpp. */
 #include "libproviders/mysql/my-sql-provider.h"
 
+#include "common/private-data.h"
 #include "common/check.h"
 #include "supports/mysql/my-sql-texts-private.h"
 #include "common/gobject-ref.h"
@@ -67,13 +68,12 @@ void torvanix_providers_supports_my_sql_provider_imy_sql_error_init (TorvanixPro
 
 }  // namespace
 
-G_DEFINE_TYPE_WITH_CODE (TorvanixProvidersSupportsMySQLProvider, torvanix_providers_supports_my_sql_provider,
-                         G_TYPE_OBJECT,
-                         G_ADD_PRIVATE (TorvanixProvidersSupportsMySQLProvider)
-                         G_IMPLEMENT_INTERFACE (TORVANIX_PROVIDERS_SUPPORTS_TYPE_IMY_SQL_ERROR,
-                                                torvanix_providers_supports_my_sql_provider_imy_sql_error_init)
-                         G_IMPLEMENT_INTERFACE (TORVANIX_PROVIDERS_CONTRACTS_TYPE_IPROVIDER,
-                                                torvanix_providers_supports_my_sql_provider_iprovider_init))
+PROVIDERS_DEFINE_TYPE_WITH_CODE (TorvanixProvidersSupportsMySQLProvider, torvanix_providers_supports_my_sql_provider,
+                                 G_TYPE_OBJECT,
+                                 G_IMPLEMENT_INTERFACE (TORVANIX_PROVIDERS_SUPPORTS_TYPE_IMY_SQL_ERROR,
+                                                        torvanix_providers_supports_my_sql_provider_imy_sql_error_init)
+                                 G_IMPLEMENT_INTERFACE (TORVANIX_PROVIDERS_CONTRACTS_TYPE_IPROVIDER,
+                                                        torvanix_providers_supports_my_sql_provider_iprovider_init))
 
 namespace providers::mysql {
 
@@ -480,13 +480,6 @@ torvanix_providers_supports_my_sql_provider_get_property (GObject *object, guint
     G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
 }
 
-void
-torvanix_providers_supports_my_sql_provider_finalize (GObject *object) noexcept
-{
-  provider_priv (TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (object))->~TorvanixProvidersSupportsMySQLProviderPrivate ();
-  G_OBJECT_CLASS (torvanix_providers_supports_my_sql_provider_parent_class)->finalize (object);
-}
-
 }  // namespace
 
 static void
@@ -499,14 +492,7 @@ torvanix_providers_supports_my_sql_provider_class_init (TorvanixProvidersSupport
 
   GObjectClass *object_class = G_OBJECT_CLASS (klass);
   object_class->get_property = torvanix_providers_supports_my_sql_provider_get_property;
-  object_class->finalize = torvanix_providers_supports_my_sql_provider_finalize;
   g_object_class_override_property (object_class, PROP_IS_OPENED, "is-opened");
-}
-
-static void
-torvanix_providers_supports_my_sql_provider_init (TorvanixProvidersSupportsMySQLProvider *self)
-{
-  new (provider_priv (self)) TorvanixProvidersSupportsMySQLProviderPrivate ();
 }
 
 extern "C" TorvanixProvidersSupportsMySQLProvider *

@@ -100,11 +100,10 @@ void error_iface_init (TorvanixProvidersSupportsIMySQLErrorInterface *) {}
 
 }  // namespace
 
-G_DEFINE_TYPE_WITH_CODE (TorvanixProvidersSupportsMySQLReader, torvanix_providers_supports_my_sql_reader, G_TYPE_OBJECT,
-                         G_ADD_PRIVATE (TorvanixProvidersSupportsMySQLReader)
-                         G_IMPLEMENT_INTERFACE (TORVANIX_PROVIDERS_CONTRACTS_TYPE_IDATA_READER, reader_iface_init)
-                         G_IMPLEMENT_INTERFACE (TORVANIX_PROVIDERS_SUPPORTS_TYPE_IMY_SQL_TYPE, type_iface_init)
-                         G_IMPLEMENT_INTERFACE (TORVANIX_PROVIDERS_SUPPORTS_TYPE_IMY_SQL_ERROR, error_iface_init))
+PROVIDERS_DEFINE_TYPE_WITH_CODE (TorvanixProvidersSupportsMySQLReader, torvanix_providers_supports_my_sql_reader, G_TYPE_OBJECT,
+                                 G_IMPLEMENT_INTERFACE (TORVANIX_PROVIDERS_CONTRACTS_TYPE_IDATA_READER, reader_iface_init)
+                                 G_IMPLEMENT_INTERFACE (TORVANIX_PROVIDERS_SUPPORTS_TYPE_IMY_SQL_TYPE, type_iface_init)
+                                 G_IMPLEMENT_INTERFACE (TORVANIX_PROVIDERS_SUPPORTS_TYPE_IMY_SQL_ERROR, error_iface_init))
 
 namespace {
 
@@ -409,14 +408,6 @@ reader_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *
   }
 }
 
-void
-reader_finalize (GObject *object)
-{
-  auto *priv = priv_of (TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_READER (object));
-  providers::destroy_private (priv);
-  G_OBJECT_CLASS (torvanix_providers_supports_my_sql_reader_parent_class)->finalize (object);
-}
-
 }  // namespace
 
 static void
@@ -424,15 +415,8 @@ torvanix_providers_supports_my_sql_reader_class_init (TorvanixProvidersSupportsM
 {
   GObjectClass *object_class = G_OBJECT_CLASS (klass);
   object_class->get_property = reader_get_property;
-  object_class->finalize = reader_finalize;
   g_object_class_override_property (object_class, PROP_FIELD_COUNT, "field-count");
   g_object_class_override_property (object_class, PROP_IS_CLOSED, "is-closed");
-}
-
-static void
-torvanix_providers_supports_my_sql_reader_init (TorvanixProvidersSupportsMySQLReader *self)
-{
-  providers::construct_private<TorvanixProvidersSupportsMySQLReaderPrivate> (priv_of (self));
 }
 
 namespace providers::mysql {
