@@ -15,10 +15,29 @@ G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsDataSetModel, torvanix_provi
                           TORVANIX_PROVIDERS_CONTRACTS, DATA_SET_MODEL, GObject)
 
 /**
- * TorvanixProvidersContractsDataSetModelClass:
+ * TorvanixProvidersContractsDataSetModel:
  *
- * A result made of several tables, as a #GListModel of them. Changes made
- * through the list returned by get_tables emit nothing.
+ * A result made of several tables, as a #GListModel of them. An application
+ * makes one to gather the tables of several statements; the list
+ * torvanix_providers_contracts_data_set_model_get_tables() returns belongs
+ * to the data set (transfer none). Changes made through that list emit
+ * nothing. A data set belongs to one thread at a time.
+ */
+
+/**
+ * TorvanixProvidersContractsDataSetModel:tables:
+ *
+ * The data set's own #GeeArrayList of #TorvanixProvidersContractsTableModel,
+ * empty at first; read-only, and it never notifies, as the list itself
+ * stays the same.
+ */
+
+/**
+ * TorvanixProvidersContractsDataSetModelClass:
+ * @parent_class: the parent class
+ *
+ * The class of #TorvanixProvidersContractsDataSetModel; it adds no virtual
+ * functions.
  */
 struct _TorvanixProvidersContractsDataSetModelClass {
   GObjectClass parent_class;
@@ -27,6 +46,8 @@ struct _TorvanixProvidersContractsDataSetModelClass {
 /**
  * torvanix_providers_contracts_data_set_model_new:
  *
+ * Makes a data set with no tables.
+ *
  * Returns: (transfer full): an empty data set
  */
 PROVIDERS_API TorvanixProvidersContractsDataSetModel *torvanix_providers_contracts_data_set_model_new (void);
@@ -34,12 +55,21 @@ PROVIDERS_API TorvanixProvidersContractsDataSetModel *torvanix_providers_contrac
  * torvanix_providers_contracts_data_set_model_construct:
  * @object_type: DataSetModel or a subclass
  *
- * Returns: (transfer full) (nullable): a new empty instance
+ * Makes an empty data set of @object_type, for a subclass's constructor. A
+ * wrong @object_type logs a CRITICAL naming this function.
+ *
+ * Returns: (transfer full) (nullable): a new empty instance, or %NULL for a
+ *   wrong @object_type
  */
 PROVIDERS_API TorvanixProvidersContractsDataSetModel *torvanix_providers_contracts_data_set_model_construct (GType object_type);
 /**
  * torvanix_providers_contracts_data_set_model_get_tables:
  * @self: a data set
+ *
+ * Gets the data set's own list of tables; adding to it is how a data set
+ * is filled.
+ * A %NULL or wrong @self logs a CRITICAL naming this function and
+ * answers %NULL.
  *
  * Returns: (transfer none) (nullable): the table list, element type
  *   TableModel
