@@ -21,6 +21,52 @@ typedef struct _TorvanixProvidersContractsIDataReader TorvanixProvidersContracts
 
 /**
  * TorvanixProvidersContractsDBObject:
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_UNKNOWN: a kind not known
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_AGGREGATE: an aggregate function
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_ASSEMBLY: an assembly
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_BACKUP: a backup
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_CHECK: a check constraint
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_CAST: a cast
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_CLASS: a class
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_CLASSIFIER: a classifier
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_COLUMN: a column
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_CONTRAINT: a constraint
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_CONVERSION: a conversion
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_DATABASE: a database
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_DEVICE: a device
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_DOMAIN: a domain
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_ENDPOINT: an endpoint
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_EVENT: an event
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_EXCLUDE: an exclusion constraint
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_FOREIGN: a foreign key
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_FUNCTION: a function
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_INDEX: an index
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_JOB: a job
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_LANGUAGE: a language
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_MATERIALIZED: a materialized view
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_OPERATOR: an operator
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_PACKAGE: a package
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_PARTITION_FUNCTION: a partition function
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_PARTITION_SCHEME: a partition scheme
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_PRIMARY: a primary key
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_PROCEDURE: a procedure
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_QUERY: a query
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_REPORT: a report
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_ROLE: a role
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_ROUTINE: a routine
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_RULE: a rule
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_SCHEMA: a schema
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_SEQUENCE: a sequence
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_SERVER: a server
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_STATISTICS: a statistics object
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_SYNONYM: a synonym
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_TABLE: a table
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_TABLESPACE: a tablespace
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_TRIGGER: a trigger
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_TYPE: a user-defined type
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_UNIQUE: a unique key
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_USER: a user
+ * @TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_VIEW: a view
  *
  * Kinds of database objects, offered to applications that list a server's
  * contents. The numbers are stable.
@@ -80,6 +126,9 @@ PROVIDERS_API GType torvanix_providers_contracts_db_object_get_type (void) G_GNU
  * torvanix_providers_contracts_db_object_to_string:
  * @self: a kind of database object
  *
+ * Names a kind of database object by its nick, which stays the same
+ * across releases.
+ *
  * Returns: (transfer full) (nullable): the value's nick, such as
  *   "partition-function"; null for a number outside the enumeration
  */
@@ -93,7 +142,32 @@ G_DECLARE_INTERFACE (TorvanixProvidersContractsIProvider, torvanix_providers_con
                      TORVANIX_PROVIDERS_CONTRACTS, IPROVIDER, GObject)
 
 /**
+ * TorvanixProvidersContractsIProvider:
+ *
+ * A connection to one database server, and the statements it runs. Each
+ * engine's provider implements it (#TorvanixProvidersSupportsMySQLProvider
+ * for MySQL and MariaDB); the application makes the provider, opens it on
+ * a #TorvanixProvidersContractsServer and closes it. Whatever the
+ * operations return belongs to the caller (transfer full). Failures are
+ * #GError values of the engine's own domain ("MySQL" for the MySQL
+ * provider, code -1 for the provider's own refusals such as SQL text that
+ * is not valid UTF-8, the client library's number otherwise). A provider
+ * serialises its operations with a lock of its own, so one provider may
+ * be called from several threads; the results it hands out belong to the
+ * thread that received them.
+ */
+
+/**
+ * TorvanixProvidersContractsIProvider:is-opened:
+ *
+ * Whether the connection is alive; reading it may ping the server, and a
+ * connection found gone is made again when the session held no state of
+ * its own. %FALSE until the provider is opened; read-only.
+ */
+
+/**
  * TorvanixProvidersContractsIProviderInterface:
+ * @parent_iface: the parent interface
  * @open: connects as the profile describes
  * @close: closes the connection
  * @execute_model: runs a query and answers its whole result as a table
@@ -137,6 +211,13 @@ struct _TorvanixProvidersContractsIProviderInterface {
  * @server: the profile to connect as
  * @connection_string: reserved text; connection parameters come from @server
  * @error: return location for an error
+ *
+ * Connects as @server describes (host, port, user, password, database,
+ * options); a provider already open is closed first. A port outside
+ * 0–65535 fails without dialling; a server that cannot be reached or
+ * refuses the login fails with the engine's error. A %NULL or wrong @self
+ * logs a CRITICAL naming this function; a %NULL @server or
+ * @connection_string logs one naming the implementation's own function.
  */
 PROVIDERS_API void torvanix_providers_contracts_iprovider_open (TorvanixProvidersContractsIProvider *self,
                                                               TorvanixProvidersContractsServer *server,
@@ -145,6 +226,10 @@ PROVIDERS_API void torvanix_providers_contracts_iprovider_open (TorvanixProvider
  * torvanix_providers_contracts_iprovider_close:
  * @self: a provider
  * @error: return location for an error
+ *
+ * Closes the connection; an open transaction is rolled back by the server.
+ * Closing a provider that is not open does nothing.
+ * A %NULL or wrong @self logs a CRITICAL naming this function.
  */
 PROVIDERS_API void torvanix_providers_contracts_iprovider_close (TorvanixProvidersContractsIProvider *self,
                                                                GError **error);
@@ -154,6 +239,13 @@ PROVIDERS_API void torvanix_providers_contracts_iprovider_close (TorvanixProvide
  * @statement: SQL text
  * @reserved: passed through to the implementation
  * @error: return location for an error
+ *
+ * Runs @statement and reads its whole result into a new table, one
+ * #TorvanixProvidersContractsColumnModel per column and one row per row; a
+ * statement without rows answers an empty table. On failure @error is set
+ * in the engine's domain.
+ * A %NULL or wrong @self logs a CRITICAL naming this function, a %NULL
+ * @statement one naming the implementation's own function; both answer %NULL.
  *
  * Returns: (transfer full) (nullable): the result as a table; null on failure
  */
@@ -166,6 +258,12 @@ PROVIDERS_API TorvanixProvidersContractsTableModel *torvanix_providers_contracts
  * @reserved: passed through to the implementation
  * @error: return location for an error
  *
+ * Runs @statement and counts the rows it changed (for a statement with
+ * rows, the rows it answered). On failure @error is set in the engine's
+ * domain.
+ * A %NULL or wrong @self logs a CRITICAL naming this function, a %NULL
+ * @statement one naming the implementation's own function; both answer 0.
+ *
  * Returns: the number of affected rows; -1 on failure
  */
 PROVIDERS_API gint64 torvanix_providers_contracts_iprovider_execute_affect (TorvanixProvidersContractsIProvider *self,
@@ -177,6 +275,12 @@ PROVIDERS_API gint64 torvanix_providers_contracts_iprovider_execute_affect (Torv
  * @statement: SQL text
  * @reserved: passed through to the implementation
  * @error: return location for an error
+ *
+ * Runs @statement and answers one value: its first cell, typed as its
+ * column, or the affected-row count of a statement without rows. On
+ * failure @error is set in the engine's domain.
+ * A %NULL or wrong @self logs a CRITICAL naming this function, a %NULL
+ * @statement one naming the implementation's own function; both answer %NULL.
  *
  * Returns: (transfer full) (nullable): the first cell of the first row, or
  *   the affected-row count of a statement without rows; null on failure
@@ -191,6 +295,15 @@ PROVIDERS_API TorvanixProvidersContractsIValue *torvanix_providers_contracts_ipr
  * @result_length: (out) (optional): the number of results
  * @error: return location for an error
  *
+ * Runs every statement of @statements in turn and answers one object per
+ * statement: a #TorvanixProvidersContractsTableModel for one with rows, a
+ * #TorvanixProvidersContractsValueUInt64 holding the affected-row count
+ * for one without, and a #TorvanixProvidersContractsValueError for the one
+ * that failed, which ends the batch. @error is set only when the text
+ * could not be sent at all.
+ * A %NULL or wrong @self logs a CRITICAL naming this function, a %NULL
+ * @statements one naming the implementation's own function; both answer %NULL.
+ *
  * Returns: (transfer full) (array length=result_length) (nullable): one
  *   object per statement result, followed by a null slot; null on failure
  */
@@ -203,6 +316,13 @@ PROVIDERS_API GObject **torvanix_providers_contracts_iprovider_execute_statement
  * @statement: SQL text
  * @error: return location for an error
  *
+ * Runs @statement and answers a forward-only reader over its result,
+ * fetched whole into client memory; the reader belongs to the caller and
+ * may outlive the next statement. On failure @error is set in the engine's
+ * domain.
+ * A %NULL or wrong @self logs a CRITICAL naming this function, a %NULL
+ * @statement one naming the implementation's own function; both answer %NULL.
+ *
  * Returns: (transfer full) (nullable): a reader over the result; null on
  *   failure
  */
@@ -213,6 +333,12 @@ PROVIDERS_API TorvanixProvidersContractsIDataReader *torvanix_providers_contract
  * @self: a provider
  * @error: return location for an error
  *
+ * Begins a transaction on the connection; until it is committed or rolled
+ * back, a lost connection is not made again silently. On failure @error is
+ * set in the engine's domain.
+ * A %NULL or wrong @self logs a CRITICAL naming this function and
+ * answers %FALSE.
+ *
  * Returns: whether a transaction was begun
  */
 PROVIDERS_API gboolean torvanix_providers_contracts_iprovider_transaction (TorvanixProvidersContractsIProvider *self,
@@ -221,6 +347,13 @@ PROVIDERS_API gboolean torvanix_providers_contracts_iprovider_transaction (Torva
  * torvanix_providers_contracts_iprovider_commit:
  * @self: a provider
  * @error: return location for an error
+ *
+ * Commits the open transaction. A commit whose reply was lost fails with an
+ * error saying that the outcome is unknown; one whose connection was gone
+ * before COMMIT was sent says that nothing was committed; a transaction the
+ * server rolled back by itself (a deadlock, a full lock table) fails with
+ * that error's number and commits nothing.
+ * A %NULL or wrong @self logs a CRITICAL naming this function.
  */
 PROVIDERS_API void torvanix_providers_contracts_iprovider_commit (TorvanixProvidersContractsIProvider *self,
                                                                 GError **error);
@@ -228,12 +361,21 @@ PROVIDERS_API void torvanix_providers_contracts_iprovider_commit (TorvanixProvid
  * torvanix_providers_contracts_iprovider_rollback:
  * @self: a provider
  * @error: return location for an error
+ *
+ * Rolls the open transaction back. On failure @error is set in the
+ * engine's domain.
+ * A %NULL or wrong @self logs a CRITICAL naming this function.
  */
 PROVIDERS_API void torvanix_providers_contracts_iprovider_rollback (TorvanixProvidersContractsIProvider *self,
                                                                   GError **error);
 /**
  * torvanix_providers_contracts_iprovider_get_is_opened:
  * @self: a provider
+ *
+ * Gets #TorvanixProvidersContractsIProvider:is-opened, pinging the
+ * server.
+ * A %NULL or wrong @self logs a CRITICAL naming this function and
+ * answers %FALSE.
  *
  * Returns: whether the connection is alive
  */

@@ -15,7 +15,17 @@ G_DECLARE_INTERFACE (TorvanixProvidersContractsIResult, torvanix_providers_contr
                      TORVANIX_PROVIDERS_CONTRACTS, IRESULT, GObject)
 
 /**
+ * TorvanixProvidersContractsIResult:
+ *
+ * Marks an object as the outcome of a provider operation:
+ * #TorvanixProvidersContractsTableModel, #TorvanixProvidersContractsScalarResult
+ * and #TorvanixProvidersContractsInvalidResult implement it. It declares no
+ * operation and keeps no state.
+ */
+
+/**
  * TorvanixProvidersContractsIResultInterface:
+ * @parent_iface: the parent interface
  *
  * Marks an object as the outcome of a provider operation. It declares no
  * operation.
@@ -31,6 +41,28 @@ PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsScalarResult, torvanix_providers_contracts_scalar_result,
                           TORVANIX_PROVIDERS_CONTRACTS, SCALAR_RESULT, GObject)
 
+/**
+ * TorvanixProvidersContractsScalarResult:
+ *
+ * The outcome of a statement that answers a count instead of rows. An
+ * application or a provider of its own makes one; it holds a number only,
+ * and belongs to one thread at a time.
+ */
+
+/**
+ * TorvanixProvidersContractsScalarResult:rows:
+ *
+ * The count, from %G_MININT32 to %G_MAXINT32; 0 by default. Notifies only
+ * when it changes.
+ */
+
+/**
+ * TorvanixProvidersContractsScalarResultClass:
+ * @parent_class: the parent class
+ *
+ * The class of #TorvanixProvidersContractsScalarResult; it adds no virtual
+ * functions.
+ */
 struct _TorvanixProvidersContractsScalarResultClass {
   GObjectClass parent_class;
 };
@@ -38,6 +70,8 @@ struct _TorvanixProvidersContractsScalarResultClass {
 /**
  * torvanix_providers_contracts_scalar_result_new:
  * @rows: the row count
+ *
+ * Makes a scalar result holding @rows.
  *
  * Returns: (transfer full): a result holding @rows
  */
@@ -47,16 +81,32 @@ PROVIDERS_API TorvanixProvidersContractsScalarResult *torvanix_providers_contrac
  * @object_type: ScalarResult or a subclass
  * @rows: the row count
  *
- * Returns: (transfer full) (nullable): a new instance holding @rows
+ * Makes a scalar result of @object_type, for a subclass's constructor. A
+ * wrong @object_type logs a CRITICAL naming this function.
+ *
+ * Returns: (transfer full) (nullable): a new instance holding @rows, or
+ *   %NULL for a wrong @object_type
  */
 PROVIDERS_API TorvanixProvidersContractsScalarResult *torvanix_providers_contracts_scalar_result_construct (GType object_type, gint rows);
+/**
+ * torvanix_providers_contracts_scalar_result_get_rows:
+ * @self: a scalar result
+ *
+ * Gets #TorvanixProvidersContractsScalarResult:rows.
+ * A %NULL or wrong @self logs a CRITICAL naming this function and
+ * answers 0.
+ *
+ * Returns: the count
+ */
 PROVIDERS_API gint torvanix_providers_contracts_scalar_result_get_rows (TorvanixProvidersContractsScalarResult *self);
 /**
  * torvanix_providers_contracts_scalar_result_set_rows:
  * @self: a scalar result
  * @value: the row count
  *
- * Notifies "rows" only when the count changes.
+ * Sets #TorvanixProvidersContractsScalarResult:rows, notifying it only when
+ * the count changes.
+ * A %NULL or wrong @self logs a CRITICAL naming this function.
  */
 PROVIDERS_API void torvanix_providers_contracts_scalar_result_set_rows (TorvanixProvidersContractsScalarResult *self, gint value);
 
@@ -67,6 +117,35 @@ PROVIDERS_API
 G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsInvalidResult, torvanix_providers_contracts_invalid_result,
                           TORVANIX_PROVIDERS_CONTRACTS, INVALID_RESULT, GObject)
 
+/**
+ * TorvanixProvidersContractsInvalidResult:
+ *
+ * The outcome of a statement that failed, as a code and a message, for a
+ * caller that gathers outcomes instead of stopping at the first error. Its
+ * getters return strings it keeps (transfer none); it belongs to one
+ * thread at a time.
+ */
+
+/**
+ * TorvanixProvidersContractsInvalidResult:code:
+ *
+ * The error code, as text (such as "1146"); %NULL by default. Notifies only
+ * when it changes.
+ */
+
+/**
+ * TorvanixProvidersContractsInvalidResult:message:
+ *
+ * The error text; %NULL by default. Notifies only when it changes.
+ */
+
+/**
+ * TorvanixProvidersContractsInvalidResultClass:
+ * @parent_class: the parent class
+ *
+ * The class of #TorvanixProvidersContractsInvalidResult; it adds no virtual
+ * functions.
+ */
 struct _TorvanixProvidersContractsInvalidResultClass {
   GObjectClass parent_class;
 };
@@ -75,6 +154,9 @@ struct _TorvanixProvidersContractsInvalidResultClass {
  * torvanix_providers_contracts_invalid_result_new:
  * @error_code: the error code, as text; copied
  * @error_message: the error text; copied
+ *
+ * Makes an invalid result holding a code and a message. A %NULL text logs a
+ * CRITICAL naming this function.
  *
  * Returns: (transfer full) (nullable): a new invalid result, or %NULL when
  *   either text is %NULL
@@ -86,12 +168,20 @@ PROVIDERS_API TorvanixProvidersContractsInvalidResult *torvanix_providers_contra
  * @error_code: the error code, as text; copied
  * @error_message: the error text; copied
  *
- * Returns: (transfer full) (nullable): a new instance
+ * Makes an invalid result of @object_type, for a subclass's constructor. A
+ * %NULL text or a wrong @object_type logs a CRITICAL naming this function.
+ *
+ * Returns: (transfer full) (nullable): a new instance, or %NULL for a wrong
+ *   argument
  */
 PROVIDERS_API TorvanixProvidersContractsInvalidResult *torvanix_providers_contracts_invalid_result_construct (GType object_type, const gchar *error_code, const gchar *error_message);
 /**
  * torvanix_providers_contracts_invalid_result_get_code:
  * @self: an invalid result
+ *
+ * Gets #TorvanixProvidersContractsInvalidResult:code.
+ * A %NULL or wrong @self logs a CRITICAL naming this function and
+ * answers %NULL.
  *
  * Returns: (transfer none) (nullable): the stored code
  */
@@ -100,11 +190,19 @@ PROVIDERS_API const gchar *torvanix_providers_contracts_invalid_result_get_code 
  * torvanix_providers_contracts_invalid_result_set_code:
  * @self: an invalid result
  * @value: (nullable): the new code; copied
+ *
+ * Sets #TorvanixProvidersContractsInvalidResult:code, notifying it when it
+ * changes.
+ * A %NULL or wrong @self logs a CRITICAL naming this function.
  */
 PROVIDERS_API void torvanix_providers_contracts_invalid_result_set_code (TorvanixProvidersContractsInvalidResult *self, const gchar *value);
 /**
  * torvanix_providers_contracts_invalid_result_get_message:
  * @self: an invalid result
+ *
+ * Gets #TorvanixProvidersContractsInvalidResult:message.
+ * A %NULL or wrong @self logs a CRITICAL naming this function and
+ * answers %NULL.
  *
  * Returns: (transfer none) (nullable): the stored message
  */
@@ -113,6 +211,10 @@ PROVIDERS_API const gchar *torvanix_providers_contracts_invalid_result_get_messa
  * torvanix_providers_contracts_invalid_result_set_message:
  * @self: an invalid result
  * @value: (nullable): the new message; copied
+ *
+ * Sets #TorvanixProvidersContractsInvalidResult:message, notifying it when
+ * it changes.
+ * A %NULL or wrong @self logs a CRITICAL naming this function.
  */
 PROVIDERS_API void torvanix_providers_contracts_invalid_result_set_message (TorvanixProvidersContractsInvalidResult *self, const gchar *value);
 
