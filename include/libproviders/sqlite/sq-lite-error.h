@@ -36,6 +36,8 @@ typedef enum {
 /**
  * torvanix_providers_supports_sq_lite_error_quark:
  *
+ * The quark of #TORVANIX_PROVIDERS_SUPPORTS_SQ_LITE_ERROR.
+ *
  * Returns: the quark of the "SQLite" error domain
  */
 PROVIDERS_SQLITE_API GQuark torvanix_providers_supports_sq_lite_error_quark (void) G_GNUC_CONST;

@@ -15,7 +15,7 @@ G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersSupportsSQLiteProvider, torvanix_prov
                           TORVANIX_PROVIDERS_SUPPORTS, SQ_LITE_PROVIDER, GObject)
 
 /**
- * TorvanixProvidersSupportsSQLiteProviderClass:
+ * TorvanixProvidersSupportsSQLiteProvider:
  *
  * A provider for a database kept in a file, over the system's SQLite 3.
  * Every operation on its database holds the provider's own recursive
@@ -80,6 +80,13 @@ G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersSupportsSQLiteProvider, torvanix_prov
  * #TorvanixProvidersContractsValueBinary of every byte the cell holds
  * (sqlite3_column_bytes()). BLOBs keep every byte.
  */
+
+/**
+ * TorvanixProvidersSupportsSQLiteProviderClass:
+ * @parent_class: the parent class
+ *
+ * The class of #TorvanixProvidersSupportsSQLiteProvider.
+ */
 struct _TorvanixProvidersSupportsSQLiteProviderClass {
   GObjectClass parent_class;
 };
@@ -87,12 +94,16 @@ struct _TorvanixProvidersSupportsSQLiteProviderClass {
 /**
  * torvanix_providers_supports_sq_lite_provider_new:
  *
+ * Makes a provider; `open` gives it a database.
+ *
  * Returns: (transfer full): a new provider, closed
  */
 PROVIDERS_SQLITE_API TorvanixProvidersSupportsSQLiteProvider *torvanix_providers_supports_sq_lite_provider_new (void);
 /**
  * torvanix_providers_supports_sq_lite_provider_construct:
  * @object_type: the provider class or a subclass of it
+ *
+ * Makes a provider of @object_type; `open` gives it a database.
  *
  * Returns: (transfer full) (nullable): a new instance, closed
  */
