@@ -14,7 +14,33 @@ G_DECLARE_INTERFACE (TorvanixProvidersContractsIDataReader, torvanix_providers_c
                      TORVANIX_PROVIDERS_CONTRACTS, IDATA_READER, GObject)
 
 /**
+ * TorvanixProvidersContractsIDataReader:
+ *
+ * A forward-only cursor over one result set, for results too long to hold
+ * as a table. torvanix_providers_contracts_iprovider_execute_reader() makes
+ * one; it belongs to the caller and to one thread at a time. Columns are
+ * addressed by an ordinal counted from 0; what the getters return is the
+ * caller's (transfer full).
+ */
+
+/**
+ * TorvanixProvidersContractsIDataReader:field-count:
+ *
+ * The number of columns, fixed when the reader is made; read-only, and it
+ * never notifies; from %G_MININT32 to %G_MAXINT32, declared 0 by
+ * default.
+ */
+
+/**
+ * TorvanixProvidersContractsIDataReader:is-closed:
+ *
+ * Whether the reader is closed: by torvanix_providers_contracts_idata_reader_close()
+ * or after its last row. %FALSE for a new reader; read-only.
+ */
+
+/**
  * TorvanixProvidersContractsIDataReaderInterface:
+ * @parent_iface: the parent interface
  *
  * A forward-only cursor over one result set. Columns are addressed by an
  * unsigned 16-bit ordinal counted from 0. The slot order is part of the
@@ -84,6 +110,8 @@ struct _TorvanixProvidersContractsIDataReaderInterface {
  * @result_length1: (out): the length of the result
  * @error: return location for an error
  *
+ * Reads a cell of the current row as bytes.
+ *
  * Returns: (transfer full) (array length=result_length1) (nullable): the bytes
  */
 /**
@@ -93,6 +121,8 @@ struct _TorvanixProvidersContractsIDataReaderInterface {
  * @result_length1: (out): the length of the result
  * @error: return location for an error
  *
+ * Reads a cell of the current row as an engine's own object, serialised.
+ *
  * Returns: (transfer full) (array length=result_length1) (nullable): the bytes
  */
 /**
@@ -100,6 +130,8 @@ struct _TorvanixProvidersContractsIDataReaderInterface {
  * @self: a reader
  * @result_length1: (out): the length of the result
  * @error: return location for an error
+ *
+ * Reads every cell of the current row as typed values.
  *
  * Returns: (transfer full) (array length=result_length1) (nullable): the values of the current row, in column order
  */
@@ -109,6 +141,10 @@ struct _TorvanixProvidersContractsIDataReaderInterface {
  * @self: a reader
  * @error: return location for an error
  *
+ * Fetches whatever the implementation reads ahead in one go; the MySQL
+ * reader holds its whole result already and answers %FALSE. A %NULL or wrong
+ * @self logs a CRITICAL naming this function and answers %FALSE.
+ *
  * Returns: whether the operation succeeded
  */
 PROVIDERS_API gboolean torvanix_providers_contracts_idata_reader_bulk (TorvanixProvidersContractsIDataReader *self, GError **error);
@@ -117,6 +153,10 @@ PROVIDERS_API gboolean torvanix_providers_contracts_idata_reader_bulk (TorvanixP
  * @self: a reader
  * @error: return location for an error
  *
+ * Moves to the next row; the first call moves to the first row. The reader
+ * closes itself after the last row. A %NULL or wrong @self logs a CRITICAL
+ * naming this function and answers %FALSE.
+ *
  * Returns: %TRUE when a row was fetched, %FALSE at the end or on an error
  */
 PROVIDERS_API gboolean torvanix_providers_contracts_idata_reader_read (TorvanixProvidersContractsIDataReader *self, GError **error);
@@ -124,6 +164,9 @@ PROVIDERS_API gboolean torvanix_providers_contracts_idata_reader_read (TorvanixP
  * torvanix_providers_contracts_idata_reader_close:
  * @self: a reader
  * @error: return location for an error
+ *
+ * Closes the reader, skipping the rows not read yet; reading a closed reader
+ * finds no row. A %NULL or wrong @self logs a CRITICAL naming this function.
  */
 PROVIDERS_API void torvanix_providers_contracts_idata_reader_close (TorvanixProvidersContractsIDataReader *self, GError **error);
 /**
@@ -131,6 +174,11 @@ PROVIDERS_API void torvanix_providers_contracts_idata_reader_close (TorvanixProv
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
+ *
+ * Names the column at @ordinal as the server labels it. An @ordinal past the
+ * last column logs the CRITICAL `ordinal < field_count` naming the
+ * implementation's own function and answers %NULL. A %NULL or wrong @self
+ * logs a CRITICAL naming this function and answers %NULL.
  *
  * Returns: (transfer full) (nullable): the column name
  */
@@ -141,6 +189,11 @@ PROVIDERS_API gchar *torvanix_providers_contracts_idata_reader_get_name (Torvani
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
  *
+ * Names the server's type of the column at @ordinal, such as "NEWDECIMAL".
+ * An @ordinal past the last column logs the CRITICAL `ordinal < field_count`
+ * naming the implementation's own function and answers %NULL. A %NULL or
+ * wrong @self logs a CRITICAL naming this function and answers %NULL.
+ *
  * Returns: (transfer full) (nullable): the server's name of the column type
  */
 PROVIDERS_API gchar *torvanix_providers_contracts_idata_reader_get_dbms_type (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
@@ -149,6 +202,15 @@ PROVIDERS_API gchar *torvanix_providers_contracts_idata_reader_get_dbms_type (To
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
+ *
+ * Tells which value class carries the cells of the column at @ordinal. An
+ * @ordinal past the last column logs the CRITICAL `ordinal < field_count`
+ * naming the implementation's own function. A %NULL or wrong @self logs a
+ * CRITICAL naming this function and answers
+ * %TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN.
+ *
+ * Returns: the column's data type;
+ *   %TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN for a wrong argument
  */
 PROVIDERS_API TorvanixProvidersContractsDataType torvanix_providers_contracts_idata_reader_get_data_type (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
 /**
@@ -156,6 +218,13 @@ PROVIDERS_API TorvanixProvidersContractsDataType torvanix_providers_contracts_id
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
+ *
+ * Tells the size the server declares for the column at @ordinal (its display
+ * width). An @ordinal past the last column logs the CRITICAL `ordinal <
+ * field_count` naming the implementation's own function. A %NULL or wrong
+ * @self logs a CRITICAL naming this function and answers 0.
+ *
+ * Returns: the declared size; 0 for a wrong argument
  */
 PROVIDERS_API gint32 torvanix_providers_contracts_idata_reader_get_size (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
 /**
@@ -163,6 +232,12 @@ PROVIDERS_API gint32 torvanix_providers_contracts_idata_reader_get_size (Torvani
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
+ *
+ * Tells whether the cell at @ordinal of the current row is a database null;
+ * with no current row, or past the last column, it is. A %NULL or wrong
+ * @self logs a CRITICAL naming this function and answers %FALSE.
+ *
+ * Returns: whether the cell is a database null
  */
 PROVIDERS_API gboolean torvanix_providers_contracts_idata_reader_is_null (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
 /**
@@ -170,6 +245,13 @@ PROVIDERS_API gboolean torvanix_providers_contracts_idata_reader_is_null (Torvan
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
+ *
+ * Reads the cell at @ordinal of the current row as a boolean: %TRUE only for
+ * the text "true". A database null logs the CRITICAL `bool_parse: assertion
+ * 'str != NULL'` and answers %FALSE. A %NULL or wrong @self logs a CRITICAL
+ * naming this function and answers %FALSE.
+ *
+ * Returns: the cell as a boolean
  */
 PROVIDERS_API gboolean torvanix_providers_contracts_idata_reader_get_boolean (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
 /**
@@ -177,6 +259,14 @@ PROVIDERS_API gboolean torvanix_providers_contracts_idata_reader_get_boolean (To
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
+ *
+ * Reads the cell at @ordinal of the current row as a signed 8-bit integer,
+ * from the text the server sent. A database null logs the CRITICAL
+ * `long_parse: assertion 'str != NULL'` and answers 0; use
+ * torvanix_providers_contracts_idata_reader_is_null() first. A %NULL or
+ * wrong @self logs a CRITICAL naming this function and answers 0.
+ *
+ * Returns: the cell's number
  */
 PROVIDERS_API gint8 torvanix_providers_contracts_idata_reader_get_int8 (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
 /**
@@ -184,6 +274,14 @@ PROVIDERS_API gint8 torvanix_providers_contracts_idata_reader_get_int8 (Torvanix
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
+ *
+ * Reads the cell at @ordinal of the current row as an unsigned 8-bit
+ * integer, from the text the server sent. A database null logs the CRITICAL
+ * `ulong_parse: assertion 'str != NULL'` and answers 0; use
+ * torvanix_providers_contracts_idata_reader_is_null() first. A %NULL or
+ * wrong @self logs a CRITICAL naming this function and answers 0.
+ *
+ * Returns: the cell's number
  */
 PROVIDERS_API guint8 torvanix_providers_contracts_idata_reader_get_uint8 (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
 /**
@@ -191,6 +289,14 @@ PROVIDERS_API guint8 torvanix_providers_contracts_idata_reader_get_uint8 (Torvan
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
+ *
+ * Reads the cell at @ordinal of the current row as a signed 16-bit integer,
+ * from the text the server sent. A database null logs the CRITICAL
+ * `long_parse: assertion 'str != NULL'` and answers 0; use
+ * torvanix_providers_contracts_idata_reader_is_null() first. A %NULL or
+ * wrong @self logs a CRITICAL naming this function and answers 0.
+ *
+ * Returns: the cell's number
  */
 PROVIDERS_API gint16 torvanix_providers_contracts_idata_reader_get_int16 (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
 /**
@@ -198,6 +304,14 @@ PROVIDERS_API gint16 torvanix_providers_contracts_idata_reader_get_int16 (Torvan
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
+ *
+ * Reads the cell at @ordinal of the current row as an unsigned 16-bit
+ * integer, from the text the server sent. A database null logs the CRITICAL
+ * `ulong_parse: assertion 'str != NULL'` and answers 0; use
+ * torvanix_providers_contracts_idata_reader_is_null() first. A %NULL or
+ * wrong @self logs a CRITICAL naming this function and answers 0.
+ *
+ * Returns: the cell's number
  */
 PROVIDERS_API guint16 torvanix_providers_contracts_idata_reader_get_uint16 (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
 /**
@@ -205,6 +319,14 @@ PROVIDERS_API guint16 torvanix_providers_contracts_idata_reader_get_uint16 (Torv
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
+ *
+ * Reads the cell at @ordinal of the current row as a signed 32-bit integer,
+ * from the text the server sent. A database null logs the CRITICAL
+ * `long_parse: assertion 'str != NULL'` and answers 0; use
+ * torvanix_providers_contracts_idata_reader_is_null() first. A %NULL or
+ * wrong @self logs a CRITICAL naming this function and answers 0.
+ *
+ * Returns: the cell's number
  */
 PROVIDERS_API gint32 torvanix_providers_contracts_idata_reader_get_int32 (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
 /**
@@ -212,6 +334,14 @@ PROVIDERS_API gint32 torvanix_providers_contracts_idata_reader_get_int32 (Torvan
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
+ *
+ * Reads the cell at @ordinal of the current row as an unsigned 32-bit
+ * integer, from the text the server sent. A database null logs the CRITICAL
+ * `ulong_parse: assertion 'str != NULL'` and answers 0; use
+ * torvanix_providers_contracts_idata_reader_is_null() first. A %NULL or
+ * wrong @self logs a CRITICAL naming this function and answers 0.
+ *
+ * Returns: the cell's number
  */
 PROVIDERS_API guint32 torvanix_providers_contracts_idata_reader_get_uint32 (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
 /**
@@ -219,6 +349,14 @@ PROVIDERS_API guint32 torvanix_providers_contracts_idata_reader_get_uint32 (Torv
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
+ *
+ * Reads the cell at @ordinal of the current row as a signed 64-bit integer,
+ * from the text the server sent. A database null logs the CRITICAL
+ * `int64_parse: assertion 'str != NULL'` and answers 0; use
+ * torvanix_providers_contracts_idata_reader_is_null() first. A %NULL or
+ * wrong @self logs a CRITICAL naming this function and answers 0.
+ *
+ * Returns: the cell's number
  */
 PROVIDERS_API gint64 torvanix_providers_contracts_idata_reader_get_int64 (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
 /**
@@ -226,6 +364,14 @@ PROVIDERS_API gint64 torvanix_providers_contracts_idata_reader_get_int64 (Torvan
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
+ *
+ * Reads the cell at @ordinal of the current row as an unsigned 64-bit
+ * integer, from the text the server sent. A database null logs the CRITICAL
+ * `uint64_parse: assertion 'str != NULL'` and answers 0; use
+ * torvanix_providers_contracts_idata_reader_is_null() first. A %NULL or
+ * wrong @self logs a CRITICAL naming this function and answers 0.
+ *
+ * Returns: the cell's number
  */
 PROVIDERS_API guint64 torvanix_providers_contracts_idata_reader_get_uint64 (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
 /**
@@ -233,6 +379,14 @@ PROVIDERS_API guint64 torvanix_providers_contracts_idata_reader_get_uint64 (Torv
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
+ *
+ * Reads the cell at @ordinal of the current row as the nearest double of a
+ * DECIMAL, from the text the server sent. A database null logs the CRITICAL
+ * `double_parse: assertion 'str != NULL'` and answers 0; use
+ * torvanix_providers_contracts_idata_reader_is_null() first. A %NULL or
+ * wrong @self logs a CRITICAL naming this function and answers 0.
+ *
+ * Returns: the cell's number
  */
 PROVIDERS_API gdouble torvanix_providers_contracts_idata_reader_get_decimal (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
 /**
@@ -240,6 +394,14 @@ PROVIDERS_API gdouble torvanix_providers_contracts_idata_reader_get_decimal (Tor
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
+ *
+ * Reads the cell at @ordinal of the current row as the nearest double of an
+ * amount of money, from the text the server sent. A database null logs the
+ * CRITICAL `double_parse: assertion 'str != NULL'` and answers 0; use
+ * torvanix_providers_contracts_idata_reader_is_null() first. A %NULL or
+ * wrong @self logs a CRITICAL naming this function and answers 0.
+ *
+ * Returns: the cell's number
  */
 PROVIDERS_API gdouble torvanix_providers_contracts_idata_reader_get_money (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
 /**
@@ -247,6 +409,14 @@ PROVIDERS_API gdouble torvanix_providers_contracts_idata_reader_get_money (Torva
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
+ *
+ * Reads the cell at @ordinal of the current row as a float, from the text
+ * the server sent. A database null logs the CRITICAL `float_parse: assertion
+ * 'str != NULL'` and answers 0; use
+ * torvanix_providers_contracts_idata_reader_is_null() first. A %NULL or
+ * wrong @self logs a CRITICAL naming this function and answers 0.
+ *
+ * Returns: the cell's number
  */
 PROVIDERS_API gfloat torvanix_providers_contracts_idata_reader_get_float (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
 /**
@@ -254,6 +424,14 @@ PROVIDERS_API gfloat torvanix_providers_contracts_idata_reader_get_float (Torvan
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
+ *
+ * Reads the cell at @ordinal of the current row as a double, from the text
+ * the server sent. A database null logs the CRITICAL `double_parse:
+ * assertion 'str != NULL'` and answers 0; use
+ * torvanix_providers_contracts_idata_reader_is_null() first. A %NULL or
+ * wrong @self logs a CRITICAL naming this function and answers 0.
+ *
+ * Returns: the cell's number
  */
 PROVIDERS_API gdouble torvanix_providers_contracts_idata_reader_get_double (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
 /**
@@ -262,6 +440,11 @@ PROVIDERS_API gdouble torvanix_providers_contracts_idata_reader_get_double (Torv
  * @ordinal: a column ordinal, counted from 0
  * @result: (out caller-allocates): a date to fill
  * @error: return location for an error
+ *
+ * Reads the cell at @ordinal of the current row as a calendar date into
+ * @result, which is cleared first and stays cleared for a database null, a
+ * zero date or text that is not a date. A %NULL @result logs a CRITICAL. A
+ * %NULL or wrong @self logs a CRITICAL naming this function.
  */
 PROVIDERS_API void torvanix_providers_contracts_idata_reader_get_date (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, GDate *result, GError **error);
 /**
@@ -269,6 +452,11 @@ PROVIDERS_API void torvanix_providers_contracts_idata_reader_get_date (TorvanixP
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
+ *
+ * Reads the cell at @ordinal of the current row as a time of day, on 1
+ * January 1970 in UTC; a span outside one day answers %NULL too. A database
+ * null, or no current row, answers %NULL. A %NULL or wrong @self logs a
+ * CRITICAL naming this function and answers %NULL.
  *
  * Returns: (transfer full) (nullable): the cell
  */
@@ -279,6 +467,11 @@ PROVIDERS_API GDateTime *torvanix_providers_contracts_idata_reader_get_time (Tor
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
  *
+ * Reads the cell at @ordinal of the current row as a date and time in the
+ * local time zone; a zero date answers %NULL too. A database null, or no
+ * current row, answers %NULL. A %NULL or wrong @self logs a CRITICAL naming
+ * this function and answers %NULL.
+ *
  * Returns: (transfer full) (nullable): the cell
  */
 PROVIDERS_API GDateTime *torvanix_providers_contracts_idata_reader_get_datetime (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
@@ -287,6 +480,14 @@ PROVIDERS_API GDateTime *torvanix_providers_contracts_idata_reader_get_datetime 
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
+ *
+ * Reads the cell at @ordinal of the current row as a number of microseconds,
+ * logging a warning with the cell's text, as no engine sends a span in that
+ * form. A database null logs the CRITICAL `int64_parse: assertion 'str !=
+ * NULL'` and answers 0. A %NULL or wrong @self logs a CRITICAL naming this
+ * function and answers 0.
+ *
+ * Returns: the cell's number
  */
 PROVIDERS_API GTimeSpan torvanix_providers_contracts_idata_reader_get_timespan (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
 /**
@@ -294,6 +495,10 @@ PROVIDERS_API GTimeSpan torvanix_providers_contracts_idata_reader_get_timespan (
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
+ *
+ * Reads the cell at @ordinal of the current row as text, as the server sent
+ * it. A database null, or no current row, answers %NULL. A %NULL or wrong
+ * @self logs a CRITICAL naming this function and answers %NULL.
  *
  * Returns: (transfer full) (nullable): the cell as text
  */
@@ -304,6 +509,10 @@ PROVIDERS_API gchar *torvanix_providers_contracts_idata_reader_get_string (Torva
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
  *
+ * Reads the cell at @ordinal of the current row as text, from UTF-16 the
+ * server sent. A database null, or no current row, answers %NULL. A %NULL or
+ * wrong @self logs a CRITICAL naming this function and answers %NULL.
+ *
  * Returns: (transfer full) (nullable): the cell as text
  */
 PROVIDERS_API gchar *torvanix_providers_contracts_idata_reader_get_string16 (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
@@ -312,6 +521,10 @@ PROVIDERS_API gchar *torvanix_providers_contracts_idata_reader_get_string16 (Tor
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
+ *
+ * Reads the cell at @ordinal of the current row as the text of a UUID. A
+ * database null, or no current row, answers %NULL. A %NULL or wrong @self
+ * logs a CRITICAL naming this function and answers %NULL.
  *
  * Returns: (transfer full) (nullable): the cell as text
  */
@@ -323,6 +536,11 @@ PROVIDERS_API gchar *torvanix_providers_contracts_idata_reader_get_guid (Torvani
  * @result_length1: (out) (optional): the length of the result
  * @error: return location for an error
  *
+ * Reads the cell at @ordinal of the current row as bytes, zero bytes and
+ * all. A database null, or no current row, answers %NULL and a length of 0.
+ * A %NULL or wrong @self logs a CRITICAL naming this function and answers
+ * %NULL.
+ *
  * Returns: (transfer full) (array length=result_length1) (nullable): the bytes
  */
 PROVIDERS_API guint8 *torvanix_providers_contracts_idata_reader_get_binary (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, gint *result_length1, GError **error);
@@ -331,6 +549,11 @@ PROVIDERS_API guint8 *torvanix_providers_contracts_idata_reader_get_binary (Torv
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
+ *
+ * Reads the cell at @ordinal of the current row as a timestamp. The
+ * interface's own implementation answers the current local time; an engine's
+ * reader overrides it where its server has a timestamp type. A %NULL or
+ * wrong @self logs a CRITICAL naming this function and answers %NULL.
  *
  * Returns: (transfer full) (nullable): the cell; by default the current local time
  */
@@ -341,6 +564,11 @@ PROVIDERS_API GDateTime *torvanix_providers_contracts_idata_reader_get_timestamp
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
  *
+ * Reads the cell at @ordinal of the current row as the text of an ENUM
+ * member; the interface's own implementation answers "". A database null, or
+ * no current row, answers %NULL. A %NULL or wrong @self logs a CRITICAL
+ * naming this function and answers %NULL.
+ *
  * Returns: (transfer full) (nullable): the cell as text
  */
 PROVIDERS_API gchar *torvanix_providers_contracts_idata_reader_get_enum (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
@@ -349,6 +577,11 @@ PROVIDERS_API gchar *torvanix_providers_contracts_idata_reader_get_enum (Torvani
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
+ *
+ * Reads the cell at @ordinal of the current row as the text of a set of
+ * flags; the interface's own implementation answers "". A database null, or
+ * no current row, answers %NULL. A %NULL or wrong @self logs a CRITICAL
+ * naming this function and answers %NULL.
  *
  * Returns: (transfer full) (nullable): the cell as text
  */
@@ -359,6 +592,11 @@ PROVIDERS_API gchar *torvanix_providers_contracts_idata_reader_get_flag (Torvani
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
  *
+ * Reads the cell at @ordinal of the current row as the text of a SET; the
+ * interface's own implementation answers "". A database null, or no current
+ * row, answers %NULL. A %NULL or wrong @self logs a CRITICAL naming this
+ * function and answers %NULL.
+ *
  * Returns: (transfer full) (nullable): the cell as text
  */
 PROVIDERS_API gchar *torvanix_providers_contracts_idata_reader_get_set (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
@@ -367,6 +605,11 @@ PROVIDERS_API gchar *torvanix_providers_contracts_idata_reader_get_set (Torvanix
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
+ *
+ * Reads the cell at @ordinal of the current row as XML text; the interface's
+ * own implementation answers "". A database null, or no current row, answers
+ * %NULL. A %NULL or wrong @self logs a CRITICAL naming this function and
+ * answers %NULL.
  *
  * Returns: (transfer full) (nullable): the cell as text
  */
@@ -377,6 +620,11 @@ PROVIDERS_API gchar *torvanix_providers_contracts_idata_reader_get_xml (Torvanix
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
  *
+ * Reads the cell at @ordinal of the current row as JSON text; the
+ * interface's own implementation answers "". A database null, or no current
+ * row, answers %NULL. A %NULL or wrong @self logs a CRITICAL naming this
+ * function and answers %NULL.
+ *
  * Returns: (transfer full) (nullable): the cell as text
  */
 PROVIDERS_API gchar *torvanix_providers_contracts_idata_reader_get_json (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
@@ -385,6 +633,11 @@ PROVIDERS_API gchar *torvanix_providers_contracts_idata_reader_get_json (Torvani
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
+ *
+ * Reads the cell at @ordinal of the current row as the text of a geometry;
+ * the interface's own implementation answers "". A database null, or no
+ * current row, answers %NULL. A %NULL or wrong @self logs a CRITICAL naming
+ * this function and answers %NULL.
  *
  * Returns: (transfer full) (nullable): the cell as text
  */
@@ -395,6 +648,11 @@ PROVIDERS_API gchar *torvanix_providers_contracts_idata_reader_get_geometry (Tor
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
  *
+ * Reads the cell at @ordinal of the current row as the text of a geography;
+ * the interface's own implementation answers "". A database null, or no
+ * current row, answers %NULL. A %NULL or wrong @self logs a CRITICAL naming
+ * this function and answers %NULL.
+ *
  * Returns: (transfer full) (nullable): the cell as text
  */
 PROVIDERS_API gchar *torvanix_providers_contracts_idata_reader_get_geography (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
@@ -403,6 +661,11 @@ PROVIDERS_API gchar *torvanix_providers_contracts_idata_reader_get_geography (To
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
+ *
+ * Reads the cell at @ordinal of the current row as a value of whatever class
+ * the engine chooses; the interface's own implementation answers a database
+ * null. A %NULL or wrong @self logs a CRITICAL naming this function and
+ * answers %NULL.
  *
  * Returns: (transfer full) (nullable): the cell; by default a database null
  */
@@ -414,6 +677,11 @@ PROVIDERS_API TorvanixProvidersContractsIValue *torvanix_providers_contracts_ida
  * @result_length1: (out) (optional): the length of the result
  * @error: return location for an error
  *
+ * Reads the cell at @ordinal of the current row as an engine's own object,
+ * serialised; the interface's own implementation answers an empty buffer. A
+ * %NULL or wrong @self logs a CRITICAL naming this function and answers
+ * %NULL.
+ *
  * Returns: (transfer full) (array length=result_length1) (nullable): the bytes; by default an empty buffer
  */
 PROVIDERS_API guint8 *torvanix_providers_contracts_idata_reader_get_object (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, gint *result_length1, GError **error);
@@ -422,6 +690,10 @@ PROVIDERS_API guint8 *torvanix_providers_contracts_idata_reader_get_object (Torv
  * @self: a reader
  * @ordinal: a column ordinal, counted from 0
  * @error: return location for an error
+ *
+ * Reads the cell at @ordinal of the current row as a typed value of the
+ * class its column's data type names, built from the other getters. A %NULL
+ * or wrong @self logs a CRITICAL naming this function and answers %NULL.
  *
  * Returns: (transfer full) (nullable): the cell as a typed value; a database null is a #TorvanixProvidersContractsValueNull
  */
@@ -432,6 +704,11 @@ PROVIDERS_API TorvanixProvidersContractsIValue *torvanix_providers_contracts_ida
  * @result_length1: (out) (optional): the length of the result
  * @error: return location for an error
  *
+ * Reads every cell of the current row as typed values, in column order, as
+ * torvanix_providers_contracts_idata_reader_get_value() does for one. A
+ * %NULL or wrong @self logs a CRITICAL naming this function and answers
+ * %NULL.
+ *
  * Returns: (transfer full) (array length=result_length1) (nullable): the values of the current row, in column order, %NULL-terminated
  */
 PROVIDERS_API TorvanixProvidersContractsIValue **torvanix_providers_contracts_idata_reader_get_values (TorvanixProvidersContractsIDataReader *self, gint *result_length1, GError **error);
@@ -439,12 +716,20 @@ PROVIDERS_API TorvanixProvidersContractsIValue **torvanix_providers_contracts_id
  * torvanix_providers_contracts_idata_reader_get_field_count:
  * @self: a reader
  *
+ * Gets #TorvanixProvidersContractsIDataReader:field-count. A %NULL or wrong
+ * @self logs a CRITICAL naming this function and answers 0.
+ *
  * Returns: the number of columns; -1 when the reader does not say
  */
 PROVIDERS_API gint torvanix_providers_contracts_idata_reader_get_field_count (TorvanixProvidersContractsIDataReader *self);
 /**
  * torvanix_providers_contracts_idata_reader_get_is_closed:
  * @self: a reader
+ *
+ * Gets #TorvanixProvidersContractsIDataReader:is-closed. A %NULL or wrong
+ * @self logs a CRITICAL naming this function and answers %FALSE.
+ *
+ * Returns: whether the reader is closed
  */
 PROVIDERS_API gboolean torvanix_providers_contracts_idata_reader_get_is_closed (TorvanixProvidersContractsIDataReader *self);
 
