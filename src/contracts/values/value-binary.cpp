@@ -253,52 +253,19 @@ torvanix_providers_contracts_value_binary_write (TorvanixProvidersContractsValue
   return g_output_stream_write_all (stream, data, length, nullptr, nullptr, error);
 }
 
-extern "C" void
-torvanix_providers_contracts_value_binary_load (TorvanixProvidersContractsValueBinary *self, const gchar *filename,
-                                                GAsyncReadyCallback callback, gpointer user_data)
-{
-  providers_return_if_fail (self != NULL);
-  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_BINARY (self));
-  providers_return_if_fail (filename != NULL);
-  GTask *task = providers::values::start_task (self, callback, user_data,
-                                               reinterpret_cast<gpointer> (torvanix_providers_contracts_value_binary_load));
-  providers::values::load_bytes (task, filename, commit_loaded_bytes);
-}
+namespace {
 
-extern "C" void
-torvanix_providers_contracts_value_binary_load_finish (TorvanixProvidersContractsValueBinary *self, GAsyncResult *result,
-                                                       GError **error)
+/* The buffer is immutable, so a reference is as private as a copy. */
+GBytes *
+bytes_contents (TorvanixProvidersContractsValueBinary *self, const char *)
 {
-  providers_return_if_fail (self != NULL);
-  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_BINARY (self));
-  PROVIDERS_RETURN_IF_NOT_TASK_OF (self, result, torvanix_providers_contracts_value_binary_load);
-  g_task_propagate_boolean (G_TASK (result), error);
-}
-
-extern "C" void
-torvanix_providers_contracts_value_binary_save (TorvanixProvidersContractsValueBinary *self, const gchar *filename,
-                                                GAsyncReadyCallback callback, gpointer user_data)
-{
-  providers_return_if_fail (self != NULL);
-  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_BINARY (self));
-  providers_return_if_fail (filename != NULL);
-  /* The buffer is immutable, so a reference is as private as a copy. */
   GBytes *bytes = priv_of (self)->itsvalue;
-  GBytes *contents = bytes ? g_bytes_ref (bytes) : g_bytes_new (nullptr, 0);
-  GTask *task = providers::values::start_task (self, callback, user_data,
-                                               reinterpret_cast<gpointer> (torvanix_providers_contracts_value_binary_save));
-  providers::values::save_bytes (task, filename, contents);
+  return bytes ? g_bytes_ref (bytes) : g_bytes_new (nullptr, 0);
 }
 
-extern "C" void
-torvanix_providers_contracts_value_binary_save_finish (TorvanixProvidersContractsValueBinary *self, GAsyncResult *result,
-                                                       GError **error)
-{
-  providers_return_if_fail (self != NULL);
-  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_BINARY (self));
-  PROVIDERS_RETURN_IF_NOT_TASK_OF (self, result, torvanix_providers_contracts_value_binary_save);
-  g_task_propagate_boolean (G_TASK (result), error);
-}
+}  // namespace
+
+PROVIDERS_DEFINE_FILE_IO (ValueBinary, value_binary, VALUE_BINARY, load_bytes, commit_loaded_bytes, bytes_contents)
 
 /* ValueBlob ------------------------------------------------------------------ */
 

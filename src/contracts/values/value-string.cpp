@@ -210,54 +210,21 @@ torvanix_providers_contracts_value_string_set_itsvalue (TorvanixProvidersContrac
   g_object_notify_by_pspec (G_OBJECT (self), itsvalue_pspec);
 }
 
-extern "C" void
-torvanix_providers_contracts_value_string_load (TorvanixProvidersContractsValueString *self, const gchar *filename,
-                                                GAsyncReadyCallback callback, gpointer user_data)
-{
-  providers_return_if_fail (self != NULL);
-  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_STRING (self));
-  providers_return_if_fail (filename != NULL);
-  GTask *task = providers::values::start_task (self, callback, user_data,
-                                               reinterpret_cast<gpointer> (torvanix_providers_contracts_value_string_load));
-  providers::values::load_lines (task, filename, commit_loaded_text);
-}
+namespace {
 
-extern "C" void
-torvanix_providers_contracts_value_string_load_finish (TorvanixProvidersContractsValueString *self, GAsyncResult *result,
-                                                       GError **error)
+/* The text's bytes, with no conversion. A null text is a caller's mistake,
+ * but the file is still replaced, by an empty one. */
+GBytes *
+text_contents (TorvanixProvidersContractsValueString *self, const char *function)
 {
-  providers_return_if_fail (self != NULL);
-  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_STRING (self));
-  PROVIDERS_RETURN_IF_NOT_TASK_OF (self, result, torvanix_providers_contracts_value_string_load);
-  g_task_propagate_boolean (G_TASK (result), error);
-}
-
-extern "C" void
-torvanix_providers_contracts_value_string_save (TorvanixProvidersContractsValueString *self, const gchar *filename,
-                                                GAsyncReadyCallback callback, gpointer user_data)
-{
-  providers_return_if_fail (self != NULL);
-  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_STRING (self));
-  providers_return_if_fail (filename != NULL);
   const gchar *text = priv_of (self)->itsvalue;
-  /* A null text is a caller's mistake, but the file is still replaced,
-   * by an empty one. */
-  if (text == nullptr) g_return_if_fail_warning (G_LOG_DOMAIN, __func__, "itsvalue != NULL");
-  GBytes *contents = g_bytes_new (text, text ? std::strlen (text) : 0);
-  GTask *task = providers::values::start_task (self, callback, user_data,
-                                               reinterpret_cast<gpointer> (torvanix_providers_contracts_value_string_save));
-  providers::values::save_bytes (task, filename, contents);
+  if (text == nullptr) g_return_if_fail_warning (G_LOG_DOMAIN, function, "itsvalue != NULL");
+  return g_bytes_new (text, text ? std::strlen (text) : 0);
 }
 
-extern "C" void
-torvanix_providers_contracts_value_string_save_finish (TorvanixProvidersContractsValueString *self, GAsyncResult *result,
-                                                       GError **error)
-{
-  providers_return_if_fail (self != NULL);
-  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_STRING (self));
-  PROVIDERS_RETURN_IF_NOT_TASK_OF (self, result, torvanix_providers_contracts_value_string_save);
-  g_task_propagate_boolean (G_TASK (result), error);
-}
+}  // namespace
+
+PROVIDERS_DEFINE_FILE_IO (ValueString, value_string, VALUE_STRING, load_lines, commit_loaded_text, text_contents)
 
 /* The kinds ------------------------------------------------------------------- */
 
