@@ -31,6 +31,10 @@ G_BEGIN_DECLS
  *   holds no settings object (it is empty, or its root is not an object)
  * @TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_ERROR_TOO_LARGE: the file is
  *   larger than %TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_MAX_FILE_SIZE
+ *
+ * The library's own codes of the "ServerSetting" domain
+ * (%TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_ERROR), which load() sets
+ * besides the file system's and the JSON parser's errors.
  */
 typedef enum {
   TORVANIX_PROVIDERS_CONTRACTS_SERVER_SETTING_ERROR_TOO_LARGE = -3,
@@ -43,7 +47,46 @@ G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsServerSetting, torvanix_prov
                           TORVANIX_PROVIDERS_CONTRACTS, SERVER_SETTING, GObject)
 
 /**
+ * TorvanixProvidersContractsServerSetting:organizations:
+ *
+ * The #GeeArrayList of #TorvanixProvidersContractsOrganization, empty at first. Notifies when another list
+ * is set, as load() does; changes made inside the list notify nothing.
+ */
+
+/**
+ * TorvanixProvidersContractsServerSetting:groups:
+ *
+ * The #GeeArrayList of #TorvanixProvidersContractsServerGroup outside any organization, empty at first. Notifies when another list
+ * is set, as load() does; changes made inside the list notify nothing.
+ */
+
+/**
+ * TorvanixProvidersContractsServerSetting:servers:
+ *
+ * The #GeeArrayList of #TorvanixProvidersContractsServer outside any group, empty at first. Notifies when another list
+ * is set, as load() does; changes made inside the list notify nothing.
+ */
+
+/**
+ * TorvanixProvidersContractsServerSetting::changed:
+ * @self: the settings root
+ *
+ * Emitted, run last, once per append() and remove(), and for nothing else.
+ */
+
+/**
+ * TorvanixProvidersContractsServerSetting:
+ *
+ * The root of the user's saved server profiles, kept in one JSON file:
+ * organizations, the groups outside any organization and the profiles
+ * outside any group. The application makes it and loads its file; the
+ * lists its getters return are its own (transfer none). It belongs to one
+ * thread at a time.
+ */
+
+/**
  * TorvanixProvidersContractsServerSettingClass:
+ * @parent_class: the parent class
  *
  * The root of the saved settings: organizations, the groups outside any
  * organization and the profiles outside any group. Implements
@@ -57,6 +100,8 @@ struct _TorvanixProvidersContractsServerSettingClass {
 /**
  * torvanix_providers_contracts_server_setting_new:
  *
+ * Makes an empty settings root; load() gives it a file.
+ *
  * Returns: (transfer full): an empty settings root with no file name
  */
 PROVIDERS_API TorvanixProvidersContractsServerSetting *torvanix_providers_contracts_server_setting_new (void);
@@ -64,7 +109,11 @@ PROVIDERS_API TorvanixProvidersContractsServerSetting *torvanix_providers_contra
  * torvanix_providers_contracts_server_setting_construct:
  * @object_type: ServerSetting or a subclass of it
  *
- * Returns: (transfer full) (nullable): a new empty instance
+ * Makes an empty settings root of @object_type, for a subclass's
+ * constructor. A wrong @object_type logs a CRITICAL naming this function.
+ *
+ * Returns: (transfer full) (nullable): a new empty instance, or %NULL for a
+ *   wrong @object_type
  */
 PROVIDERS_API TorvanixProvidersContractsServerSetting *torvanix_providers_contracts_server_setting_construct (GType object_type);
 /**
@@ -148,6 +197,10 @@ PROVIDERS_API TorvanixProvidersContractsServer **torvanix_providers_contracts_se
  * torvanix_providers_contracts_server_setting_get_organizations:
  * @self: a settings root
  *
+ * Gets #TorvanixProvidersContractsServerSetting:organizations, the root's own list.
+ * A %NULL or wrong @self logs a CRITICAL naming this function and
+ * answers %NULL.
+ *
  * Returns: (transfer none) (nullable): the organizations, a list of
  *   TorvanixProvidersContractsOrganization
  */
@@ -156,11 +209,19 @@ PROVIDERS_API GeeArrayList *torvanix_providers_contracts_server_setting_get_orga
  * torvanix_providers_contracts_server_setting_set_organizations:
  * @self: a settings root
  * @value: (nullable): the list to hold (a reference is taken, not a copy)
+ *
+ * Sets #TorvanixProvidersContractsServerSetting:organizations, notifying it when
+ * the list is another one.
+ * A %NULL or wrong @self logs a CRITICAL naming this function.
  */
 PROVIDERS_API void torvanix_providers_contracts_server_setting_set_organizations (TorvanixProvidersContractsServerSetting *self, GeeArrayList *value);
 /**
  * torvanix_providers_contracts_server_setting_get_groups:
  * @self: a settings root
+ *
+ * Gets #TorvanixProvidersContractsServerSetting:groups, the root's own list.
+ * A %NULL or wrong @self logs a CRITICAL naming this function and
+ * answers %NULL.
  *
  * Returns: (transfer none) (nullable): the groups outside any
  *   organization, a list of TorvanixProvidersContractsServerGroup
@@ -170,11 +231,19 @@ PROVIDERS_API GeeArrayList *torvanix_providers_contracts_server_setting_get_grou
  * torvanix_providers_contracts_server_setting_set_groups:
  * @self: a settings root
  * @value: (nullable): the list to hold (a reference is taken, not a copy)
+ *
+ * Sets #TorvanixProvidersContractsServerSetting:groups, notifying it when
+ * the list is another one.
+ * A %NULL or wrong @self logs a CRITICAL naming this function.
  */
 PROVIDERS_API void torvanix_providers_contracts_server_setting_set_groups (TorvanixProvidersContractsServerSetting *self, GeeArrayList *value);
 /**
  * torvanix_providers_contracts_server_setting_get_servers:
  * @self: a settings root
+ *
+ * Gets #TorvanixProvidersContractsServerSetting:servers, the root's own list.
+ * A %NULL or wrong @self logs a CRITICAL naming this function and
+ * answers %NULL.
  *
  * Returns: (transfer none) (nullable): the profiles outside any group, a
  *   list of TorvanixProvidersContractsServer
@@ -184,6 +253,10 @@ PROVIDERS_API GeeArrayList *torvanix_providers_contracts_server_setting_get_serv
  * torvanix_providers_contracts_server_setting_set_servers:
  * @self: a settings root
  * @value: (nullable): the list to hold (a reference is taken, not a copy)
+ *
+ * Sets #TorvanixProvidersContractsServerSetting:servers, notifying it when
+ * the list is another one.
+ * A %NULL or wrong @self logs a CRITICAL naming this function.
  */
 PROVIDERS_API void torvanix_providers_contracts_server_setting_set_servers (TorvanixProvidersContractsServerSetting *self, GeeArrayList *value);
 
