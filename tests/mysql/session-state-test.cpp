@@ -124,7 +124,13 @@ class LostSessions : public ::testing::Test {
   {
     server_ = std::make_unique<ScratchServer> (
         std::string ("session-") + ::testing::UnitTest::GetInstance ()->current_test_info ()->name (), false);
-    Observer (server ()).cell ("CREATE TABLE kept (i INT) ENGINE=InnoDB");
+    Observer observer (server ());
+    observer.cell ("CREATE TABLE kept (i INT) ENGINE=InnoDB");
+    /* Routines made by another session, so that no text of the session
+     * under test shows what they do. */
+    EXPECT_EQ (observer.cell ("CREATE FUNCTION zone_east () RETURNS INT BEGIN SET time_zone = '+05:00'; RETURN 1; END"), "");
+    EXPECT_EQ (observer.cell ("CREATE PROCEDURE assign_variable () SELECT 1 INTO @e"), "");
+    EXPECT_EQ (observer.cell ("CREATE PROCEDURE take_lock () DO GET_LOCK('providers_procedure_lock', 0)"), "");
   }
 
   const TestServer &server () { return server_->server (); }
@@ -190,6 +196,10 @@ const StateCase kStatefulCases[] = {
   {"table lock", {"LOCK TABLES kept WRITE"}, false},
   {"prepared statement", {"PREPARE s FROM 'SELECT 1'"}, false},
   {"variable in the middle of a text", {"DO 1; SET @d = 4; SELECT 5"}, false},
+  {"time zone by a function a query calls", {"SELECT zone_east ()"}, false},
+  {"user variable by a procedure", {"CALL assign_variable ()"}, false},
+  {"user lock by a procedure", {"CALL`take_lock`"}, false},
+  {"next transaction's isolation", {"SET TRANSACTION ISOLATION LEVEL SERIALIZABLE"}, false},
 };
 
 TEST_F (LostSessions, AStatefulSessionLostFailsEveryStatementUntilOpen)
@@ -219,6 +229,7 @@ const StateCase kStatelessCases[] = {
   {"nothing but queries", {"SELECT 1", "SELECT 'x' AS locked, 2 AS intox"}, true},
   {"a transaction that ended", {"START TRANSACTION", "INSERT INTO kept VALUES (1)", "COMMIT"}, false},
   {"transaction () committed", {}, false},
+  {"queries whose names hold the words", {"SELECT 3 AS recall, 4 AS calls"}, false},
 };
 
 TEST_F (LostSessions, AnIdleSessionWithoutStateReconnectsAndRunsTheStatementOnce)

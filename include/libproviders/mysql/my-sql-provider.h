@@ -50,11 +50,13 @@ G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersSupportsMySQLProvider, torvanix_provi
  * happened since it connected until it ends:
  *
  * - a reply of the server marked the session's state changed (a session or
- *   user variable SET, a temporary table, PREPARE, USE; the provider asks
- *   for the marks with session_track_state_change at each connect);
+ *   user variable SET, a temporary table, PREPARE, USE, also a stored
+ *   function called by a query, whose mark ends its rows; the provider
+ *   asks for the marks with session_track_state_change at each connect);
  * - a statement text took state the server does not mark: the text assigns
- *   a user variable (`:=`, or `INTO` followed by `@`) or names GET_LOCK,
- *   LOCK TABLE(S), READ LOCK, BACKUP LOCK or HANDLER. The rule reads the
+ *   a user variable (`:=`, or `INTO` followed by `@`), names GET_LOCK,
+ *   LOCK TABLE(S), READ LOCK, BACKUP LOCK, HANDLER or SET TRANSACTION, or
+ *   calls a procedure (CALL), which may do any of these. The rule reads the
  *   whole text, string literals and comments too, so that it errs towards
  *   keeping a session rather than losing its state.
  *

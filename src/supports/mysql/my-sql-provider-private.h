@@ -129,9 +129,11 @@ bool set_reconnect (TorvanixProvidersSupportsMySQLProvider *self, bool on, GErro
 /* Closes the handle and forgets the session's state and watched socket. */
 void close_connection (TorvanixProvidersSupportsMySQLProviderPrivate *priv);
 
-/* Whether the text assigns a user variable (`:=`, `INTO @`) or takes a
- * lock (GET_LOCK, LOCK TABLE(S), ... READ LOCK, BACKUP LOCK, HANDLER):
- * state the server does not mark in its reply. */
+/* Whether the text assigns a user variable (`:=`, `INTO @`), takes a
+ * lock (GET_LOCK, LOCK TABLE(S), ... READ LOCK, BACKUP LOCK, HANDLER),
+ * sets the next transaction's characteristics (SET TRANSACTION) or calls a
+ * procedure (CALL), which may do any of these: state the server does not
+ * mark in its reply. */
 bool takes_unmarked_state (const char *statement);
 
 /* A transaction by any means, or anything else of the session's own. */
@@ -148,7 +150,8 @@ void note_reply (TorvanixProvidersSupportsMySQLProvider *self);
  * on the server. */
 void note_error (TorvanixProvidersSupportsMySQLProvider *self);
 
-/* mysql_next_result, with the reply noted. */
+/* mysql_next_result, with the end of the result before it and the reply
+ * noted. */
 int next_result (TorvanixProvidersSupportsMySQLProvider *self);
 
 /* Whether the connection is gone: no socket, or the peer hung up. */

@@ -45,11 +45,12 @@ is_word_character (char c)
 }
 
 /* The server marks neither user variables assigned inside a query nor
- * locks a statement takes: the text names them. Blanks between the words
- * are any run of spaces, tabs or newlines; `INTO` may be followed by `@`
+ * locks a statement takes, nor the characteristics SET TRANSACTION gives
+ * the next transaction: the text names them. Blanks between the words are
+ * any run of spaces, tabs or newlines; `INTO` may be followed by `@`
  * directly. */
 constexpr const char *kUnmarkedState[] = {
-  "get_lock", "lock table", "read lock", "backup lock", "handler ",
+  "get_lock", "lock table", "read lock", "backup lock", "handler ", "set transaction",
 };
 
 }  // namespace
@@ -69,6 +70,9 @@ takes_unmarked_state (const char *statement)
       if (*end == '@')
         return true;
     }
+    /* A procedure may do any of that where no text of the caller shows it. */
+    if (const char *end = match_words (p, "call"); end != nullptr && !is_word_character (*end))
+      return true;
     for (const char *words : kUnmarkedState) {
       if (match_words (p, words) != nullptr)
         return true;
@@ -140,7 +144,14 @@ note_error (TorvanixProvidersSupportsMySQLProvider *self)
 int
 next_result (TorvanixProvidersSupportsMySQLProvider *self)
 {
-  int r = mysql_next_result (connection_of (self));
+  /* The rows of a result end with their statement's status, which is the
+   * only word of a query that changed the session (a function that sets a
+   * variable or a time zone, called in a SELECT): noted before the next
+   * result replaces it. A reply without rows was noted when it came. */
+  MYSQL *connection = connection_of (self);
+  if (mysql_errno (connection) == 0 && mysql_field_count (connection) != 0)
+    note_reply (self);
+  int r = mysql_next_result (connection);
   if (r >= 0)
     note_reply (self);
   return r;
