@@ -24,13 +24,19 @@ void table_adopt_rows (TorvanixProvidersContractsTableModel *table, TorvanixProv
 
 /* Where a row's values are right now: its array, or the storage of its
  * list once it has one (`list` then is not null). Reading never makes the
- * list. */
+ * list. `lent`: a caller may have reached the row or one of its values
+ * (one was handed out or put in, the list exists, or the row itself was
+ * handed out). */
 struct RowCells {
   gpointer *items;
   guint count;
   GeeArrayList *list;
+  bool lent;
 };
 RowCells row_cells (TorvanixProvidersContractsRowModel *row);
+
+/* Notes that a caller reached the row itself (anything else is let be). */
+void row_mark_lent (TorvanixProvidersContractsRowModel *row);
 
 /* The value at `position` as a new reference, or null past the end. */
 gpointer row_ref_at (TorvanixProvidersContractsRowModel *row, guint position);

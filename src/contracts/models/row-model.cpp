@@ -11,6 +11,7 @@
 
 #include <gio/gio.h>
 
+#include <atomic>
 #include <cstring>
 
 #include "common/check.h"
@@ -27,6 +28,12 @@ struct TorvanixProvidersContractsRowModelPrivate {
   gpointer *items = nullptr; /* the values until then: one reference each */
   guint count = 0;
   guint version = 0; /* DataVersion flags, kept as the caller's bits */
+  /* Whether a caller ever reached the row or one of its values (one was
+   * handed out or put in, or the row itself was): a dropped table then
+   * checks this row's values one by one before another thread may release
+   * them. Written by getters, so possibly by two threads at once: relaxed
+   * atomics. */
+  guint lent = 0;
 
   TorvanixProvidersContractsRowModelPrivate () = default;
   TorvanixProvidersContractsRowModelPrivate (const TorvanixProvidersContractsRowModelPrivate &) = delete;
@@ -63,6 +70,13 @@ list_of (TorvanixProvidersContractsRowModelPrivate *priv)
   return static_cast<GeeArrayList *> (g_atomic_pointer_get (&priv->values));
 }
 
+void
+mark_lent (TorvanixProvidersContractsRowModelPrivate *priv)
+{
+  std::atomic_ref<guint> lent (priv->lent);
+  if (lent.load (std::memory_order_relaxed) == 0) lent.store (1, std::memory_order_relaxed);
+}
+
 /* The list object, made on first request: it adopts the array (and the
  * reference to each value) as its storage. Two threads may both get here
  * for one row; the first to publish its list wins and the other puts its
@@ -72,6 +86,7 @@ materialise (TorvanixProvidersContractsRowModel *self)
 {
   auto *priv = priv_of (self);
   if (GeeArrayList *list = list_of (priv)) return list;
+  mark_lent (priv);
   GeeArrayList *list = providers::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT);
   if (priv->count > 0) providers::models::list_adopt_storage (list, priv->items, priv->count);
   if (g_atomic_pointer_compare_and_exchange (&priv->values, nullptr, list)) return list;
@@ -132,6 +147,9 @@ TorvanixProvidersContractsRowModel *
 row_real_clone (TorvanixProvidersContractsRowModel *self)
 {
   const RowCells source = providers::models::row_cells (self);
+  /* The values' own clone operations see them, and a subclass's may keep
+   * a reference. */
+  mark_lent (priv_of (self));
   auto *copies = g_new (gpointer, source.count);
   for (guint i = 0; i < source.count; ++i) {
     gpointer value_copy = torvanix_providers_contracts_ivalue_clone (static_cast<TorvanixProvidersContractsIValue *> (source.items[i]));
@@ -262,14 +280,23 @@ RowCells
 row_cells (TorvanixProvidersContractsRowModel *row)
 {
   auto *priv = priv_of (row);
-  if (GeeArrayList *list = list_of (priv)) return { list->_items, list_size (list), list };
-  return { priv->items, priv->count, nullptr };
+  const bool lent = std::atomic_ref<guint> (priv->lent).load (std::memory_order_relaxed) != 0;
+  if (GeeArrayList *list = list_of (priv)) return { list->_items, list_size (list), list, lent };
+  return { priv->items, priv->count, nullptr, lent };
+}
+
+void
+row_mark_lent (TorvanixProvidersContractsRowModel *row)
+{
+  /* A C caller may put anything into a table's row list. */
+  if (TORVANIX_PROVIDERS_CONTRACTS_IS_ROW_MODEL (row)) mark_lent (priv_of (row));
 }
 
 gpointer
 row_ref_at (TorvanixProvidersContractsRowModel *row, guint position)
 {
   const RowCells cells = row_cells (row);
+  if (!cells.lent) mark_lent (priv_of (row));
   gpointer item = position < cells.count ? cells.items[position] : nullptr;
   return item ? g_object_ref (item) : nullptr;
 }
@@ -278,6 +305,7 @@ void
 row_replace_at (TorvanixProvidersContractsRowModel *row, guint position, gpointer value)
 {
   const RowCells cells = row_cells (row);
+  if (!cells.lent) mark_lent (priv_of (row));
   /* Through the list once there is one, so its iterators see the change. */
   if (cells.list) {
     gee_abstract_list_set (GEE_ABSTRACT_LIST (cells.list), static_cast<gint> (position), value);

@@ -4,6 +4,8 @@
 
 #include <gio/gio.h>
 
+#include <atomic>
+
 #include "common/check.h"
 #include "common/compat-texts.h"
 #include "common/gobject-ref.h"
@@ -11,12 +13,25 @@
 #include "contracts/models/list-access-internal.h"
 #include "contracts/models/model-internal.h"
 #include "common/property-helpers.h"
+#include "contracts/models/table-release-internal.h"
 
 struct TorvanixProvidersContractsTableModelPrivate {
   providers::GRef<GeeArrayList> rows =
       providers::adopt_ref (providers::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_ROW_MODEL));
   providers::GRef<GeeArrayList> columns =
       providers::adopt_ref (providers::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_COLUMN_MODEL));
+  /* The row list itself was handed out: a caller may have reached any
+   * row, so a dropped table checks each one. */
+  std::atomic<bool> rows_lent{false};
+
+  TorvanixProvidersContractsTableModelPrivate () = default;
+  TorvanixProvidersContractsTableModelPrivate (const TorvanixProvidersContractsTableModelPrivate &) = delete;
+  /* A big table's rows go to the release thread before the lists go. */
+  ~TorvanixProvidersContractsTableModelPrivate ()
+  {
+    providers::models::release_rows (rows.get (), providers::models::list_size (columns.get ()),
+                                     rows_lent.load (std::memory_order_relaxed));
+  }
 };
 
 namespace {
@@ -50,10 +65,27 @@ rows_of (gpointer self)
   return priv_of (TORVANIX_PROVIDERS_CONTRACTS_TABLE_MODEL (self))->rows.get ();
 }
 
+/* The list model's item: a row the caller now reaches. */
+gpointer
+table_get_item (GListModel *model, guint position)
+{
+  gpointer row = providers::models::list_ref_at (rows_of (model), position);
+  if (row) providers::models::row_mark_lent (static_cast<Row *> (row));
+  return row;
+}
+
 void
 table_list_model_init (GListModelInterface *iface)
 {
   providers::models::publish_list<torvanix_providers_contracts_row_model_get_type, rows_of> (iface);
+  iface->get_item = table_get_item;
+}
+
+GeeArrayList *
+lend_rows (TorvanixProvidersContractsTableModelPrivate *priv)
+{
+  if (!priv->rows_lent.load (std::memory_order_relaxed)) priv->rows_lent.store (true, std::memory_order_relaxed);
+  return priv->rows.get ();
 }
 
 void
@@ -61,7 +93,7 @@ table_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *p
 {
   auto *priv = priv_of (TORVANIX_PROVIDERS_CONTRACTS_TABLE_MODEL (object));
   switch (prop_id) {
-    case PROP_ROWS: g_value_set_object (value, priv->rows.get ()); break;
+    case PROP_ROWS: g_value_set_object (value, lend_rows (priv)); break;
     case PROP_COLUMNS: g_value_set_object (value, priv->columns.get ()); break;
     default: G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
   }
@@ -132,7 +164,7 @@ torvanix_providers_contracts_table_model_get_rows (Table *self)
 {
   providers_return_val_if_fail (self != NULL, nullptr);
   providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (self), nullptr);
-  return priv_of (self)->rows.get ();
+  return lend_rows (priv_of (self));
 }
 
 extern "C" GeeArrayList *
@@ -177,6 +209,7 @@ torvanix_providers_contracts_table_model_append (Table *self, Row *row)
   providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_TABLE_MODEL (self), 0);
   providers_return_val_if_fail (row != NULL, 0);
   GeeArrayList *rows = priv_of (self)->rows.get ();
+  providers::models::row_mark_lent (row);
   gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (rows), row);
   /* The row is where it was put, also when the table already held it
    * elsewhere: that is the position views must be told. */
@@ -194,6 +227,7 @@ torvanix_providers_contracts_table_model_insert (Table *self, gint position, Row
   GeeArrayList *rows = priv_of (self)->rows.get ();
   if (position < 0 || static_cast<guint> (position) >= providers::models::list_size (rows))
     return torvanix_providers_contracts_table_model_append (self, row);
+  providers::models::row_mark_lent (row);
   gee_abstract_list_insert (GEE_ABSTRACT_LIST (rows), position, row);
   g_list_model_items_changed (G_LIST_MODEL (self), static_cast<guint> (position), 0, 1);
   return position;

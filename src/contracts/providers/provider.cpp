@@ -6,6 +6,7 @@
 #include "common/enum-nick.h"
 #include "common/gobject-ref.h"
 #include "contracts/internals.h"
+#include "contracts/models/table-release-internal.h"
 
 G_DEFINE_ENUM_TYPE (TorvanixProvidersContractsDBObject, torvanix_providers_contracts_db_object,
   G_DEFINE_ENUM_VALUE (TORVANIX_PROVIDERS_CONTRACTS_DB_OBJECT_UNKNOWN, "unknown"),
@@ -110,6 +111,8 @@ torvanix_providers_contracts_iprovider_execute_model (TorvanixProvidersContracts
   providers_return_val_if_fail (self != NULL, nullptr);
   providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IPROVIDER (self), nullptr);
   auto slot = iface_of (self)->execute_model;
+  /* The last dropped result is gone before this one is built. */
+  providers::models::finish_release_in_flight ();
   return slot ? slot (self, statement, reserved, error) : nullptr;
 }
 
@@ -141,6 +144,7 @@ torvanix_providers_contracts_iprovider_execute_statements (TorvanixProvidersCont
   providers_return_val_if_fail (self != NULL, nullptr);
   providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IPROVIDER (self), nullptr);
   auto slot = iface_of (self)->execute_statements;
+  providers::models::finish_release_in_flight ();
   return slot ? slot (self, statements, reserved, result_length, error) : nullptr;
 }
 
@@ -151,6 +155,7 @@ torvanix_providers_contracts_iprovider_execute_reader (TorvanixProvidersContract
   providers_return_val_if_fail (self != NULL, nullptr);
   providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_IPROVIDER (self), nullptr);
   auto slot = iface_of (self)->execute_reader;
+  providers::models::finish_release_in_flight ();
   return slot ? slot (self, statement, error) : nullptr;
 }
 
