@@ -107,6 +107,15 @@ inline double now_ms ()
   return double (t.tv_sec) * 1e3 + double (t.tv_nsec) / 1e6;
 }
 
+/* The calling thread's own CPU time: what a thread spends, whatever else
+ * the machine is doing. */
+inline double thread_cpu_ms ()
+{
+  timespec t{};
+  clock_gettime (CLOCK_THREAD_CPUTIME_ID, &t);
+  return double (t.tv_sec) * 1e3 + double (t.tv_nsec) / 1e6;
+}
+
 inline double cpu_ms ()
 {
   rusage u{};

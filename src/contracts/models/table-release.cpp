@@ -24,11 +24,11 @@
  * last result is free before the next one is built, so two results never
  * add up in the process's peak, whichever allocator frees them.
  *
- * The thread lives from the first hand-off until the process exits. Its
- * state is never destroyed; at exit a static guard lets it finish the
- * table in hand, joins it and closes the hand-off, so a table dropped
- * later in the exit is released where it is dropped. A child made by fork
- * has no such thread and never hands off. */
+ * A thread lives as long as its table. The hand-off's state is never
+ * destroyed; at exit a static guard closes the hand-off, finishes the
+ * table in hand and joins its thread, so a table dropped later in the exit
+ * is released where it is dropped. A child made by fork has none of its
+ * parent's threads and never hands off. */
 #include "contracts/models/table-release-internal.h"
 
 #include <pthread.h>
@@ -49,8 +49,8 @@
 namespace providers::models {
 namespace {
 
-/* Below this many cells a release takes a few milliseconds (about 0.3 µs
- * a cell): less than a frame, and not worth a thread hop. */
+/* Below this many cells a release takes ten milliseconds at the most
+ * (about 0.3 µs a cell): less than a frame, and not worth a thread. */
 constexpr guint64 kHandOffCells = 32768;
 
 /* Rows a releasing thread takes from the table in flight at a time. */
@@ -144,9 +144,14 @@ release_here (gpointer *rows, guint count)
   g_free (rows);
 }
 
-/* The release thread and the one table it may hold. Threads that finish
- * the table in flight claim its rows a few at a time beside it; the one
- * that releases the last claim frees the array and ends the flight. */
+/* The release thread and the one table it may hold. A thread is started
+ * for each table handed off, ends with it and is joined before the next
+ * result is built: only a thread that has ended gives back what the
+ * allocators keep per thread (GLib's slice magazines, the C library's
+ * cache, and the arena it took, which the next load's builders would
+ * otherwise not get, spreading the results over one more arena). Threads
+ * that finish the table in flight claim its rows a few at a time beside
+ * it; the one that releases the last claim frees the array. */
 class ReleaseThread {
  public:
   static ReleaseThread &instance ()
@@ -167,37 +172,47 @@ class ReleaseThread {
   bool hand_off (gpointer *rows, guint count)
   {
     if (!this_process ()) return false;
-    {
-      std::lock_guard<std::mutex> guard (mutex_);
-      if (rows_ != nullptr || closed_ || !started ()) return false;
-      rows_ = rows;
-      count_ = count;
-      next_ = 0;
-      in_flight_.store (true, std::memory_order_release);
+    std::lock_guard<std::mutex> guard (mutex_);
+    if (rows_ != nullptr || closed_) return false;
+    /* Done with its table: it needs the lock no more, only to end. */
+    if (thread_.joinable ()) thread_.join ();
+    rows_ = rows;
+    count_ = count;
+    next_ = 0;
+    if (!start ()) {
+      rows_ = nullptr;
+      count_ = 0;
+      return false;
     }
-    work_.notify_one ();
+    unjoined_.store (true, std::memory_order_release);
     return true;
   }
 
+  /* A child of fork holds its parent's thread object but not the thread:
+   * it never gets here, and the object stays, never joined. */
   void finish_in_flight ()
   {
-    if (!in_flight_.load (std::memory_order_acquire) || !this_process ()) return;
-    std::unique_lock<std::mutex> lock (mutex_);
-    release_claims (lock);
-    done_.wait (lock, [this] { return rows_ == nullptr; });
+    if (!unjoined_.load (std::memory_order_acquire) || !this_process ()) return;
+    std::thread ended;
+    {
+      std::unique_lock<std::mutex> lock (mutex_);
+      release_claims (lock);
+      done_.wait (lock, [this] { return rows_ == nullptr; });
+      ended = std::move (thread_);
+      unjoined_.store (false, std::memory_order_release);
+    }
+    if (ended.joinable ()) ended.join ();
   }
 
   /* At exit: no more hand-offs; the table in hand is finished, here and
-   * on the thread, which is then joined. */
+   * on its thread, which is then joined. */
   void close ()
   {
     {
       std::lock_guard<std::mutex> guard (mutex_);
       closed_ = true;
     }
-    work_.notify_one ();
     finish_in_flight ();
-    if (thread_.joinable () && this_process ()) thread_.join ();
   }
 
  private:
@@ -210,34 +225,27 @@ class ReleaseThread {
     return owner == 0 || owner == getpid ();
   }
 
-  /* Starts the thread on first use, with the lock held. It blocks every
-   * signal, so that no handler of the application's runs on it. */
-  bool started ()
+  /* Starts the thread for the table just taken, with the lock held. It
+   * blocks every signal, so that no handler of the application's runs on
+   * it. */
+  bool start ()
   {
-    if (thread_.joinable ()) return true;
-    if (failed_) return false;
     sigset_t all, previous;
     sigfillset (&all);
     pthread_sigmask (SIG_SETMASK, &all, &previous);
+    bool started = true;
     try {
-      thread_ = std::thread ([this] { run (); });
+      thread_ = std::thread ([this] {
+        std::unique_lock<std::mutex> lock (mutex_);
+        release_claims (lock);
+      });
       pthread_setname_np (thread_.native_handle (), "providers-unref");
       owner_.store (getpid (), std::memory_order_release);
     } catch (const std::system_error &) {
-      failed_ = true;
+      started = false;
     }
     pthread_sigmask (SIG_SETMASK, &previous, nullptr);
-    return !failed_;
-  }
-
-  void run ()
-  {
-    std::unique_lock<std::mutex> lock (mutex_);
-    for (;;) {
-      work_.wait (lock, [this] { return closed_ || (rows_ != nullptr && next_ < count_); });
-      release_claims (lock);
-      if (closed_) return;
-    }
+    return started;
   }
 
   /* Releases claim after claim of the table in flight until none is
@@ -257,24 +265,21 @@ class ReleaseThread {
         g_free (rows_);
         rows_ = nullptr;
         count_ = next_ = 0;
-        in_flight_.store (false, std::memory_order_release);
         done_.notify_all ();
       }
     }
   }
 
   std::mutex mutex_;
-  std::condition_variable work_; /* a table came, or the hand-off closed */
   std::condition_variable done_; /* the table in flight is gone */
   gpointer *rows_ = nullptr;     /* the table in flight: one reference per row, empty slots skipped */
   guint count_ = 0;
   guint next_ = 0;      /* the first row nobody has claimed */
   guint releasing_ = 0; /* threads releasing a claim right now */
   bool closed_ = false;
-  bool failed_ = false; /* no thread could be started */
-  std::atomic<bool> in_flight_{false};
-  std::atomic<pid_t> owner_{0}; /* the process that started the thread */
-  std::thread thread_;
+  std::atomic<bool> unjoined_{false}; /* a thread was started and not yet joined */
+  std::atomic<pid_t> owner_{0};       /* the process that started a thread */
+  std::thread thread_;                /* the last one started */
 };
 
 /* Closes the hand-off at exit (or when the library is unloaded), before
