@@ -1,8 +1,7 @@
-/* The network breaks between the provider and the server, through the
- * tests' fault proxy: before the greeting, during authentication, in the
- * middle of a result or a batch, around COMMIT. Each case must end in a
- * "MySQL" error with a number within a bounded time, never in a success;
- * nothing may be committed that was not; and a new open works. */
+/* The network faults of the MySQL provider: the engine's side of the
+ * cases that every engine runs (tests/engines/network-fault-test.cpp), whose
+ * packets are MySQL's, and the cases of MySQL alone: a COMMIT answered
+ * before the connection went, and the sockets' watch on a silent peer. */
 #include <libproviders/providers.h>
 
 #include <gtest/gtest.h>
@@ -14,180 +13,40 @@
 #include <sys/socket.h>
 
 #include <cstdlib>
-#include <iostream>
 #include <string>
 #include <vector>
 
-#include "fault-proxy.h"
+#include "network-faults.h"
 #include "support/gobject-test.h"
 #include "support/log-capture.h"
 #include "test-server.h"
 
-using providers::testing::FaultProxy;
-using providers::testing::LogCapture;
-using providers::testing::make_profile;
-using providers::testing::Observer;
-using providers::testing::own;
-using providers::testing::Owned;
-using providers::testing::take_string;
-using providers::testing::test_server;
-using providers::testing::unique_name;
+namespace providers::testing {
 
 namespace {
 
 using Provider = Owned<TorvanixProvidersSupportsMySQLProvider>;
 using Direction = FaultProxy::Direction;
 using Action = FaultProxy::Action;
-using IProvider = TorvanixProvidersContractsIProvider;
 
-/* Rows enough that their result is far from whole when the cut comes. */
-const char kBig[] = "SELECT seq, REPEAT('x', 20) FROM seq_1_to_20000";
-
-/* What an operation ended with: its error, or for a batch the error item
- * it ended with. */
-struct Outcome {
-  bool answered = false; /* a result other than the failure value */
-  GQuark domain = 0;
-  int code = 0;
-  std::string message;
-};
-
-Outcome
-from_error (bool answered, GError *error)
+Observer &mysql_observer ()
 {
-  Outcome outcome;
-  outcome.answered = answered;
-  if (error != nullptr) {
-    outcome.domain = error->domain;
-    outcome.code = error->code;
-    outcome.message = error->message;
-    g_error_free (error);
-  }
-  return outcome;
+  static Observer observer (test_server ());
+  return observer;
 }
 
-struct Case {
-  const char *name;
-  /* Before the fault is armed, on an open provider: the work that a
-   * commit would carry, inside a transaction when `transaction`. */
-  bool transaction;
-  FaultProxy::Fault fault;
-  /* Arm the fault before open, for the connect itself. */
-  bool at_open;
-  Outcome (*operation) (IProvider *, const std::string &table);
-  /* Rows of the table the server must hold afterwards. */
-  const char *rows;
-  /* The longest the operation may take. */
-  int seconds;
-  /* Outside a transaction the same provider goes on without a new open:
-   * the client library connects again for the next statement. */
-  bool goes_on;
-};
-
-Outcome
-run_open (IProvider *p, TorvanixProvidersContractsServer *profile)
+/* Client errors (2000 and up) are the client library's own: the server
+ * never sent them. */
+bool lost_connection (int code)
 {
-  GError *error = nullptr;
-  torvanix_providers_contracts_iprovider_open (p, profile, "", &error);
-  return from_error (error == nullptr, error);
-}
-
-Outcome
-model (IProvider *p, const std::string &)
-{
-  GError *error = nullptr;
-  auto answer = own (torvanix_providers_contracts_iprovider_execute_model (p, kBig, 0, &error));
-  return from_error (answer != nullptr, error);
-}
-
-Outcome
-scalar (IProvider *p, const std::string &)
-{
-  GError *error = nullptr;
-  auto answer = own (torvanix_providers_contracts_iprovider_execute_scalar (p, kBig, 0, &error));
-  return from_error (answer != nullptr, error);
-}
-
-Outcome
-reader (IProvider *p, const std::string &)
-{
-  GError *error = nullptr;
-  auto answer = own (torvanix_providers_contracts_iprovider_execute_reader (p, kBig, &error));
-  return from_error (answer != nullptr, error);
-}
-
-Outcome
-affect (IProvider *p, const std::string &)
-{
-  GError *error = nullptr;
-  bool answered = torvanix_providers_contracts_iprovider_execute_affect (p, kBig, 0, &error) != -1;
-  return from_error (answered, error);
-}
-
-Outcome
-insert_long (IProvider *p, const std::string &table)
-{
-  std::string statement = "INSERT INTO " + table + " VALUES (2, '" + std::string (4000, 'y') + "')";
-  GError *error = nullptr;
-  bool answered = torvanix_providers_contracts_iprovider_execute_affect (p, statement.c_str (), 0, &error) != -1;
-  return from_error (answered, error);
-}
-
-/* A batch answers its results so far and ends with an error item; what
- * counts is that item, and that no item before it is a false count. */
-Outcome
-batch (IProvider *p, const std::string &table)
-{
-  std::string text = "INSERT INTO " + table + " VALUES (2, 'b'); " + kBig + "; INSERT INTO " + table + " VALUES (3, 'c')";
-  GError *error = nullptr;
-  gint length = 0;
-  GObject **items = torvanix_providers_contracts_iprovider_execute_statements (p, text.c_str (), 0, &length, &error);
-  if (items == nullptr)
-    return from_error (false, error);
-  Outcome outcome;
-  for (gint i = 0; i < length; ++i) {
-    std::string text = take_string (
-        torvanix_providers_contracts_ivalue_to_string (TORVANIX_PROVIDERS_CONTRACTS_IVALUE (items[i])));
-    if (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_ERROR (items[i])) {
-      outcome.domain = g_quark_from_string ("MySQL");
-      outcome.code = std::atoi (text.c_str ());
-      outcome.message = text;
-    } else if (text == "18446744073709551615" || i == length - 1) {
-      outcome.answered = true; /* a false count, or no error at the end */
-    }
-    g_object_unref (items[i]);
-  }
-  g_free (items);
-  return outcome;
-}
-
-Outcome
-commit (IProvider *p, const std::string &)
-{
-  GError *error = nullptr;
-  torvanix_providers_contracts_iprovider_commit (p, &error);
-  return from_error (error == nullptr, error);
-}
-
-Outcome
-rollback (IProvider *p, const std::string &)
-{
-  GError *error = nullptr;
-  torvanix_providers_contracts_iprovider_rollback (p, &error);
-  return from_error (error == nullptr, error);
-}
-
-FaultProxy::Fault
-fault (Direction direction, Action action, std::size_t bytes, std::size_t packet = 0, int stall_ms = 60 * 1000)
-{
-  return {direction, action, bytes, packet, stall_ms};
+  return code >= 2000;
 }
 
 /* In the client's direction the first packet is the server's greeting, and
  * the second its answer to the login; in the server's, the first is the
  * login. A COMMIT is one packet, and the autocommit restore after it the
  * next. */
-const Case kCases[] = {
+const std::vector<FaultCase> kCases = {
   {"GreetingStalls", false, fault (Direction::ToClient, Action::Stall, 0), true, nullptr, "1", 20, false},
   {"GreetingCut", false, fault (Direction::ToClient, Action::Close, 0), true, nullptr, "1", 5, false},
   {"GreetingResetHalfway", false, fault (Direction::ToClient, Action::Reset, 20), true, nullptr, "1", 5, false},
@@ -216,113 +75,42 @@ const Case kCases[] = {
   {"RollbackResetBeforeSent", true, fault (Direction::ToServer, Action::Reset, 0, 1), false, rollback, "1", 5, false},
 };
 
-/* Test names say which case it is; the bytes of the case say nothing. */
-void
-PrintTo (const Case &c, std::ostream *out)
+}  // namespace
+
+const NetworkEngine &network_engine ()
 {
-  *out << c.name;
+  static const NetworkEngine engine = {
+      g_quark_from_string ("MySQL"),
+      lost_connection,
+      [] { return test_server ().port; },
+      [] { return make_profile (test_server ()); },
+      [] { return Owned<GObject> (G_OBJECT (torvanix_providers_supports_my_sql_provider_new ())); },
+      [] (const std::string &statement) { return mysql_observer ().cell (statement); },
+      "(i INT, s TEXT) ENGINE=InnoDB",
+      "SELECT seq, REPEAT('x', 20) FROM seq_1_to_20000",
+      "SELECT @@autocommit",
+      "1",
+  };
+  return engine;
 }
 
-class NetworkFaults : public ::testing::TestWithParam<Case> {};
-
-int
-count_rows (Observer &observer, const std::string &table)
+const std::vector<FaultCase> &network_fault_cases ()
 {
-  return std::atoi (observer.cell ("SELECT COUNT(*) FROM " + table).c_str ());
+  return kCases;
 }
 
-TEST_P (NetworkFaults, EndInANumberedErrorAndLoseNothing)
-{
-  const Case &c = GetParam ();
-  Observer observer (test_server ());
-  std::string table = unique_name ("net");
-  observer.cell ("CREATE TABLE " + table + " (i INT, s TEXT) ENGINE=InnoDB");
-  observer.cell ("INSERT INTO " + table + " VALUES (1, 'a')");
-
-  FaultProxy proxy (test_server ().port);
-  auto profile = make_profile (test_server ());
-  torvanix_providers_contracts_server_set_host (profile.get (), "127.0.0.1");
-  torvanix_providers_contracts_server_set_port (profile.get (), proxy.port ());
-  Provider provider = own (torvanix_providers_supports_my_sql_provider_new ());
-  auto *p = TORVANIX_PROVIDERS_CONTRACTS_IPROVIDER (provider.get ());
-
-  Outcome outcome;
-  gint64 started;
-  {
-    LogCapture log;
-    if (c.at_open) {
-      proxy.arm (c.fault);
-      started = g_get_monotonic_time ();
-      outcome = run_open (p, profile.get ());
-    } else {
-      ASSERT_TRUE (run_open (p, profile.get ()).answered);
-      GError *error = nullptr;
-      if (c.transaction) {
-        ASSERT_TRUE (torvanix_providers_contracts_iprovider_transaction (p, &error));
-        ASSERT_EQ (torvanix_providers_contracts_iprovider_execute_affect (
-                       p, ("INSERT INTO " + table + " VALUES (2, 'b')").c_str (), 0, &error),
-                   1);
-      }
-      proxy.arm (c.fault);
-      started = g_get_monotonic_time ();
-      outcome = c.operation (p, table);
-      if (c.transaction && c.operation != commit && c.operation != rollback) {
-        /* The transaction died with the connection: its commit fails. */
-        Outcome after = commit (p, table);
-        EXPECT_FALSE (after.answered);
-        EXPECT_GE (after.code, 2000) << after.message;
-      }
-    }
-  }
-  double seconds = static_cast<double> (g_get_monotonic_time () - started) / G_USEC_PER_SEC;
-  std::cout << "fault " << c.name << ": " << outcome.code << " after " << seconds << " s: " << outcome.message
-            << std::endl;
-  EXPECT_TRUE (proxy.struck ());
-  EXPECT_FALSE (outcome.answered) << outcome.message;
-  EXPECT_EQ (outcome.domain, g_quark_from_string ("MySQL"));
-  EXPECT_GE (outcome.code, 2000) << outcome.message;
-  EXPECT_LT (seconds, c.seconds);
-  if (c.operation == commit && std::string (c.rows) == "2") {
-    EXPECT_NE (outcome.message.find ("may or may not have been committed"), std::string::npos) << outcome.message;
-  }
-  if (c.rows != nullptr) {
-    EXPECT_EQ (count_rows (observer, table), std::atoi (c.rows));
-  }
-
-  GError *error = nullptr;
-  if (c.goes_on) {
-    LogCapture log;
-    auto answer = own (torvanix_providers_contracts_iprovider_execute_scalar (p, "SELECT 'on'", 0, &error));
-    EXPECT_EQ (error, nullptr) << error->message;
-    EXPECT_NE (answer, nullptr);
-    g_clear_error (&error);
-  }
-  {
-    LogCapture log;
-    torvanix_providers_contracts_iprovider_close (p, nullptr);
-  }
-  ASSERT_TRUE (run_open (p, profile.get ()).answered);
-  auto answer = own (torvanix_providers_contracts_iprovider_execute_scalar (p, "SELECT @@autocommit", 0, &error));
-  ASSERT_NE (answer, nullptr) << error->message;
-  EXPECT_EQ (take_string (torvanix_providers_contracts_ivalue_to_string (answer.get ())), "1");
-  observer.cell ("DROP TABLE " + table);
-}
-
-INSTANTIATE_TEST_SUITE_P (Proxy, NetworkFaults, ::testing::ValuesIn (kCases),
-                          [] (const ::testing::TestParamInfo<Case> &info) { return std::string (info.param.name); });
+namespace {
 
 /* The COMMIT went through and was answered; only the autocommit restore
  * after it was lost with the connection. The commit stands and is not
  * reported failed, and the provider goes on in autocommit mode. */
 TEST (NetworkFaultsAroundCommit, ACommitAnsweredBeforeTheConnectionWentSucceeds)
 {
-  Observer observer (test_server ());
+  Observer &observer = mysql_observer ();
   std::string table = unique_name ("netc");
   observer.cell ("CREATE TABLE " + table + " (i INT) ENGINE=InnoDB");
   FaultProxy proxy (test_server ().port);
-  auto profile = make_profile (test_server ());
-  torvanix_providers_contracts_server_set_host (profile.get (), "127.0.0.1");
-  torvanix_providers_contracts_server_set_port (profile.get (), proxy.port ());
+  auto profile = profile_through (proxy);
   Provider provider = own (torvanix_providers_supports_my_sql_provider_new ());
   auto *p = TORVANIX_PROVIDERS_CONTRACTS_IPROVIDER (provider.get ());
   ASSERT_TRUE (run_open (p, profile.get ()).answered);
@@ -338,14 +126,14 @@ TEST (NetworkFaultsAroundCommit, ACommitAnsweredBeforeTheConnectionWentSucceeds)
   }
   EXPECT_TRUE (proxy.struck ());
   EXPECT_EQ (error, nullptr) << error->message;
-  EXPECT_EQ (count_rows (observer, table), 1);
+  EXPECT_EQ (count_rows (table), 1);
 
   /* The next statement runs on a new session, in autocommit mode. */
   ASSERT_EQ (torvanix_providers_contracts_iprovider_execute_affect (p, ("INSERT INTO " + table + " VALUES (2)").c_str (),
                                                                     0, &error),
              1)
       << error->message;
-  EXPECT_EQ (count_rows (observer, table), 2);
+  EXPECT_EQ (count_rows (table), 2);
   observer.cell ("DROP TABLE " + table);
 }
 
@@ -385,9 +173,7 @@ dead_peer_settings (int port)
 TEST (NetworkFaultsSilentPeer, EveryConnectionOfTheProviderWatchesItsPeer)
 {
   FaultProxy proxy (test_server ().port);
-  auto profile = make_profile (test_server ());
-  torvanix_providers_contracts_server_set_host (profile.get (), "127.0.0.1");
-  torvanix_providers_contracts_server_set_port (profile.get (), proxy.port ());
+  auto profile = profile_through (proxy);
   Provider provider = own (torvanix_providers_supports_my_sql_provider_new ());
   auto *p = TORVANIX_PROVIDERS_CONTRACTS_IPROVIDER (provider.get ());
   ASSERT_TRUE (run_open (p, profile.get ()).answered);
@@ -407,3 +193,4 @@ TEST (NetworkFaultsSilentPeer, EveryConnectionOfTheProviderWatchesItsPeer)
 }
 
 }  // namespace
+}  // namespace providers::testing

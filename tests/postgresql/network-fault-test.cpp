@@ -1,4 +1,4 @@
-/* Network faults through the tests' own proxy (tests/mysql/fault-proxy.*,
+/* Network faults through the tests' own proxy (tests/engines/fault-proxy.*,
  * at byte offsets, since packets are another protocol's): a server that
  * never answers the connect, a result cut in the middle, and a commit
  * whose request or answer is lost. Every wait is bounded. */

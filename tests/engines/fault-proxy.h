@@ -3,7 +3,8 @@
  * every byte, both ways), cuts (FIN) or resets (RST) once a given number of
  * bytes or packets went through in one direction, or rewrites one packet.
  * Every wait is bounded: a stall ends by itself after its time limit with a
- * reset. */
+ * reset. Byte offsets serve any protocol; packets are counted by MySQL's
+ * framing (a 4-byte header with a 3-byte length). */
 #pragma once
 
 #include <cstddef>
