@@ -189,7 +189,7 @@ class ReleaseThread {
   }
 
   /* A child of fork holds its parent's thread object but not the thread:
-   * it never gets here, and the object stays, never joined. */
+   * it never goes past the first test, and the object stays, never joined. */
   void finish_in_flight ()
   {
     if (!unjoined_.load (std::memory_order_acquire) || !this_process ()) return;
@@ -208,6 +208,8 @@ class ReleaseThread {
    * on its thread, which is then joined. */
   void close ()
   {
+    /* The parent's thread may have held the lock as the child was made. */
+    if (!this_process ()) return;
     {
       std::lock_guard<std::mutex> guard (mutex_);
       closed_ = true;
@@ -216,14 +218,11 @@ class ReleaseThread {
   }
 
  private:
-  ReleaseThread () = default;
+  ReleaseThread () : owner_ (getpid ()) {}
 
-  /* A child of fork has the parent's memory but not its threads. */
-  bool this_process () const
-  {
-    const pid_t owner = owner_.load (std::memory_order_acquire);
-    return owner == 0 || owner == getpid ();
-  }
+  /* A child of fork has the parent's memory but not its threads, and
+   * perhaps a lock one of them held: it never touches the hand-off. */
+  bool this_process () const { return owner_ == getpid (); }
 
   /* Starts the thread for the table just taken, with the lock held. It
    * blocks every signal, so that no handler of the application's runs on
@@ -240,7 +239,6 @@ class ReleaseThread {
         release_claims (lock);
       });
       pthread_setname_np (thread_.native_handle (), "providers-unref");
-      owner_.store (getpid (), std::memory_order_release);
     } catch (const std::system_error &) {
       started = false;
     }
@@ -278,7 +276,7 @@ class ReleaseThread {
   guint releasing_ = 0; /* threads releasing a claim right now */
   bool closed_ = false;
   std::atomic<bool> unjoined_{false}; /* a thread was started and not yet joined */
-  std::atomic<pid_t> owner_{0};       /* the process that started a thread */
+  const pid_t owner_; /* the process that made the hand-off */
   std::thread thread_;                /* the last one started */
 };
 
