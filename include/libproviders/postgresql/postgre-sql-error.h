@@ -45,6 +45,8 @@ typedef enum {
 /**
  * torvanix_providers_supports_postgre_sql_error_quark:
  *
+ * The quark of #TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR.
+ *
  * Returns: the quark of the "PostgreSQL" error domain
  */
 PROVIDERS_POSTGRESQL_API GQuark torvanix_providers_supports_postgre_sql_error_quark (void) G_GNUC_CONST;
@@ -52,6 +54,12 @@ PROVIDERS_POSTGRESQL_API GQuark torvanix_providers_supports_postgre_sql_error_qu
 /**
  * torvanix_providers_supports_postgre_sql_error_code:
  * @sqlstate: five digits or upper-case ASCII letters
+ *
+ * The error code that a server error of @sqlstate has in the "PostgreSQL"
+ * domain, for comparing an error's code with a condition: "23505"
+ * (unique_violation) is 3,505,685, "40001" (serialization_failure)
+ * 6,718,465. Lower-case letters are not SQLSTATE characters. A %NULL
+ * @sqlstate logs a CRITICAL naming this function and answers -1.
  *
  * Returns: the error code of @sqlstate; -1 when @sqlstate is not five
  *   such characters
@@ -61,6 +69,10 @@ PROVIDERS_POSTGRESQL_API gint torvanix_providers_supports_postgre_sql_error_code
 /**
  * torvanix_providers_supports_postgre_sql_error_sqlstate:
  * @code: an error code of the "PostgreSQL" domain
+ *
+ * The SQLSTATE of a server error's code, the inverse of
+ * torvanix_providers_supports_postgre_sql_error_code(): 3,505,685 gives
+ * "23505".
  *
  * Returns: (transfer full) (nullable): the five characters of the
  *   SQLSTATE that @code holds, or %NULL for a code without one (negative,

@@ -15,7 +15,7 @@ G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersSupportsPostgreSQLProvider, torvanix_
                           TORVANIX_PROVIDERS_SUPPORTS, POSTGRE_SQL_PROVIDER, GObject)
 
 /**
- * TorvanixProvidersSupportsPostgreSQLProviderClass:
+ * TorvanixProvidersSupportsPostgreSQLProvider:
  *
  * A provider for PostgreSQL servers, over libpq. Every operation on its
  * connection holds the provider's own recursive lock, so one provider may
@@ -54,6 +54,9 @@ G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersSupportsPostgreSQLProvider, torvanix_
  * `COPY ... FROM STDIN` is ended at once (the server undoes it and the
  * rest of the text) and a `COPY ... TO STDOUT` is read to its end and
  * dropped; either fails the call with the provider's own error.
+ * `execute_reader` is not answered yet: it fails with the provider's own
+ * error, %TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR_PROVIDER, and
+ * sends nothing.
  *
  * `commit` fails when the server answers it with ROLLBACK (the
  * transaction had failed before); when the connection is lost while
@@ -62,12 +65,21 @@ G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersSupportsPostgreSQLProvider, torvanix_
  * the outcome is unknown; a commit the server acknowledged is never
  * reported failed.
  */
+
+/**
+ * TorvanixProvidersSupportsPostgreSQLProviderClass:
+ * @parent_class: the parent class
+ *
+ * The class of #TorvanixProvidersSupportsPostgreSQLProvider.
+ */
 struct _TorvanixProvidersSupportsPostgreSQLProviderClass {
   GObjectClass parent_class;
 };
 
 /**
  * torvanix_providers_supports_postgre_sql_provider_new:
+ *
+ * Makes a provider; `open` connects it to a server.
  *
  * Returns: (transfer full): a new provider, closed
  */
@@ -76,6 +88,10 @@ torvanix_providers_supports_postgre_sql_provider_new (void);
 /**
  * torvanix_providers_supports_postgre_sql_provider_construct:
  * @object_type: the provider class or a subclass of it
+ *
+ * Makes a provider of @object_type; `open` connects it to a server. A
+ * type that is not the provider class or a subclass of it logs a CRITICAL
+ * naming this function and answers %NULL.
  *
  * Returns: (transfer full) (nullable): a new instance, closed
  */

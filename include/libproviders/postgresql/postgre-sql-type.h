@@ -12,6 +12,9 @@ G_BEGIN_DECLS
  * torvanix_providers_supports_postgre_sql_type_name:
  * @oid: the type's OID, as a result column describes it
  *
+ * Names the server's type of @oid, for the types every server has built
+ * in.
+ *
  * Returns: (transfer full): the server's name of a built-in type (its
  *   `pg_type.typname`, such as "int4", "timestamptz" or "_text" for an
  *   array of text); "" for a type the server's catalog made later (an
