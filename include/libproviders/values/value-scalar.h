@@ -1038,9 +1038,10 @@ G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueBoolean, torvanix_provi
 /**
  * TorvanixProvidersContractsValueBoolean:
  *
- * A truth value ("bool", data type BOOLEAN). Providers make one for each cell
- * of a BOOLEAN column, torvanix_providers_contracts_ivalue_factory() for
- * BOOLEAN, and an application with
+ * A truth value ("bool", data type BOOLEAN). Readers make one for a BOOLEAN
+ * column (torvanix_providers_contracts_idata_reader_get_value()),
+ * torvanix_providers_contracts_ivalue_factory() for BOOLEAN (%TRUE only for
+ * the text "true"), and an application with
  * torvanix_providers_contracts_value_boolean_new(). It prints as "true" or
  * "false", converts to a #GValue of %G_TYPE_BOOLEAN and implements
  * #TorvanixProvidersContractsIInteger and #TorvanixProvidersContractsIUnsigned
@@ -1342,8 +1343,9 @@ G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersContractsValueMoney, torvanix_provide
 /**
  * TorvanixProvidersContractsValueMoney:
  *
- * An amount of money, held as a double ("money", data type MONEY). Providers
- * make one for each cell of a MONEY column,
+ * An amount of money, held as a double ("money", data type MONEY). Readers
+ * make one for a MONEY column
+ * (torvanix_providers_contracts_idata_reader_get_value()),
  * torvanix_providers_contracts_ivalue_factory() for MONEY, and an application
  * with torvanix_providers_contracts_value_money_new(). It prints as "%G" does
  * (1234.5 prints "1234.5", 1e7 prints "1E+07"), converts to a #GValue of
