@@ -204,6 +204,28 @@ TEST (Server, FreshIdentifiersAndClones)
   EXPECT_TRUE (is_fresh_identifier (torvanix_providers_contracts_server_get_uuid (renewed.get ())));
 }
 
+/* The property interface sees an array only up to its first null, and
+ * "no array" as an empty one; a clone holds what the setter was given. */
+TEST (Server, CloneCopiesTheDatabasesByTheirCount)
+{
+  auto server = own (torvanix_providers_contracts_server_new ());
+  gchar *names[] = {const_cast<gchar *> ("sales"), nullptr, const_cast<gchar *> ("stock")};
+  torvanix_providers_contracts_server_set_databases (server.get (), names, 3);
+  auto copy = own (torvanix_providers_contracts_server_clone (server.get (), FALSE));
+  gint n = -1;
+  gchar **copied = torvanix_providers_contracts_server_get_databases (copy.get (), &n);
+  ASSERT_EQ (n, 3);
+  EXPECT_STREQ (copied[0], "sales");
+  EXPECT_EQ (copied[1], nullptr);
+  EXPECT_STREQ (copied[2], "stock");
+  EXPECT_EQ (copied[3], nullptr);
+
+  torvanix_providers_contracts_server_set_databases (server.get (), nullptr, -1);
+  copy = own (torvanix_providers_contracts_server_clone (server.get (), FALSE));
+  EXPECT_EQ (torvanix_providers_contracts_server_get_databases (copy.get (), &n), nullptr);
+  EXPECT_EQ (n, 0);
+}
+
 /* A subclass keeps its class and its own properties through clone. */
 struct Tagged {
   TorvanixProvidersContractsServer parent_instance;

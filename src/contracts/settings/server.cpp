@@ -252,11 +252,17 @@ torvanix_providers_contracts_server_clone (TorvanixProvidersContractsServer *sel
     GParamSpec *pspec = specs.get ()[i];
     constexpr guint needed = G_PARAM_READABLE | G_PARAM_WRITABLE;
     if ((pspec->flags & needed) != needed || (pspec->flags & G_PARAM_CONSTRUCT_ONLY)) continue;
+    /* A GValue holds the names only up to the first null, and no array as
+     * an empty one: the names are copied by their count below. */
+    if (pspec == props[PROP_DATABASES]) continue;
     providers::ScopedGValue value;
     g_value_init (value.get (), G_PARAM_SPEC_VALUE_TYPE (pspec));
     g_object_get_property (G_OBJECT (self), pspec->name, value.get ());
     g_object_set_property (G_OBJECT (copy.get ()), pspec->name, value.get ());
   }
+  Private *priv = priv_of (self);
+  torvanix_providers_contracts_server_set_databases (copy.get (), priv->databases,
+                                                     priv->databases ? priv->databases_length : -1);
   if (new_uuid) assign_fresh_uuid (copy.get ());
   return copy.release ();
 }
