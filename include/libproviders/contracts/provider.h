@@ -144,14 +144,17 @@ G_DECLARE_INTERFACE (TorvanixProvidersContractsIProvider, torvanix_providers_con
 /**
  * TorvanixProvidersContractsIProvider:
  *
- * A connection to one database server, and the statements it runs. Each
- * engine's provider implements it (#TorvanixProvidersSupportsMySQLProvider
- * for MySQL and MariaDB); the application makes the provider, opens it on
+ * A connection to one database, and the statements it runs. Each
+ * engine's provider implements it: #TorvanixProvidersSupportsMySQLProvider
+ * for MySQL and MariaDB, and, in libraries of their own, the providers for
+ * PostgreSQL and SQLite. The application makes the provider, opens it on
  * a #TorvanixProvidersContractsServer and closes it. Whatever the
  * operations return belongs to the caller (transfer full). Failures are
- * #GError values of the engine's own domain ("MySQL" for the MySQL
- * provider, code -1 for the provider's own refusals such as SQL text that
- * is not valid UTF-8, the client library's number otherwise). A provider
+ * #GError values of the engine's own domain ("MySQL", "PostgreSQL",
+ * "SQLite"): a negative code for the provider's own refusals, such as SQL
+ * text that is not valid UTF-8, and the engine's own number otherwise (the
+ * client library's error number, the SQLSTATE read as a number, SQLite's
+ * extended result code); each engine's error domain lists them. A provider
  * serialises its operations with a lock of its own, so one provider may
  * be called from several threads; the results it hands out belong to the
  * thread that received them.
@@ -182,6 +185,24 @@ G_DECLARE_INTERFACE (TorvanixProvidersContractsIProvider, torvanix_providers_con
  *
  * A connection to one database server. The interface fills no slot
  * itself; the slot order is part of the interface.
+ */
+
+/**
+ * TorvanixProvidersContractsIProviderInterface::execute_statements:
+ * @self: a provider
+ * @statements: SQL text holding one or more statements, never %NULL
+ * @reserved: what the caller passed
+ * @result_length: where to store the number of results, or %NULL
+ * @error: return location for an error
+ *
+ * The implementation of
+ * torvanix_providers_contracts_iprovider_execute_statements(), which says
+ * what it answers: a new array of one object per statement, each the
+ * caller's reference, followed by a %NULL slot, or %NULL with @error set
+ * when the text could not be sent at all. The slot checks @statements
+ * itself, and its CRITICAL names its own function.
+ *
+ * Returns: the results, or %NULL on failure
  */
 struct _TorvanixProvidersContractsIProviderInterface {
   GTypeInterface parent_iface;
