@@ -40,49 +40,39 @@ void save_bytes (GTask *task, const char *filename, GBytes *contents);
   providers_return_if_fail_text (g_async_result_is_tagged (result, reinterpret_cast<gpointer> (operation)), \
                                  "g_async_result_is_tagged (result, " #operation ")")
 
+/* The exported `operation` (load or save) of the class
+ * TorvanixProvidersContracts<Name> and its _finish: the start checks its
+ * arguments, makes the task tagged with itself and runs `step`, a statement
+ * that hands `task` on; the _finish checks that `result` is that task and
+ * answers its outcome. The argument checks live in the exported functions
+ * so the warnings name them. */
+#define PROVIDERS_DEFINE_FILE_OPERATION(Name, lower, UPPER, operation, step)                                      \
+  extern "C" void torvanix_providers_contracts_##lower##_##operation (TorvanixProvidersContracts##Name *self,      \
+                                                                      const gchar *filename,                        \
+                                                                      GAsyncReadyCallback callback, gpointer user_data) \
+  {                                                                                                                \
+    providers_return_if_fail (self != NULL);                                                                       \
+    providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_##UPPER (self));                                     \
+    providers_return_if_fail (filename != NULL);                                                                   \
+    GTask *task = providers::values::start_task (                                                                  \
+        self, callback, user_data, reinterpret_cast<gpointer> (torvanix_providers_contracts_##lower##_##operation)); \
+    step;                                                                                                          \
+  }                                                                                                                \
+  extern "C" void torvanix_providers_contracts_##lower##_##operation##_finish (TorvanixProvidersContracts##Name *self, \
+                                                                               GAsyncResult *result, GError **error) \
+  {                                                                                                                \
+    providers_return_if_fail (self != NULL);                                                                       \
+    providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_##UPPER (self));                                     \
+    PROVIDERS_RETURN_IF_NOT_TASK_OF (self, result, torvanix_providers_contracts_##lower##_##operation);            \
+    g_task_propagate_boolean (G_TASK (result), error);                                                             \
+  }
+
 /* The exported load, load_finish, save and save_finish of the class
  * TorvanixProvidersContracts<Name>: `load_step` (load_lines or load_bytes)
  * reads the file and `commit` stores what it read; `contents_of (self,
  * function)` answers the bytes to save (transfer full), `function` being
- * the exported save's name for a warning of its own. The argument checks
- * live in the exported functions so the warnings name them. */
+ * the exported save's name for a warning of its own. */
 #define PROVIDERS_DEFINE_FILE_IO(Name, lower, UPPER, load_step, commit, contents_of)                             \
-  extern "C" void torvanix_providers_contracts_##lower##_load (TorvanixProvidersContracts##Name *self,             \
-                                                               const gchar *filename, GAsyncReadyCallback callback, \
-                                                               gpointer user_data)                                  \
-  {                                                                                                                \
-    providers_return_if_fail (self != NULL);                                                                       \
-    providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_##UPPER (self));                                     \
-    providers_return_if_fail (filename != NULL);                                                                   \
-    GTask *task = providers::values::start_task (                                                                  \
-        self, callback, user_data, reinterpret_cast<gpointer> (torvanix_providers_contracts_##lower##_load));       \
-    providers::values::load_step (task, filename, commit);                                                         \
-  }                                                                                                                \
-  extern "C" void torvanix_providers_contracts_##lower##_load_finish (TorvanixProvidersContracts##Name *self,      \
-                                                                      GAsyncResult *result, GError **error)        \
-  {                                                                                                                \
-    providers_return_if_fail (self != NULL);                                                                       \
-    providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_##UPPER (self));                                     \
-    PROVIDERS_RETURN_IF_NOT_TASK_OF (self, result, torvanix_providers_contracts_##lower##_load);                   \
-    g_task_propagate_boolean (G_TASK (result), error);                                                             \
-  }                                                                                                                \
-  extern "C" void torvanix_providers_contracts_##lower##_save (TorvanixProvidersContracts##Name *self,             \
-                                                               const gchar *filename, GAsyncReadyCallback callback, \
-                                                               gpointer user_data)                                  \
-  {                                                                                                                \
-    providers_return_if_fail (self != NULL);                                                                       \
-    providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_##UPPER (self));                                     \
-    providers_return_if_fail (filename != NULL);                                                                   \
-    GBytes *contents = contents_of (self, __func__);                                                               \
-    GTask *task = providers::values::start_task (                                                                  \
-        self, callback, user_data, reinterpret_cast<gpointer> (torvanix_providers_contracts_##lower##_save));       \
-    providers::values::save_bytes (task, filename, contents);                                                      \
-  }                                                                                                                \
-  extern "C" void torvanix_providers_contracts_##lower##_save_finish (TorvanixProvidersContracts##Name *self,      \
-                                                                      GAsyncResult *result, GError **error)        \
-  {                                                                                                                \
-    providers_return_if_fail (self != NULL);                                                                       \
-    providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_##UPPER (self));                                     \
-    PROVIDERS_RETURN_IF_NOT_TASK_OF (self, result, torvanix_providers_contracts_##lower##_save);                   \
-    g_task_propagate_boolean (G_TASK (result), error);                                                             \
-  }
+  PROVIDERS_DEFINE_FILE_OPERATION (Name, lower, UPPER, load, providers::values::load_step (task, filename, commit)) \
+  PROVIDERS_DEFINE_FILE_OPERATION (Name, lower, UPPER, save,                                                       \
+                                   providers::values::save_bytes (task, filename, contents_of (self, __func__)))
