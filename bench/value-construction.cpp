@@ -62,6 +62,50 @@ void BM_ValueNull (benchmark::State &state)
   state.SetItemsProcessed (state.iterations ());
 }
 
+/* One value of each other family, made and released as a cell's is. */
+template <typename Make>
+void
+made_and_released (benchmark::State &state, Make make)
+{
+  for (auto _ : state) {
+    gpointer value = make ();
+    benchmark::DoNotOptimize (value);
+    g_object_unref (value);
+  }
+  state.SetItemsProcessed (state.iterations ());
+}
+
+void BM_ValueDateTime (benchmark::State &state)
+{
+  made_and_released (state, [] { return torvanix_providers_contracts_value_date_time_new_utc (2024, 5, 17, 10, 30, 0); });
+}
+
+void BM_ValueBinary (benchmark::State &state)
+{
+  static const guint8 bytes[] = {0xDE, 0xAD, 0xBE, 0xEF};
+  made_and_released (state, [] { return torvanix_providers_contracts_value_binary_new (bytes, sizeof bytes); });
+}
+
+void BM_ValueEnum (benchmark::State &state)
+{
+  made_and_released (state, [] { return torvanix_providers_contracts_value_enum_new ("medium"); });
+}
+
+void BM_ValueGeometry (benchmark::State &state)
+{
+  made_and_released (state, [] { return torvanix_providers_contracts_value_geometry_new ("POINT(1 2)"); });
+}
+
+void BM_ValueTimeSpan (benchmark::State &state)
+{
+  made_and_released (state, [] { return torvanix_providers_contracts_value_time_span_new (86400); });
+}
+
+void BM_ValueDecimal (benchmark::State &state)
+{
+  made_and_released (state, [] { return torvanix_providers_contracts_value_decimal_new (12.5); });
+}
+
 /* Each class is registered before timing starts. */
 void register_types ()
 {
@@ -69,6 +113,12 @@ void register_types ()
   g_object_unref (torvanix_providers_contracts_value_int32_new (0));
   g_object_unref (torvanix_providers_contracts_value_string_new (""));
   g_object_unref (torvanix_providers_contracts_value_null_new ());
+  g_object_unref (torvanix_providers_contracts_value_date_time_new_utc (2024, 5, 17, 10, 30, 0));
+  g_object_unref (torvanix_providers_contracts_value_binary_new (nullptr, 0));
+  g_object_unref (torvanix_providers_contracts_value_enum_new (""));
+  g_object_unref (torvanix_providers_contracts_value_geometry_new (""));
+  g_object_unref (torvanix_providers_contracts_value_time_span_new (0));
+  g_object_unref (torvanix_providers_contracts_value_decimal_new (0));
 }
 
 }  // namespace
@@ -77,6 +127,12 @@ BENCHMARK (BM_FloorGObject);
 BENCHMARK (BM_ValueInt32);
 BENCHMARK (BM_ValueString);
 BENCHMARK (BM_ValueNull);
+BENCHMARK (BM_ValueDateTime);
+BENCHMARK (BM_ValueBinary);
+BENCHMARK (BM_ValueEnum);
+BENCHMARK (BM_ValueGeometry);
+BENCHMARK (BM_ValueTimeSpan);
+BENCHMARK (BM_ValueDecimal);
 
 int main (int argc, char **argv)
 {
