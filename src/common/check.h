@@ -42,6 +42,17 @@
   providers_return_val_if_fail_text_in (__func__, expr, text, val)
 #define providers_return_if_fail_text(expr, text) providers_return_if_fail_text_in (__func__, expr, text)
 
+/* Logs a failed check as the forms above do, under the enclosing
+ * function's name, and goes on: for a state a caller should not reach whose
+ * answer is still defined (a value without the text it prints). */
+#define providers_warn_if_fail(expr)                                          \
+  G_STMT_START {                                                              \
+    if (G_LIKELY (expr)) {                                                    \
+    } else {                                                                  \
+      g_return_if_fail_warning (G_LOG_DOMAIN, __func__, #expr);               \
+    }                                                                         \
+  } G_STMT_END
+
 /* A `construct` function writes the private data of its own class into the
  * new instance, so the type it is given must be that class or a subclass. */
 #define providers_return_val_if_fail_subtype(object_type, parent_type, val)   \

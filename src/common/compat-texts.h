@@ -24,10 +24,9 @@
 /* A null cell read as a number, reported under the parse step's name. */
 #define PROVIDERS_TEXT_NULL_CELL "str != NULL"
 
-/* Function names that CRITICALs report for hooks and slots. A value's own
- * check in a class virtual names the public route every call takes. */
-#define PROVIDERS_FN_VALUE_OBJECT_TO_STRING "torvanix_providers_contracts_value_object_to_string"
-#define PROVIDERS_FN_VALUE_OBJECT_TO_VALUE "torvanix_providers_contracts_value_object_to_value"
+/* Function names that CRITICALs report for hooks and slots. (A value's own
+ * check in a class virtual names the public route every call takes: the
+ * slot bears that name, see contracts/values/value-family-private.h.) */
 #define PROVIDERS_FN_SERVER_GROUP_SERIALIZE "torvanix_providers_contracts_server_group_real_serialize_property"
 #define PROVIDERS_FN_SERVER_GROUP_DESERIALIZE "torvanix_providers_contracts_server_group_real_deserialize_property"
 #define PROVIDERS_FN_ORGANIZATION_SERIALIZE "torvanix_providers_contracts_organization_real_serialize_property"

@@ -31,9 +31,10 @@ GParamSpec *install_value_properties (GObjectClass *object_class, GParamSpec *it
 
 /* Registers TorvanixProvidersContracts<Name>, a kind of the value class
  * `parent_type` that keeps its parent's value and behaviour and answers
- * only its own short name and data type (ValueFlags, ValueBlob, ValueXml...).
- * Its constructors stay written out beside it. */
-#define PROVIDERS_DEFINE_VALUE_KIND(Name, lower, parent_type, short_name, DATA_TYPE)                              \
+ * its own short name and data type (ValueFlags, ValueBlob, ValueXml...).
+ * The trailing code runs in its class init with `value_class` set, for the
+ * slots the kind answers otherwise (how ValueDate prints). */
+#define PROVIDERS_DEFINE_VALUE_KIND_WITH_CODE(Name, lower, parent_type, short_name, DATA_TYPE, ...)               \
   G_DEFINE_TYPE (TorvanixProvidersContracts##Name, torvanix_providers_contracts_##lower, parent_type)              \
   static void torvanix_providers_contracts_##lower##_class_init (TorvanixProvidersContracts##Name##Class *klass)   \
   {                                                                                                              \
@@ -42,6 +43,10 @@ GParamSpec *install_value_properties (GObjectClass *object_class, GParamSpec *it
     value_class->get_data_type = [] (TorvanixProvidersContractsValueObject *) {                                  \
       return TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_##DATA_TYPE;                                                 \
     };                                                                                                           \
+    __VA_ARGS__                                                                                                  \
     providers::values::install_name_and_data_type (G_OBJECT_CLASS (klass));                                      \
   }                                                                                                              \
   static void torvanix_providers_contracts_##lower##_init (TorvanixProvidersContracts##Name *) {}
+
+#define PROVIDERS_DEFINE_VALUE_KIND(Name, lower, parent_type, short_name, DATA_TYPE) \
+  PROVIDERS_DEFINE_VALUE_KIND_WITH_CODE (Name, lower, parent_type, short_name, DATA_TYPE, )

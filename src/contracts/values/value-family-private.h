@@ -4,11 +4,11 @@
  * time, time span, enum, geometry).
  *
  * A family's traits name what differs:
- *   Instance, Class        the C structs of the public header
+ *   PROVIDERS_VALUE_NAMES  the C structs of the public header, the registered
+ *                          name, the short name and the data type
  *   Private                the private data, a C++ class the type's instance
  *                          init builds and its finalize destroys
  *   Held                   the C type of "itsvalue" as get_itsvalue answers it
- *   type_name, name, data_type
  *   itsvalue_spec ()       the property's description
  *   get (const Private &)  what get_itsvalue and the property answer
  *   set (Private &, Held)  what set_itsvalue and the property store, without
@@ -60,6 +60,33 @@ struct GValueSide<Boxed *> {
   static void set (GValue *v, Boxed *x) { g_value_set_boxed (v, x); }
 };
 
+/* The first line of a family's traits: TorvanixProvidersContracts<Name>
+ * registered under its C name, answering `short_name` and DATA_TYPE. */
+#define PROVIDERS_VALUE_NAMES(Name, short_name, DATA_TYPE)                                                         \
+  using Instance = TorvanixProvidersContracts##Name;                                                               \
+  using Class = TorvanixProvidersContracts##Name##Class;                                                           \
+  static constexpr const char *type_name = "TorvanixProvidersContracts" #Name;                                     \
+  static constexpr const char *name = short_name;                                                                  \
+  static constexpr TorvanixProvidersContractsDataType data_type = TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_##DATA_TYPE
+
+/* What the families that hold UTF-8 text in `itsvalue` share: a string
+ * property and a string GValue. */
+struct TextHeld {
+  using Held = const gchar *;
+  static GParamSpec *itsvalue_spec () { return text_itsvalue_pspec (); }
+  template <typename Private>
+  static const gchar *get (const Private &p)
+  {
+    return p.itsvalue;
+  }
+  template <typename Private>
+  static void torvanix_providers_contracts_value_object_to_value (const Private &p, GValue *result)
+  {
+    g_value_init (result, G_TYPE_STRING);
+    g_value_set_string (result, p.itsvalue);
+  }
+};
+
 template <typename Traits>
 class ValueClass {
  public:
@@ -87,6 +114,15 @@ class ValueClass {
   static Instance *make (GType type)
   {
     return reinterpret_cast<Instance *> (torvanix_providers_contracts_value_object_construct (type));
+  }
+
+  /* The same, holding `value` (adopted) as its `itsvalue`. */
+  template <typename Stored>
+  static Instance *make (GType type, Stored value)
+  {
+    Instance *self = make (type);
+    priv (self).itsvalue = value;
+    return self;
   }
 
   static Held get (gpointer self) { return Traits::get (priv (self)); }

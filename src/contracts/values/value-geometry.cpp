@@ -2,101 +2,40 @@
  * also read a latitude and a longitude out of its text. */
 #include "libproviders/values/value-geometry.h"
 
-#include "common/check.h"
-#include "common/private-data.h"
 #include "common/gobject-ref.h"
 #include "common/property-helpers.h"
-#include "contracts/values/value-object-private.h"
-#include "contracts/values/value-class-private.h"
-
-struct TorvanixProvidersContractsValueGeometryPrivate {
-  gchar *itsvalue = g_strdup (""); /* owned; null only when set so */
-
-  TorvanixProvidersContractsValueGeometryPrivate () = default;
-  TorvanixProvidersContractsValueGeometryPrivate (const TorvanixProvidersContractsValueGeometryPrivate &) = delete;
-  ~TorvanixProvidersContractsValueGeometryPrivate () { g_free (itsvalue); }
-};
-
-namespace {
-
-GParamSpec *itsvalue_pspec;
-
-}  // namespace
-
-PROVIDERS_DEFINE_TYPE (TorvanixProvidersContractsValueGeometry, torvanix_providers_contracts_value_geometry, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT)
+#include "contracts/values/value-family-private.h"
 
 namespace {
 
 using providers::GUnique;
 
-TorvanixProvidersContractsValueGeometryPrivate *
-priv_of (gpointer self)
-{
-  return static_cast<TorvanixProvidersContractsValueGeometryPrivate *> (
-      torvanix_providers_contracts_value_geometry_get_instance_private (
-          static_cast<TorvanixProvidersContractsValueGeometry *> (self)));
-}
+struct GeometryTraits : providers::values::TextHeld {
+  PROVIDERS_VALUE_NAMES (ValueGeometry, "geometry", GEOMETRY);
+  struct Private {
+    gchar *itsvalue = g_strdup (""); /* owned; null only when set so */
+
+    Private () = default;
+    Private (const Private &) = delete;
+    ~Private () { g_free (itsvalue); }
+  };
+
+  static void set (Private &p, const gchar *value) { providers::replace_string (&p.itsvalue, value); }
+  /* A text set to null still clones to a value of the same class. */
+  static void copy (const Private &from, Private &to) { set (to, from.itsvalue); }
+
+  static gchar *torvanix_providers_contracts_value_object_to_string (const Private &p) { return g_strdup (p.itsvalue); }
+};
+
+using Geometry = providers::values::ValueClass<GeometryTraits>;
 
 /* Callers have checked that the type is a ValueGeometry. */
-TorvanixProvidersContractsValueGeometry *
+gpointer
 make (GType object_type, const gchar *text)
 {
-  auto *self = TORVANIX_PROVIDERS_CONTRACTS_VALUE_GEOMETRY (torvanix_providers_contracts_value_object_construct (object_type));
-  providers::replace_string (&priv_of (self)->itsvalue, text);
+  gpointer self = Geometry::make (object_type);
+  GeometryTraits::set (Geometry::priv (self), text);
   return self;
-}
-
-void
-geometry_to_value (TorvanixProvidersContractsValueObject *self, GValue *result)
-{
-  g_value_init (result, G_TYPE_STRING);
-  g_value_set_string (result, priv_of (self)->itsvalue);
-}
-
-gchar *
-geometry_to_string (TorvanixProvidersContractsValueObject *self)
-{
-  return g_strdup (priv_of (self)->itsvalue);
-}
-
-/* A text set to null still clones to a value of the same class. */
-TorvanixProvidersContractsIValue *
-geometry_clone (TorvanixProvidersContractsValueObject *self)
-{
-  return TORVANIX_PROVIDERS_CONTRACTS_IVALUE (make (G_OBJECT_TYPE (self), priv_of (self)->itsvalue));
-}
-
-const gchar *
-geometry_get_name (TorvanixProvidersContractsValueObject *)
-{
-  return "geometry";
-}
-
-TorvanixProvidersContractsDataType
-geometry_get_data_type (TorvanixProvidersContractsValueObject *)
-{
-  return TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_GEOMETRY;
-}
-
-void
-geometry_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
-{
-  if (prop_id == providers::values::PROP_ITSVALUE) {
-    g_value_set_string (value, priv_of (object)->itsvalue);
-  } else if (!providers::values::get_standard_property (object, prop_id, value)) {
-    G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
-  }
-}
-
-void
-geometry_set_property (GObject *object, guint prop_id, const GValue *value, GParamSpec *pspec)
-{
-  if (prop_id == providers::values::PROP_ITSVALUE) {
-    torvanix_providers_contracts_value_geometry_set_itsvalue (TORVANIX_PROVIDERS_CONTRACTS_VALUE_GEOMETRY (object),
-                                                              g_value_get_string (value));
-  } else {
-    G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
-  }
 }
 
 /* Two numbers separated by a comma and optional white space, anywhere in
@@ -113,7 +52,7 @@ coordinate_pair ()
 gdouble
 coordinate (TorvanixProvidersContractsValueGeography *self, const char *group)
 {
-  const gchar *text = priv_of (self)->itsvalue;
+  const gchar *text = Geometry::priv (self).itsvalue;
   if (text == nullptr || *text == '\0') return 0.0;
   /* The matcher refuses invalid UTF-8 outright; a stray byte elsewhere in
    * the text must not hide a pair of plain digits. */
@@ -134,74 +73,18 @@ coordinate (TorvanixProvidersContractsValueGeography *self, const char *group)
 
 }  // namespace
 
-/* ValueGeometry --------------------------------------------------------------- */
-
-static void
-torvanix_providers_contracts_value_geometry_class_init (TorvanixProvidersContractsValueGeometryClass *klass)
-{
-  GObjectClass *object_class = G_OBJECT_CLASS (klass);
-  auto *value_class = TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT_CLASS (klass);
-  object_class->get_property = geometry_get_property;
-  object_class->set_property = geometry_set_property;
-
-  value_class->to_value = geometry_to_value;
-  value_class->to_string = geometry_to_string;
-  value_class->clone = geometry_clone;
-  value_class->get_name = geometry_get_name;
-  value_class->get_data_type = geometry_get_data_type;
-
-  itsvalue_pspec = providers::values::install_value_properties (object_class, providers::values::text_itsvalue_pspec ());
-}
-
-extern "C" TorvanixProvidersContractsValueGeometry *
-torvanix_providers_contracts_value_geometry_construct (GType object_type, const gchar *value)
-{
-  providers_return_val_if_fail (value != NULL, nullptr);
-  providers_return_val_if_fail_subtype (object_type, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_GEOMETRY, nullptr);
-  return make (object_type, value);
-}
-
-extern "C" TorvanixProvidersContractsValueGeometry *
-torvanix_providers_contracts_value_geometry_new (const gchar *value)
-{
-  return torvanix_providers_contracts_value_geometry_construct (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_GEOMETRY, value);
-}
-
-extern "C" const gchar *
-torvanix_providers_contracts_value_geometry_get_itsvalue (TorvanixProvidersContractsValueGeometry *self)
-{
-  providers_return_val_if_fail (self != NULL, nullptr);
-  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_GEOMETRY (self), nullptr);
-  return priv_of (self)->itsvalue;
-}
-
-extern "C" void
-torvanix_providers_contracts_value_geometry_set_itsvalue (TorvanixProvidersContractsValueGeometry *self, const gchar *value)
-{
-  providers_return_if_fail (self != NULL);
-  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_VALUE_GEOMETRY (self));
-  providers::replace_string (&priv_of (self)->itsvalue, value);
-  g_object_notify_by_pspec (G_OBJECT (self), itsvalue_pspec);
-}
-
-/* ValueGeography -------------------------------------------------------------- */
+PROVIDERS_DEFINE_VALUE_CLASS (ValueGeometry, value_geometry, VALUE_GEOMETRY, GeometryTraits, nullptr)
 
 PROVIDERS_DEFINE_VALUE_KIND (ValueGeography, value_geography, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_GEOMETRY, "geography",
                              GEOGRAPHY)
 
-extern "C" TorvanixProvidersContractsValueGeography *
-torvanix_providers_contracts_value_geography_construct (GType object_type, const gchar *value)
-{
-  providers_return_val_if_fail (value != NULL, nullptr);
-  providers_return_val_if_fail_subtype (object_type, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_GEOGRAPHY, nullptr);
-  return TORVANIX_PROVIDERS_CONTRACTS_VALUE_GEOGRAPHY (make (object_type, value));
-}
+/* The constructors of the class and of its kind: a copy of the text. */
+#define PROVIDERS_DEFINE_GEOMETRY_CONSTRUCTORS(Name, lower, UPPER)                                                 \
+  PROVIDERS_DEFINE_VALUE_CONSTRUCTOR (Name, lower, UPPER, , (const gchar *value), (value),                           \
+                                      providers_return_val_if_fail (value != NULL, nullptr), make (object_type, value))
 
-extern "C" TorvanixProvidersContractsValueGeography *
-torvanix_providers_contracts_value_geography_new (const gchar *value)
-{
-  return torvanix_providers_contracts_value_geography_construct (TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_GEOGRAPHY, value);
-}
+PROVIDERS_DEFINE_GEOMETRY_CONSTRUCTORS (ValueGeometry, value_geometry, VALUE_GEOMETRY)
+PROVIDERS_DEFINE_GEOMETRY_CONSTRUCTORS (ValueGeography, value_geography, VALUE_GEOGRAPHY)
 
 extern "C" gdouble
 torvanix_providers_contracts_value_geography_latitude (TorvanixProvidersContractsValueGeography *self)
