@@ -1,7 +1,7 @@
 /* The builders' table as libproviders holds it: handed to engine
  * libraries on the IProvider interface type, and answered directly to the
  * common home compiled into libproviders itself. */
-#include "contracts/internals.h"
+#include "contracts/internals-private.h"
 
 #include "contracts/models/model-internal.h"
 #include "contracts/providers/data-reader-private.h"

@@ -1,6 +1,6 @@
 /* The entry checks on their own: SQL text with a known length, which is
  * how a NUL can arrive, and the edges of the port range. */
-#include "supports/common/entry-checks.h"
+#include "supports/common/entry-checks-internal.h"
 
 #include <gtest/gtest.h>
 

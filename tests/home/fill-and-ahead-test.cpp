@@ -1,10 +1,10 @@
 /* The common home's table fill and build-ahead thread, driven as an engine
  * library drives them: cells in, values out, across chunk and batch
  * boundaries and builder threads. */
-#include "contracts/internals.h"
-#include "supports/common/engine/internals-lookup.h"
-#include "supports/common/table-fill.h"
-#include "supports/common/values-ahead.h"
+#include "contracts/internals-private.h"
+#include "supports/common/engine/internals-lookup-internal.h"
+#include "supports/common/table-fill-internal.h"
+#include "supports/common/values-ahead-internal.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 /* An engine library refuses a builders' table of another build with a
  * clear error, and builds through the one its own libproviders hands out. */
-#include "contracts/internals.h"
-#include "supports/common/engine/internals-lookup.h"
+#include "contracts/internals-private.h"
+#include "supports/common/engine/internals-lookup-internal.h"
 
 #include <gtest/gtest.h>
 

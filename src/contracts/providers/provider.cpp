@@ -5,7 +5,7 @@
 #include "common/check.h"
 #include "common/enum-nick.h"
 #include "common/gobject-ref.h"
-#include "contracts/internals.h"
+#include "contracts/internals-private.h"
 #include "contracts/models/table-release-internal.h"
 
 G_DEFINE_ENUM_TYPE (TorvanixProvidersContractsDBObject, torvanix_providers_contracts_db_object,

@@ -1,5 +1,5 @@
 /* The checks at every provider's entry: the SQL text and the port. */
-#include "supports/common/entry-checks.h"
+#include "supports/common/entry-checks-internal.h"
 
 #include <cstring>
 

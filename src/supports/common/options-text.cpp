@@ -1,5 +1,5 @@
-/* The parser of the profile's "options" text (grammar in options-text.h). */
-#include "supports/common/options-text.h"
+/* The parser of the profile's "options" text (grammar in options-text-internal.h). */
+#include "supports/common/options-text-internal.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 /* The table fill's builders: threads of one fill alone, started while a
  * second chunk of rows waits to be built and joined before the table is
  * handed out. */
-#include "supports/common/table-fill.h"
+#include "supports/common/table-fill-internal.h"
 
 #include <gee.h>
 
@@ -12,7 +12,7 @@
 #include <thread>
 
 #include "common/gobject-ref.h"
-#include "contracts/internals.h"
+#include "contracts/internals-private.h"
 #include "libproviders/models.h"
 
 namespace providers::home {

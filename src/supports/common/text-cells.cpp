@@ -2,11 +2,11 @@
  * as the library's typed values. The reader, the build-ahead thread and
  * the model fill all build values here, always in the server's own
  * notation, whatever the process's locale or time zone. */
-#include "supports/common/text-cells.h"
+#include "supports/common/text-cells-internal.h"
 
 #include "common/compat-texts.h"
 #include "common/gobject-ref.h"
-#include "contracts/internals.h"
+#include "contracts/internals-private.h"
 #include "contracts/values/value-class-table-internal.h"
 #include "libproviders/models.h"
 #include "libproviders/values.h"

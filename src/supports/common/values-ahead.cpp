@@ -1,6 +1,6 @@
 /* The build-ahead thread: batches of a stored result's values, built
  * before the reader's caller asks for them. */
-#include "supports/common/values-ahead.h"
+#include "supports/common/values-ahead-internal.h"
 
 #include "libproviders/values.h"
 

@@ -1,6 +1,6 @@
 /* LOAD DATA LOCAL: the name a statement gives its file, read as the server
  * reads it, and the handler that sends that file and no other. */
-#include "supports/mysql/my-sql-local-files.h"
+#include "supports/mysql/my-sql-local-files-private.h"
 
 #include <errmsg.h>
 #include <glib.h>

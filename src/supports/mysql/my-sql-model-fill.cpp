@@ -1,11 +1,11 @@
 /* Filling a table from a result as its rows arrive (mysql_use_result):
  * the rows are read while the server is still sending them, and the
- * common table fill (supports/common/table-fill.h) builds them. */
-#include "supports/mysql/my-sql-model-fill.h"
+ * common table fill (supports/common/table-fill-internal.h) builds them. */
+#include "supports/mysql/my-sql-model-fill-private.h"
 
 #include <vector>
 
-#include "supports/common/table-fill.h"
+#include "supports/common/table-fill-internal.h"
 #include "supports/mysql/my-sql-type-private.h"
 
 namespace providers::mysql {

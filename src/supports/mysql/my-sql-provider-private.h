@@ -7,8 +7,8 @@
 #include <string>
 
 #include "libproviders/mysql/my-sql-provider.h"
-#include "supports/common/provider-lock.h"
-#include "supports/mysql/my-sql-local-files.h"
+#include "supports/common/provider-lock-internal.h"
+#include "supports/mysql/my-sql-local-files-private.h"
 
 namespace providers::mysql {
 
@@ -96,7 +96,7 @@ bool lost_connection (unsigned int error_number);
 bool clear_pending (TorvanixProvidersSupportsMySQLProvider *self, GError **error);
 
 /* A file request of the answer just read that did not get its file
- * (my-sql-local-files.h): sets it as the error, once. */
+ * (my-sql-local-files-private.h): sets it as the error, once. */
 bool local_file_failed (TorvanixProvidersSupportsMySQLProvider *self, GError **error);
 
 /* prepare_request, then sends the text. Answers false with an error. */

@@ -9,7 +9,7 @@
 #include "common/check.h"
 #include "supports/mysql/my-sql-texts-private.h"
 #include "common/gobject-ref.h"
-#include "supports/common/entry-checks.h"
+#include "supports/common/entry-checks-internal.h"
 #include "supports/mysql/my-sql-provider-private.h"
 
 #include <errmsg.h>

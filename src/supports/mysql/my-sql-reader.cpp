@@ -1,11 +1,11 @@
 /* MySQLReader: a forward-only reader over a result set that the client
  * library fetched whole. Every cell arrives as text (binary columns as
  * their bytes); the getters parse it through the common cell layer
- * (supports/common/text-cells.h).
+ * (supports/common/text-cells-internal.h).
  *
  * Longer than most files here because the reader implements 38 interface
  * slots, one short function each, beside its GObject lifetime and its
- * whole-row get_values (supports/common/row-values.h); the slots share
+ * whole-row get_values (supports/common/row-values-internal.h); the slots share
  * private state that nothing else may see, so they stay in one file. */
 #include "libproviders/mysql/my-sql-reader.h"
 
@@ -16,11 +16,11 @@
 #include "common/private-data.h"
 #include "libproviders/models.h"
 #include "libproviders/values.h"
-#include "supports/common/row-values.h"
-#include "supports/common/text-cells.h"
+#include "supports/common/row-values-internal.h"
+#include "supports/common/text-cells-internal.h"
 #include "supports/mysql/my-sql-reader-private.h"
 #include "supports/mysql/my-sql-type-private.h"
-#include "supports/mysql/my-sql-stored-rows.h"
+#include "supports/mysql/my-sql-stored-rows-private.h"
 
 #include <memory>
 #include <cstring>

@@ -1,7 +1,7 @@
 /* A stored result's rows, walked from one row on by the build-ahead
  * thread. The client library keeps them as a list of rows whose cells lie
  * back to back. */
-#include "supports/mysql/my-sql-stored-rows.h"
+#include "supports/mysql/my-sql-stored-rows-private.h"
 
 #include <vector>
 

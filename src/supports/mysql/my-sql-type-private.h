@@ -4,7 +4,7 @@
 #include <mysql.h>
 
 #include "libproviders/values/data-type.h"
-#include "supports/common/text-cells.h"
+#include "supports/common/text-cells-internal.h"
 
 namespace providers::mysql {
 

@@ -1,5 +1,5 @@
 /* The server's notation of cells turned into the common cell layer's. */
-#include "supports/postgresql/postgre-sql-cells.h"
+#include "supports/postgresql/postgre-sql-cells-private.h"
 
 #include "libproviders/postgresql/postgre-sql-type.h"
 

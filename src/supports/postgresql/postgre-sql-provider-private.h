@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "supports/common/provider-lock.h"
+#include "supports/common/provider-lock-internal.h"
 
 #include "libproviders/postgresql/postgre-sql-provider.h"
 

@@ -13,10 +13,10 @@
 
 #include "common/boundary.h"
 #include "common/check.h"
-#include "supports/common/engine/internals-lookup.h"
-#include "supports/common/entry-checks.h"
-#include "supports/common/options-text.h"
-#include "supports/common/statement-slot.h"
+#include "supports/common/engine/internals-lookup-internal.h"
+#include "supports/common/entry-checks-internal.h"
+#include "supports/common/options-text-internal.h"
+#include "supports/common/statement-slot-internal.h"
 #include "supports/postgresql/postgre-sql-provider-private.h"
 
 namespace {

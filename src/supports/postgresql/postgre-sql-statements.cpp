@@ -10,9 +10,9 @@
 #include "common/gobject-ref.h"
 #include "libproviders/models.h"
 #include "libproviders/values.h"
-#include "supports/common/statement-slot.h"
-#include "supports/common/table-fill.h"
-#include "supports/postgresql/postgre-sql-cells.h"
+#include "supports/common/statement-slot-internal.h"
+#include "supports/common/table-fill-internal.h"
+#include "supports/postgresql/postgre-sql-cells-private.h"
 #include "supports/postgresql/postgre-sql-provider-private.h"
 
 namespace providers::postgresql {

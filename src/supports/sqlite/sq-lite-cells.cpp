@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "common/gobject-ref.h"
-#include "contracts/internals.h"
-#include "supports/common/text-cells.h"
+#include "contracts/internals-private.h"
+#include "supports/common/text-cells-internal.h"
 #include "libproviders/values.h"
 #include "supports/sqlite/sq-lite-provider-private.h"
 

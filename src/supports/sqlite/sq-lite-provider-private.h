@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "libproviders/sqlite/sq-lite-provider.h"
-#include "supports/common/provider-lock.h"
+#include "supports/common/provider-lock-internal.h"
 
 namespace providers::sqlite {
 

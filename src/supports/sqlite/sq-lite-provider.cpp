@@ -12,9 +12,9 @@
 #include "common/boundary.h"
 #include "common/check.h"
 #include "common/gobject-ref.h"
-#include "supports/common/engine/internals-lookup.h"
-#include "supports/common/options-text.h"
-#include "supports/common/text-cells.h"
+#include "supports/common/engine/internals-lookup-internal.h"
+#include "supports/common/options-text-internal.h"
+#include "supports/common/text-cells-internal.h"
 #include "supports/sqlite/sq-lite-provider-private.h"
 
 namespace {

@@ -6,9 +6,9 @@
 
 #include "common/check.h"
 #include "common/gobject-ref.h"
-#include "contracts/internals.h"
+#include "contracts/internals-private.h"
 #include "libproviders/models.h"
-#include "supports/common/statement-slot.h"
+#include "supports/common/statement-slot-internal.h"
 #include "supports/sqlite/sq-lite-provider-private.h"
 
 namespace providers::sqlite {

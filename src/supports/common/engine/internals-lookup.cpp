@@ -1,8 +1,8 @@
 /* The builders' table as an engine library finds it: on the IProvider
  * interface type, where libproviders put it, checked before first use. */
-#include "supports/common/engine/internals-lookup.h"
+#include "supports/common/engine/internals-lookup-internal.h"
 
-#include "contracts/internals.h"
+#include "contracts/internals-private.h"
 #include "libproviders/contracts/provider.h"
 
 #include <atomic>

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "supports/common/text-cells.h"
+#include "supports/common/text-cells-internal.h"
 
 namespace providers::postgresql {
 

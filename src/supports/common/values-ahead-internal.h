@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "common/gobject-ref.h"
-#include "supports/common/text-cells.h"
+#include "supports/common/text-cells-internal.h"
 
 namespace providers::home {
 

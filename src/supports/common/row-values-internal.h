@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "common/boundary.h"
-#include "contracts/internals.h"
-#include "supports/common/text-cells.h"
-#include "supports/common/values-ahead.h"
+#include "contracts/internals-private.h"
+#include "supports/common/text-cells-internal.h"
+#include "supports/common/values-ahead-internal.h"
 
 namespace providers::home {
 

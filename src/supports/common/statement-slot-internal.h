@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "common/boundary.h"
-#include "supports/common/entry-checks.h"
+#include "supports/common/entry-checks-internal.h"
 
 namespace providers::home {
 

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "supports/common/values-ahead.h"
+#include "supports/common/values-ahead-internal.h"
 
 namespace providers::mysql {
 

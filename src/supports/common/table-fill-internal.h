@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "libproviders/models/table-model.h"
-#include "supports/common/text-cells.h"
+#include "supports/common/text-cells-internal.h"
 
 namespace providers::home {
 
