@@ -13,7 +13,6 @@
 #include "contracts/values/value-object-private.h"
 
 #include <algorithm>
-#include <cstring>
 #include <type_traits>
 
 /* IInteger, IUnsigned, INumeric ---------------------------------------------- */
@@ -72,16 +71,6 @@ namespace {
 enum class Kind { Signed, Unsigned, Boolean, Floating };
 
 using providers::values::kItsvalueFlags;
-
-/* An integer cell whose server text is not the number's print (ZEROFILL
- * "00042", YEAR "0000") keeps that text here; rare, so it costs the other
- * values nothing. */
-GQuark
-server_text_quark ()
-{
-  static const GQuark quark = g_quark_from_static_string ("providers-server-text");
-  return quark;
-}
 
 /* The GValue side of "itsvalue" and of to_value, by fundamental type. */
 template <GType fundamental>
@@ -153,14 +142,25 @@ class Scalar {
     return self;
   }
 
-  /* A value read from a server that prints the `length` bytes of `text`,
-   * the server's own digits of an exact number. */
+  /* A value read from a server that prints the `length` bytes of `text`
+   * (up to a zero byte among them), the server's own digits of an exact
+   * number. */
   static Instance *construct_with_text (GType object_type, Stored value, const gchar *text, gsize length)
   {
     static_assert (Traits::keeps_text);
     Instance *self = construct (object_type, value);
-    keep_text (priv (self), text, length);
+    priv (self)->text = g_strndup (text, length);
     return self;
+  }
+
+  /* Makes `value` print `text` (adopted) when it is of this class; false,
+   * leaving `text` to the caller, when it is not. */
+  static bool keep_text_if_mine (gpointer value, gchar *text)
+  {
+    if (!G_TYPE_CHECK_INSTANCE_TYPE (value, get_type ())) return false;
+    g_free (priv (value)->text);
+    priv (value)->text = text;
+    return true;
   }
 
   static Stored get (Instance *self) { return priv (self)->value; }
@@ -170,45 +170,24 @@ class Scalar {
   {
     priv (self)->value = value;
     if constexpr (Traits::keeps_text)
-      drop_text (priv (self));
-    if constexpr (is_integer)
-      g_object_set_qdata (G_OBJECT (self), server_text_quark (), nullptr);
+      g_clear_pointer (&priv (self)->text, g_free);
     g_object_notify_by_pspec (G_OBJECT (self), itsvalue_pspec);
   }
 
  private:
   struct NoText {};
+  /* The server's spelling of the number where it is not the number's own
+   * print (a DECIMAL's digits, a zero-padded "00042", a year "0000");
+   * null for values made here. One pointer: an integer's private data
+   * stays the same size whether it has one or not. */
   struct Text {
-    gchar *text; /* the server's digits; null for values made here */
-    /* Where `text` points when the digits fit: most amounts do, and then
-     * a cell costs no allocation of its own. */
-    gchar short_text[24];
+    gchar *text = nullptr;
   };
   struct Private : std::conditional_t<Traits::keeps_text, Text, NoText> {
     Stored value;
   };
 
-  static void keep_text (Private *p, const gchar *text, gsize length)
-  {
-    if (length < sizeof p->short_text) {
-      if (length > 0)
-        memcpy (p->short_text, text, length);
-      p->short_text[length] = '\0';
-      p->text = p->short_text;
-    } else {
-      p->text = g_strndup (text, length);
-    }
-  }
-
-  static void drop_text (Private *p)
-  {
-    if (p->text != p->short_text)
-      g_free (p->text);
-    p->text = nullptr;
-  }
-
   static inline GObjectClass *parent_class = nullptr;
-  static constexpr bool is_integer = Traits::kind == Kind::Signed || Traits::kind == Kind::Unsigned;
 
   static inline gint private_offset = 0;
   static inline GParamSpec *itsvalue_pspec = nullptr;
@@ -279,10 +258,6 @@ class Scalar {
       if (priv (self)->text)
         return g_strdup (priv (self)->text);
     }
-    if constexpr (is_integer) {
-      if (auto *text = static_cast<const gchar *> (g_object_get_qdata (G_OBJECT (self), server_text_quark ())))
-        return g_strdup (text);
-    }
     if constexpr (Traits::kind == Kind::Boolean)
       return g_strdup (truth (value) ? "true" : "false");
     else if constexpr (Traits::kind == Kind::Floating)
@@ -306,21 +281,15 @@ class Scalar {
   static TorvanixProvidersContractsIValue *clone (TorvanixProvidersContractsValueObject *self)
   {
     Instance *copy = construct (G_OBJECT_TYPE (self), priv (self)->value);
-    if constexpr (Traits::keeps_text) {
-      if (const gchar *text = priv (self)->text)
-        keep_text (priv (copy), text, strlen (text));
-    }
-    if constexpr (is_integer) {
-      if (auto *text = static_cast<const gchar *> (g_object_get_qdata (G_OBJECT (self), server_text_quark ())))
-        g_object_set_qdata_full (G_OBJECT (copy), server_text_quark (), g_strdup (text), g_free);
-    }
+    if constexpr (Traits::keeps_text)
+      priv (copy)->text = g_strdup (priv (self)->text);
     return TORVANIX_PROVIDERS_CONTRACTS_IVALUE (copy);
   }
 
   static void finalize (GObject *object)
   {
     if constexpr (Traits::keeps_text)
-      drop_text (priv (object));
+      g_free (priv (object)->text);
     parent_class->finalize (object);
   }
 
@@ -390,8 +359,10 @@ class Scalar {
     static constexpr TorvanixProvidersContractsDataType data_type = TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_##DATA_TYPE; \
     static constexpr const char *format = format_;                                                  \
     static constexpr GType gvalue_type = gvalue;                                                    \
-    /* DECIMAL is exact: a cell keeps the server's digits to print. */                              \
-    static constexpr bool keeps_text = TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_##DATA_TYPE == TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL; \
+    /* DECIMAL is exact and an integer may be spelled otherwise than printed:        \
+     * a cell keeps the server's text to print. */                                                  \
+    static constexpr bool keeps_text = kind == Kind::Signed || kind == Kind::Unsigned                \
+                                       || data_type == TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL; \
   };                                                                                                \
   }                                                                                                 \
   extern "C" GType torvanix_providers_contracts_##lower##_get_type (void)                           \
@@ -463,8 +434,21 @@ providers::values::decimal_with_text (gdouble value, const gchar *text, gsize le
                                                           length);
 }
 
+namespace {
+
+template <typename... Traits>
+bool
+keep_in_its_class (gpointer value, gchar *text)
+{
+  return (Scalar<Traits>::keep_text_if_mine (value, text) || ...);
+}
+
+}  // namespace
+
 void
 providers::values::integer_keep_text (TorvanixProvidersContractsValueObject *value, gchar *text)
 {
-  g_object_set_qdata_full (G_OBJECT (value), server_text_quark (), text, g_free);
+  if (!keep_in_its_class<ValueInt8Traits, ValueInt16Traits, ValueInt32Traits, ValueInt64Traits, ValueUInt8Traits,
+                         ValueUInt16Traits, ValueUInt32Traits, ValueUInt64Traits> (value, text))
+    g_free (text);
 }
