@@ -1,6 +1,7 @@
-/* What result-load and its peer programs (result-load-gda, result-load-qt)
- * share: the server description, the query, and how one load is timed and
- * reported, so that every variant is measured by the same rules. */
+/* What the load benchmarks and their peer programs (result-load-gda,
+ * result-load-qt, result-load-soci) share: the server description, the
+ * MySQL sources, and how one load is timed and reported, so that every way
+ * of loading is measured by the same rules. */
 #pragma once
 
 #include <sys/resource.h>
@@ -77,6 +78,7 @@ struct Sample {
   double build_ms = 0;    /* query to every cell in hand */
   double release_ms = 0;  /* freeing the result: the caller's last unref */
   double cpu_ms = 0;      /* this process's CPU time for the build */
+  double total_cpu_ms = 0; /* the same for build and release */
   long peak_kib = 0;      /* resident peak above the size before the query */
   long cells = 0;
   bool peak_reset = false;
@@ -85,16 +87,16 @@ struct Sample {
 /* One line of text, so that a sample crosses exec as well as fork. */
 inline void print_sample (FILE *out, const Sample &x)
 {
-  std::fprintf (out, "%ld %.6f %.6f %.6f %ld %d\n", x.cells, x.build_ms, x.release_ms, x.cpu_ms, x.peak_kib,
-                int (x.peak_reset));
+  std::fprintf (out, "%ld %.6f %.6f %.6f %.6f %ld %d\n", x.cells, x.build_ms, x.release_ms, x.cpu_ms,
+                x.total_cpu_ms, x.peak_kib, int (x.peak_reset));
 }
 
 inline bool parse_sample (const char *text, Sample &x)
 {
   int reset = 0;
-  if (std::sscanf (text, "%ld %lf %lf %lf %ld %d", &x.cells, &x.build_ms, &x.release_ms, &x.cpu_ms, &x.peak_kib,
-                   &reset)
-      != 6)
+  if (std::sscanf (text, "%ld %lf %lf %lf %lf %ld %d", &x.cells, &x.build_ms, &x.release_ms, &x.cpu_ms,
+                   &x.total_cpu_ms, &x.peak_kib, &reset)
+      != 7)
     return false;
   x.peak_reset = reset != 0;
   return true;
@@ -170,6 +172,7 @@ Sample timed (Build build, Release release)
   CALLGRIND_DUMP_STATS_AT ("release");
   CALLGRIND_STOP_INSTRUMENTATION;
   out.release_ms = now_ms () - t1;
+  out.total_cpu_ms = cpu_ms () - c0;
   out.build_ms = t1 - t0;
   out.peak_kib = status_kib ("VmHWM") - base;
   return out;

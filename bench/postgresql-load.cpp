@@ -1,67 +1,214 @@
 /* Loading a whole PostgreSQL result: the bare client library (PQexec and
- * touching every cell) as the floor, beside execute_model with the table's
- * release, on a stored table of 200,000 rows of ten mixed columns. Rounds
- * are interleaved and each ratio divides by the floor of the same round.
+ * touching every cell) as the floor, beside execute_model, execute_reader
+ * with get_values, libgda 5's PostgreSQL provider and Qt 5's QPSQL, each
+ * with its release, and GLib's floor of one GObject per cell. The table has
+ * ten mixed columns; the first 20,000, 200,000 and all 2,000,000 of its
+ * rows show whether the cost per cell stays put as a result grows.
  *
  *   postgresql-load SERVER_ENV [ROUNDS]
  *
- * SERVER_ENV is the server.env that scripts/test-pg-server writes. Not a
- * test: it prints wall time and client CPU per cell. */
+ * SERVER_ENV is the server.env that scripts/test-pg-server writes; ROUNDS
+ * (default 5) counted rounds on 200,000 rows, twice as many on 20,000, half
+ * as many (at least two) on 2,000,000. Every measurement runs in a child
+ * process of its own (load-driver.h). Run by scripts/bench-load
+ * --postgresql. Not a test. */
 #include <libproviders/providers.h>
 #include <libproviders/postgresql.h>
 
 #include <libpq-fe.h>
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <fstream>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "load-driver.h"
+
 namespace {
 
-constexpr int kRows = 200000;
+using load::die;
+using load::Sample;
+using load::Server;
+
+constexpr long kAllRows = 2000000;
 constexpr int kColumns = 10;
-constexpr char kQuery[] = "SELECT * FROM bench_load";
 
-std::map<std::string, std::string> read_env (const char *path)
+PGconn *connect_raw (const Server &s)
 {
-  std::map<std::string, std::string> env;
-  std::ifstream in (path);
-  for (std::string line; std::getline (in, line);)
-    if (auto eq = line.find ('='); eq != std::string::npos)
-      env[line.substr (0, eq)] = line.substr (eq + 1);
-  return env;
+  std::string port = std::to_string (s.port);
+  const char *keywords[] = {"host", "port", "user", "password", "dbname", "sslmode", nullptr};
+  const char *values[] = {s.host.c_str (), port.c_str (), s.user.c_str (), s.password.c_str (), s.database.c_str (),
+                          "disable", nullptr};
+  PGconn *connection = PQconnectdbParams (keywords, values, 0);
+  if (PQstatus (connection) != CONNECTION_OK)
+    die ("connect", PQerrorMessage (connection));
+  return connection;
 }
 
-double cpu_seconds ()
+/* Ten mixed columns, every cell set. The table is never scanned in
+ * parallel: the server's workers would take the client's cores. */
+void setup (const Server &s)
 {
-  rusage usage{};
-  getrusage (RUSAGE_SELF, &usage);
-  return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+  PGconn *connection = connect_raw (s);
+  PQsetNoticeProcessor (connection, [] (void *, const char *) {}, nullptr);
+  for (const char *sql :
+       {"DROP TABLE IF EXISTS bench_load",
+        "CREATE TABLE bench_load AS SELECT i AS id, i * 1.5 AS half, "
+        "'row ' || i AS label, i % 2 = 0 AS even, (i * 7)::numeric(12,2) AS price, "
+        "date '2000-01-01' + i % 9000 AS day, timestamp '2000-01-01' + i * interval '1 minute' AS at, "
+        "i::bigint * 1000003 AS big, md5(i::text) AS hash, (i % 32000)::int2 AS small "
+        "FROM generate_series (1, 2000000) i",
+        "ALTER TABLE bench_load SET (parallel_workers = 0)", "VACUUM ANALYZE bench_load"}) {
+    PGresult *result = PQexec (connection, sql);
+    if (PQresultStatus (result) != PGRES_COMMAND_OK)
+      die ("setup", PQerrorMessage (connection));
+    PQclear (result);
+  }
+  PQfinish (connection);
 }
 
-struct Measure {
-  double wall = 0, cpu = 0;
-};
-
-template <typename Work>
-Measure measure (Work &&work)
+std::string sql_of (long rows)
 {
-  gint64 start = g_get_monotonic_time ();
-  double cpu = cpu_seconds ();
-  work ();
-  return {static_cast<double> (g_get_monotonic_time () - start) / G_USEC_PER_SEC, cpu_seconds () - cpu};
+  std::string sql = "SELECT * FROM bench_load";
+  return rows < kAllRows ? sql + " LIMIT " + std::to_string (rows) : sql;
 }
 
-double median (std::vector<double> values)
+MEASURED PGresult *measured_build_floor (PGconn *connection, const std::string &sql, long &cells)
 {
-  std::sort (values.begin (), values.end ());
-  return values[values.size () / 2];
+  PGresult *result = PQexec (connection, sql.c_str ());
+  if (PQresultStatus (result) != PGRES_TUPLES_OK)
+    die ("floor", PQerrorMessage (connection));
+  int rows = PQntuples (result), fields = PQnfields (result);
+  unsigned long touched = 0;
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < fields; ++c, ++cells)
+      if (!PQgetisnull (result, r, c))
+        touched += unsigned (PQgetlength (result, r, c)) + static_cast<unsigned char> (PQgetvalue (result, r, c)[0]);
+  if (touched == 0)
+    die ("floor", "no cells");
+  return result;
+}
+
+MEASURED void measured_release_floor (PGresult *result)
+{
+  PQclear (result);
+}
+
+TorvanixProvidersContractsIProvider *open_provider (const Server &s)
+{
+  auto *profile = torvanix_providers_contracts_server_new_with_provider ("PostgreSQL");
+  torvanix_providers_contracts_server_set_host (profile, s.host.c_str ());
+  torvanix_providers_contracts_server_set_port (profile, gint (s.port));
+  torvanix_providers_contracts_server_set_username (profile, s.user.c_str ());
+  torvanix_providers_contracts_server_set_password (profile, s.password.c_str ());
+  torvanix_providers_contracts_server_set_initial (profile, s.database.c_str ());
+  auto *provider = TORVANIX_PROVIDERS_CONTRACTS_IPROVIDER (torvanix_providers_supports_postgre_sql_provider_new ());
+  GError *error = nullptr;
+  torvanix_providers_contracts_iprovider_open (provider, profile, "", &error);
+  if (error != nullptr)
+    die ("open", error->message);
+  g_object_unref (profile);
+  return provider;
+}
+
+MEASURED TorvanixProvidersContractsTableModel *measured_build_model (TorvanixProvidersContractsIProvider *provider,
+                                                                     const std::string &sql, long &cells)
+{
+  GError *error = nullptr;
+  auto *model = torvanix_providers_contracts_iprovider_execute_model (provider, sql.c_str (), 0, &error);
+  if (model == nullptr)
+    die ("execute_model", error ? error->message : "no model");
+  gint columns = gee_abstract_collection_get_size (
+    GEE_ABSTRACT_COLLECTION (torvanix_providers_contracts_table_model_get_columns (model)));
+  cells = long (g_list_model_get_n_items (G_LIST_MODEL (model))) * columns;
+  return model;
+}
+
+MEASURED void measured_release_model (TorvanixProvidersContractsTableModel *model)
+{
+  g_object_unref (model);
+}
+
+MEASURED void measured_drop_values (TorvanixProvidersContractsIValue **values, gint length)
+{
+  for (gint i = 0; i < length; ++i)
+    g_object_unref (values[i]);
+  g_free (values);
+}
+
+/* Every row's values taken and dropped as a caller reading them would. */
+MEASURED TorvanixProvidersContractsIDataReader *measured_build_reader (TorvanixProvidersContractsIProvider *provider,
+                                                                       const std::string &sql, long &cells)
+{
+  GError *error = nullptr;
+  auto *reader = torvanix_providers_contracts_iprovider_execute_reader (provider, sql.c_str (), &error);
+  if (reader == nullptr)
+    die ("execute_reader", error ? error->message : "no reader");
+  while (torvanix_providers_contracts_idata_reader_read (reader, &error)) {
+    gint length = 0;
+    auto **values = torvanix_providers_contracts_idata_reader_get_values (reader, &length, &error);
+    if (values == nullptr)
+      die ("get_values", error ? error->message : "no values");
+    measured_drop_values (values, length);
+    cells += length;
+  }
+  if (error != nullptr)
+    die ("read", error->message);
+  return reader;
+}
+
+MEASURED void measured_release_reader (TorvanixProvidersContractsIDataReader *reader)
+{
+  g_object_unref (reader);
+}
+
+/* Whether this provider answers readers yet: a reader of one row. */
+bool reads (TorvanixProvidersContractsIProvider *provider)
+{
+  GError *error = nullptr;
+  auto *reader = torvanix_providers_contracts_iprovider_execute_reader (provider, "SELECT 1", &error);
+  g_clear_error (&error);
+  if (reader == nullptr)
+    return false;
+  g_object_unref (reader);
+  return true;
+}
+
+std::vector<load::Way> ways_of (const char *env_path, const Server &s, const std::string &sql)
+{
+  auto with_provider = [s, sql] (auto build, auto release) {
+    return [s, sql, build, release] {
+      auto *provider = open_provider (s);
+      Sample out = load::timed ([&] (long &cells) { return build (provider, sql, cells); }, release);
+      g_object_unref (provider);
+      return out;
+    };
+  };
+  std::vector<std::string> peer{"PostgreSQL", env_path, sql};
+  return {
+    {"floor", "floor (PQexec, every cell)", nullptr, {},
+     [s, sql] {
+       PGconn *connection = connect_raw (s);
+       Sample out = load::timed ([&] (long &cells) { return measured_build_floor (connection, sql, cells); },
+                                 measured_release_floor);
+       PQfinish (connection);
+       return out;
+     }},
+    {"model", "execute_model", nullptr, {}, with_provider (measured_build_model, measured_release_model)},
+    {"reader", "execute_reader + get_values", nullptr, {},
+     [s, sql] {
+       auto *provider = open_provider (s);
+       if (!reads (provider))
+         _exit (load::kNotAvailable);
+       Sample out = load::timed ([&] (long &cells) { return measured_build_reader (provider, sql, cells); },
+                                 measured_release_reader);
+       g_object_unref (provider);
+       return out;
+     }},
+    {"gda", "libgda 5 model + get_value_at", "result-load-gda", peer, nullptr},
+    {"qt", "Qt 5 QPSQL forward-only", "result-load-qt", peer, nullptr},
+  };
 }
 
 }  // namespace
@@ -72,81 +219,37 @@ int main (int argc, char **argv)
     std::fprintf (stderr, "usage: %s SERVER_ENV [ROUNDS]\n", argv[0]);
     return 2;
   }
-  auto env = read_env (argv[1]);
-  int rounds = argc > 2 ? std::atoi (argv[2]) : 5;
-  std::string port = env["PROVIDERS_TEST_PORT"];
-  const char *keywords[] = {"host", "port", "user", "password", "dbname", "sslmode", nullptr};
-  const char *values[] = {env["PROVIDERS_TEST_HOST"].c_str (), port.c_str (), env["PROVIDERS_TEST_USER"].c_str (),
-                          env["PROVIDERS_TEST_PASSWORD"].c_str (), env["PROVIDERS_TEST_DATABASE"].c_str (), "disable",
-                          nullptr};
-  PGconn *connection = PQconnectdbParams (keywords, values, 0);
-  if (PQstatus (connection) != CONNECTION_OK) {
-    std::fprintf (stderr, "%s", PQerrorMessage (connection));
-    return 1;
+  Server s = load::read_env (argv[1]);
+  int rounds = std::max (1, argc > 2 ? std::atoi (argv[2]) : 5);
+  std::printf ("filling 2,000,000 rows...\n");
+  std::fflush (stdout);
+  setup (s);
+  std::printf ("libgda 5: a random-access data model of every row, get_value_at every cell; Qt 5: QSqlQuery\n"
+               "forward-only, value(i) every cell. Wall time is build + release; CPU is the client process's\n"
+               "user + system time, release included.\n");
+  const std::pair<long, int> sources[] = {{20000, rounds * 2}, {200000, rounds}, {kAllRows, std::max (2, rounds / 2)}};
+  std::vector<double> model_cpu, reader_cpu;
+  for (const auto &[rows, n] : sources) {
+    std::string sql = sql_of (rows), name = std::to_string (rows) + " rows";
+    auto ways = ways_of (argv[1], s, sql);
+    auto medians = load::run_source (name.c_str (), rows * kColumns, n, ways);
+    if (rows == 200000)
+      load::print_goals (name.c_str (), ways, medians, {1, 2}, {3, 4});
+    model_cpu.push_back (medians[1].cpu_ns);
+    reader_cpu.push_back (medians[2].cpu_ns);
   }
-  PQclear (PQexec (connection,
-                   "DROP TABLE IF EXISTS bench_load; CREATE TABLE bench_load AS SELECT i AS id, i * 1.5 AS half, "
-                   "'row ' || i AS label, i % 2 = 0 AS even, (i * 7)::numeric(12,2) AS price, "
-                   "date '2000-01-01' + i % 9000 AS day, timestamp '2000-01-01' + i * interval '1 minute' AS at, "
-                   "i::bigint * 1000003 AS big, md5(i::text) AS hash, (i % 32000)::int2 AS small "
-                   "FROM generate_series (1, 200000) i"));
-
-  auto *provider = torvanix_providers_supports_postgre_sql_provider_new ();
-  auto *profile = torvanix_providers_contracts_server_new_with_provider ("PostgreSQL");
-  torvanix_providers_contracts_server_set_host (profile, values[0]);
-  torvanix_providers_contracts_server_set_port (profile, std::atoi (port.c_str ()));
-  torvanix_providers_contracts_server_set_username (profile, values[2]);
-  torvanix_providers_contracts_server_set_password (profile, values[3]);
-  torvanix_providers_contracts_server_set_initial (profile, values[4]);
-  GError *error = nullptr;
-  torvanix_providers_contracts_iprovider_open (TORVANIX_PROVIDERS_CONTRACTS_IPROVIDER (provider), profile, "", &error);
-  if (error) {
-    std::fprintf (stderr, "%s\n", error->message);
-    return 1;
+  std::printf ("\nlinearity: client CPU per cell from 20,000 to 2,000,000 rows (largest over smallest)\n");
+  for (const auto &[label, cpu] : {std::pair{"execute_model", model_cpu}, std::pair{"execute_reader + get_values", reader_cpu}}) {
+    if (*std::min_element (cpu.begin (), cpu.end ()) <= 0) {
+      std::printf ("  n/a  %s\n", label);
+      continue;
+    }
+    double spread = *std::max_element (cpu.begin (), cpu.end ()) / *std::min_element (cpu.begin (), cpu.end ());
+    std::printf ("  %-4s %s within 10%%: %.1f / %.1f / %.1f ns, %+.1f%%\n", spread <= 1.10 ? "met" : "NOT", label,
+                 cpu[0], cpu[1], cpu[2], (spread - 1) * 100);
   }
-
-  std::vector<double> floor_wall, floor_cpu, model_wall, model_cpu, ratio_wall, ratio_cpu;
-  for (int round = 0; round < rounds; ++round) {
-    Measure floor = measure ([&] {
-      PGresult *result = PQexec (connection, kQuery);
-      gsize touched = 0;
-      for (int r = 0; r < PQntuples (result); ++r)
-        for (int c = 0; c < PQnfields (result); ++c)
-          touched += PQgetisnull (result, r, c) ? 0 : std::strlen (PQgetvalue (result, r, c));
-      PQclear (result);
-      if (touched == 0)
-        std::abort ();
-    });
-    Measure model = measure ([&] {
-      auto *table = torvanix_providers_contracts_iprovider_execute_model (TORVANIX_PROVIDERS_CONTRACTS_IPROVIDER (provider),
-                                                                         kQuery, 0, nullptr);
-      if (table == nullptr || g_list_model_get_n_items (G_LIST_MODEL (table)) != kRows)
-        std::abort ();
-      g_object_unref (table);
-    });
-    floor_wall.push_back (floor.wall);
-    floor_cpu.push_back (floor.cpu);
-    model_wall.push_back (model.wall);
-    model_cpu.push_back (model.cpu);
-    ratio_wall.push_back (model.wall / floor.wall);
-    ratio_cpu.push_back (model.cpu / floor.cpu);
-  }
-  /* GLib's own floor for any value-object library: one GObject made and
-   * released per cell. */
-  Measure objects = measure ([] {
-    for (int i = 0; i < kRows * kColumns; ++i)
-      g_object_unref (g_object_new (G_TYPE_OBJECT, nullptr));
-  });
-  constexpr double cells = static_cast<double> (kRows) * kColumns;
-  std::printf ("%d rows x %d columns, %d rounds, medians (ns per cell, wall / client CPU)\n", kRows, kColumns, rounds);
-  std::printf ("  PQexec + every cell:     %7.1f / %7.1f\n", median (floor_wall) / cells * 1e9, median (floor_cpu) / cells * 1e9);
-  std::printf ("  execute_model + release: %7.1f / %7.1f  (x%.2f / x%.2f the floor of its round)\n",
-               median (model_wall) / cells * 1e9, median (model_cpu) / cells * 1e9, median (ratio_wall),
-               median (ratio_cpu));
-  std::printf ("  one GObject per cell:    %7.1f / %7.1f\n", objects.wall / cells * 1e9, objects.cpu / cells * 1e9);
+  PGconn *connection = connect_raw (s);
   PQclear (PQexec (connection, "DROP TABLE bench_load"));
   PQfinish (connection);
-  g_object_unref (profile);
-  g_object_unref (provider);
   return 0;
 }

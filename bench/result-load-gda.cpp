@@ -1,8 +1,11 @@
-/* One load of a whole result through libgda 5's MySQL provider, for
- * result-load to compare (built only for the benchmark, never linked into
- * the library).
+/* One load of a whole result through one of libgda 5's providers, for the
+ * load benchmarks to compare (built only for the benchmark, never linked
+ * into the library).
  *
- *   result-load-gda ENV TABLE    prints one sample line (load-common.h)
+ *   result-load-gda ENGINE TARGET SQL    prints one sample line (load-common.h)
+ *
+ * ENGINE is MySQL, PostgreSQL or SQLite (libgda's provider names); TARGET
+ * the server.env of a private server, or SQLite's database file.
  *
  * The work is what a typical libgda user writes:
  * gda_connection_execute_select_command gives a random-access data model
@@ -17,19 +20,35 @@ namespace {
 
 using load::die;
 
-GdaConnection *open_connection (const load::Server &s)
+std::string encoded (const std::string &v)
 {
-  auto enc = [] (const std::string &v) {
-    gchar *e = gda_rfc1738_encode (v.c_str ());
-    std::string out = e;
-    g_free (e);
-    return out;
-  };
-  std::string cnc = "HOST=" + enc (s.host) + ";PORT=" + std::to_string (s.port) + ";DB_NAME=" + enc (s.database);
-  std::string auth = "USERNAME=" + enc (s.user) + ";PASSWORD=" + enc (s.password);
+  gchar *e = gda_rfc1738_encode (v.c_str ());
+  std::string out = e;
+  g_free (e);
+  return out;
+}
+
+GdaConnection *open_connection (const std::string &engine, const char *target)
+{
+  std::string cnc, auth;
+  if (engine == "SQLite") {
+    /* The provider names a file by its folder and its name without the
+     * ".db" it appends. */
+    gchar *dir = g_path_get_dirname (target), *base = g_path_get_basename (target);
+    std::string name = base;
+    if (g_str_has_suffix (base, ".db"))
+      name.resize (name.size () - 3);
+    cnc = "DB_DIR=" + encoded (dir) + ";DB_NAME=" + encoded (name);
+    g_free (dir);
+    g_free (base);
+  } else {
+    load::Server s = load::read_env (target);
+    cnc = "HOST=" + encoded (s.host) + ";PORT=" + std::to_string (s.port) + ";DB_NAME=" + encoded (s.database);
+    auth = "USERNAME=" + encoded (s.user) + ";PASSWORD=" + encoded (s.password);
+  }
   GError *error = nullptr;
-  GdaConnection *connection =
-    gda_connection_open_from_string ("MySQL", cnc.c_str (), auth.c_str (), GDA_CONNECTION_OPTIONS_NONE, &error);
+  GdaConnection *connection = gda_connection_open_from_string (
+    engine.c_str (), cnc.c_str (), auth.empty () ? nullptr : auth.c_str (), GDA_CONNECTION_OPTIONS_NONE, &error);
   if (connection == nullptr)
     die ("gda connect", error ? error->message : "no connection");
   return connection;
@@ -75,14 +94,13 @@ MEASURED void measured_release_gda (GdaDataModel *model)
 
 int main (int argc, char **argv)
 {
-  if (argc != 3) {
-    std::fprintf (stderr, "usage: %s ENV TABLE\n", argv[0]);
+  if (argc != 4) {
+    std::fprintf (stderr, "usage: %s ENGINE TARGET SQL\n", argv[0]);
     return 2;
   }
-  load::Server s = load::read_env (argv[1]);
-  std::string sql = load::select_all (argv[2]);
+  std::string sql = argv[3];
   gda_init ();
-  GdaConnection *connection = open_connection (s);
+  GdaConnection *connection = open_connection (argv[1], argv[2]);
   load::Sample x = load::timed ([&] (long &cells) { return measured_build_gda (connection, sql, cells); },
                                 measured_release_gda);
   gda_connection_close (connection);

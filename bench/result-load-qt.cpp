@@ -1,8 +1,11 @@
-/* One load of a whole result through Qt 5's QMYSQL driver, for result-load
- * to compare (built only for the benchmark, never linked into the
- * library).
+/* One load of a whole result through one of Qt 5's SQL drivers, for the
+ * load benchmarks to compare (built only for the benchmark, never linked
+ * into the library).
  *
- *   result-load-qt ENV TABLE    prints one sample line (load-common.h)
+ *   result-load-qt ENGINE TARGET SQL    prints one sample line (load-common.h)
+ *
+ * ENGINE is MySQL (QMYSQL), PostgreSQL (QPSQL) or SQLite (QSQLITE); TARGET
+ * the server.env of a private server, or SQLite's database file.
  *
  * The work is what a typical Qt user writes for a large result: a
  * QSqlQuery set forward-only (the driver's documented fast path, which
@@ -56,22 +59,29 @@ MEASURED void measured_release_qt (QSqlQuery *query)
 
 int main (int argc, char **argv)
 {
-  if (argc != 3) {
-    std::fprintf (stderr, "usage: %s ENV TABLE\n", argv[0]);
+  if (argc != 4) {
+    std::fprintf (stderr, "usage: %s ENGINE TARGET SQL\n", argv[0]);
     return 2;
   }
-  load::Server s = load::read_env (argv[1]);
-  std::string sql = load::select_all (argv[2]);
+  std::string engine = argv[1], sql = argv[3];
+  const char *driver = engine == "MySQL" ? "QMYSQL" : engine == "PostgreSQL" ? "QPSQL" : engine == "SQLite" ? "QSQLITE" : nullptr;
+  if (driver == nullptr)
+    die ("qt", "no driver for this engine");
   int qt_argc = 1;
   QCoreApplication app (qt_argc, argv);
   load::Sample x;
   {
-    QSqlDatabase db = QSqlDatabase::addDatabase ("QMYSQL", "bench");
-    db.setHostName (QString::fromStdString (s.host));
-    db.setPort (int (s.port));
-    db.setUserName (QString::fromStdString (s.user));
-    db.setPassword (QString::fromStdString (s.password));
-    db.setDatabaseName (QString::fromStdString (s.database));
+    QSqlDatabase db = QSqlDatabase::addDatabase (driver, "bench");
+    if (engine == "SQLite") {
+      db.setDatabaseName (argv[2]);
+    } else {
+      load::Server s = load::read_env (argv[2]);
+      db.setHostName (QString::fromStdString (s.host));
+      db.setPort (int (s.port));
+      db.setUserName (QString::fromStdString (s.user));
+      db.setPassword (QString::fromStdString (s.password));
+      db.setDatabaseName (QString::fromStdString (s.database));
+    }
     if (!db.open ())
       die ("qt connect", db.lastError ().text ().toUtf8 ().constData ());
     x = load::timed ([&] (long &cells) { return measured_build_qt (db, sql, cells); }, measured_release_qt);

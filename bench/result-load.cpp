@@ -12,6 +12,7 @@
  * TABLE is a stored table (t, t_20k) or seq_N, N rows the server makes
  * on the fly (seq_200k, seq_2m; see load::select_all).
  *   result-load ENV once VARIANT TABLE           one load, for a profiler
+ *   result-load ENV sql TABLE                    the SQL that loads TABLE
  *
  * ENV is the server.env that scripts/test-server writes. Each round runs
  * every way of loading every row of TABLE, in an order that turns with
@@ -35,22 +36,18 @@
  * Long for one file, as the driver of a whole measurement: the rounds, the
  * child processes and the report of their ratios read best together; what
  * the peers' programs share with it is load-common.h. */
+#include "load-driver.h"
 #include "load-provider.h"
 
 #include <libproviders/providers.h>
 
 #include <mysql.h>
 
-#include <sys/wait.h>
-#include <limits.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -61,6 +58,9 @@ using load::open_provider;
 using load::Sample;
 using load::Server;
 using load::select_all;
+using load::stats;
+using load::Stats;
+using load::load_average;
 
 MYSQL *connect_raw (const Server &s)
 {
@@ -142,22 +142,6 @@ const VariantInfo kInfo[kVariants] = {
    "Qt 5 QMYSQL: QSqlQuery with setForwardOnly(true), next and value(i)\n"
    "                             for every cell, each QVariant dropped"},
 };
-
-/* Where the peer programs are: this program's own folder. */
-std::string program_path (Variant v)
-{
-  char self[PATH_MAX];
-  ssize_t n = readlink ("/proc/self/exe", self, sizeof self - 1);
-  if (n <= 0)
-    die ("readlink", std::strerror (errno));
-  std::string dir (self, size_t (n));
-  return dir.substr (0, dir.rfind ('/') + 1) + kInfo[v].program;
-}
-
-bool available (Variant v)
-{
-  return kInfo[v].program == nullptr || access (program_path (v).c_str (), X_OK) == 0;
-}
 
 MEASURED MYSQL_RES *measured_build_floor (MYSQL *mysql, const std::string &sql, long &cells)
 {
@@ -285,73 +269,20 @@ Sample run_variant (Variant v, const Target &t)
   return v == kFloor ? run_floor (t.server, sql) : v == kModel ? run_model (t.server, sql) : run_reader (t.server, sql);
 }
 
+bool available (Variant v)
+{
+  return load::program_present (kInfo[v].program);
+}
+
 /* Runs one variant in a child (a peer program by exec) and hands back
  * what it measured. */
 Sample measure (Variant v, const Target &t)
 {
-  int fds[2];
-  if (pipe (fds) != 0)
-    die ("pipe", std::strerror (errno));
-  std::string program = kInfo[v].program ? program_path (v) : std::string ();
-  std::fflush (nullptr);
-  pid_t pid = fork ();
-  if (pid < 0)
-    die ("fork", std::strerror (errno));
-  if (pid == 0) {
-    close (fds[0]);
-    if (!program.empty ()) {
-      if (dup2 (fds[1], STDOUT_FILENO) < 0)
-        _exit (127);
-      close (fds[1]);
-      execl (program.c_str (), program.c_str (), t.env_path, t.table.c_str (), static_cast<char *> (nullptr));
-      _exit (127);
-    }
-    Sample sample = run_variant (v, t);
-    FILE *out = fdopen (fds[1], "w");
-    if (out == nullptr)
-      _exit (1);
-    load::print_sample (out, sample);
-    _exit (std::fclose (out) == 0 ? 0 : 1);
-  }
-  close (fds[1]);
-  std::string text;
-  char buffer[256];
-  for (ssize_t n; (n = read (fds[0], buffer, sizeof buffer)) != 0;) {
-    if (n < 0 && errno == EINTR)
-      continue;
-    if (n < 0)
-      break;
-    text.append (buffer, size_t (n));
-  }
-  close (fds[0]);
-  int status = 0;
-  while (waitpid (pid, &status, 0) < 0 && errno == EINTR) {
-  }
-  Sample sample;
-  if (!WIFEXITED (status) || WEXITSTATUS (status) != 0 || !load::parse_sample (text.c_str (), sample))
-    die (kInfo[v].label, "the measuring child failed");
-  return sample;
-}
-
-/* The first three fields of /proc/loadavg: how busy the shared machine was. */
-std::string load_average ()
-{
-  std::ifstream in ("/proc/loadavg");
-  std::string a, b, c;
-  in >> a >> b >> c;
-  return a + " " + b + " " + c;
-}
-
-struct Stats {
-  double median, min, max;
-};
-
-Stats stats (std::vector<double> v)
-{
-  std::sort (v.begin (), v.end ());
-  size_t n = v.size ();
-  double median = n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-  return {median, v.front (), v.back ()};
+  std::vector<std::string> args{"MySQL", t.env_path, select_all (t.table)};
+  auto sample = load::measure_in_child (kInfo[v].label, kInfo[v].program, args, [&] { return run_variant (v, t); });
+  if (!sample)
+    die (kInfo[v].label, "not available");
+  return *sample;
 }
 
 /* The family of a source: "t" for t and t_20k, "seq" for seq_20k... */
@@ -550,7 +481,7 @@ void usage (const char *self)
 {
   std::fprintf (stderr,
                 "usage: %s ENV setup | ENV run TABLE ROUNDS [TABLE ROUNDS]... | ENV once "
-                "floor|model|reader|gda|qt TABLE\n",
+                "floor|model|reader|gda|qt TABLE | ENV sql TABLE\n",
                 self);
 }
 
@@ -568,6 +499,10 @@ int main (int argc, char **argv)
     setup (s);
     return 0;
   }
+  if (command == "sql" && argc == 4) {
+    std::printf ("%s\n", select_all (argv[3]).c_str ());
+    return 0;
+  }
   if (command == "run" && argc >= 5 && argc % 2 == 1)
     return run (argv[1], s, argc - 3, argv + 3);
   if (command == "once" && argc == 5) {
@@ -578,8 +513,8 @@ int main (int argc, char **argv)
       if (kInfo[v].program != nullptr) {
         /* The peer prints its own sample line; a profiler follows it
          * through exec (valgrind --trace-children=yes). */
-        std::string program = program_path (Variant (v));
-        execl (program.c_str (), program.c_str (), argv[1], argv[4], static_cast<char *> (nullptr));
+        std::string program = load::program_beside (kInfo[v].program), sql = select_all (argv[4]);
+        execl (program.c_str (), program.c_str (), "MySQL", argv[1], sql.c_str (), static_cast<char *> (nullptr));
         die (program.c_str (), std::strerror (errno));
       }
       Sample x = run_variant (Variant (v), Target{argv[1], s, argv[4]});

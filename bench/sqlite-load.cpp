@@ -1,13 +1,17 @@
 /* Loading a whole SQLite result from a file: the bare engine (sqlite3_step
- * and touching every cell) as the floor, beside execute_model and
- * execute_reader + get_values, each with its release, on a table of
- * 200,000 rows of ten mixed columns. Rounds are interleaved and each ratio
- * divides by the floor of the same round.
+ * and touching every cell) as the floor, beside execute_model,
+ * execute_reader with get_values, Qt 5's QSQLITE and SOCI's sqlite3
+ * backend, each with its release, and GLib's floor of one GObject per cell,
+ * on a table of 200,000 rows of ten mixed columns. libgda 5's SQLite
+ * provider is not among them: it reads an INTEGER column as a 32-bit
+ * integer and refuses the table's larger cells ("Integer value is too
+ * big").
  *
  *   sqlite-load FILE [ROUNDS]
  *
- * FILE is made (or made again) for the run. Not a test: it prints wall
- * time and client CPU per cell. */
+ * FILE is made again for the run; ROUNDS counted rounds, default 5. Every measurement runs in a
+ * child process of its own (load-driver.h). Run by scripts/bench-load
+ * --sqlite. Not a test. */
 #include <libproviders/providers.h>
 #include <libproviders/sqlite.h>
 
@@ -19,27 +23,45 @@
 #include <string>
 #include <vector>
 
-#include "load-common.h"
+#include "load-driver.h"
 
 namespace {
 
-constexpr int kRows = 200000;
+using load::die;
+using load::Sample;
+
+constexpr long kRows = 200000;
 constexpr int kColumns = 10;
 constexpr char kQuery[] = "SELECT * FROM bench_load";
 
-double median (std::vector<double> values)
+void setup (const char *path)
 {
-  std::sort (values.begin (), values.end ());
-  return values[values.size () / 2];
+  std::remove (path);
+  sqlite3 *database = nullptr;
+  if (sqlite3_open (path, &database) != SQLITE_OK)
+    die ("open", sqlite3_errmsg (database));
+  char *message = nullptr;
+  if (sqlite3_exec (database,
+                    "CREATE TABLE bench_load (id INTEGER, half REAL, label TEXT, even BOOLEAN, price DECIMAL(12,2), "
+                    "day DATE, at DATETIME, big INTEGER, hash TEXT, small INTEGER);"
+                    "WITH RECURSIVE n (i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 200000) "
+                    "INSERT INTO bench_load SELECT i, i * 1.5, 'row ' || i, i % 2 = 0, i * 7 / 100.0, "
+                    "date ('2000-01-01', '+' || (i % 9000) || ' days'), datetime ('2000-01-01', '+' || i || ' minutes'), "
+                    "i * 1000003, hex (randomblob (16)), i % 32000 FROM n",
+                    nullptr, nullptr, &message)
+      != SQLITE_OK)
+    die ("setup", message);
+  sqlite3_close (database);
 }
 
-MEASURED long floor_load (sqlite3 *database)
+MEASURED sqlite3_stmt *measured_build_floor (sqlite3 *database, long &cells)
 {
   sqlite3_stmt *statement = nullptr;
-  sqlite3_prepare_v2 (database, kQuery, -1, &statement, nullptr);
-  long touched = 0;
+  if (sqlite3_prepare_v2 (database, kQuery, -1, &statement, nullptr) != SQLITE_OK)
+    die ("floor", sqlite3_errmsg (database));
+  unsigned long touched = 0;
   while (sqlite3_step (statement) == SQLITE_ROW)
-    for (int c = 0; c < kColumns; ++c)
+    for (int c = 0; c < kColumns; ++c, ++cells)
       switch (sqlite3_column_type (statement, c)) {
       case SQLITE_INTEGER:
         touched += sqlite3_column_int64 (statement, c) != 0;
@@ -48,42 +70,86 @@ MEASURED long floor_load (sqlite3 *database)
         touched += sqlite3_column_double (statement, c) != 0;
         break;
       case SQLITE_TEXT:
-        touched += sqlite3_column_text (statement, c) != nullptr ? sqlite3_column_bytes (statement, c) : 0;
+        touched += sqlite3_column_text (statement, c) != nullptr ? unsigned (sqlite3_column_bytes (statement, c)) : 0;
         break;
       case SQLITE_BLOB:
-        touched += sqlite3_column_bytes (statement, c);
+        touched += unsigned (sqlite3_column_bytes (statement, c));
         break;
       default:
         break;
       }
-  sqlite3_finalize (statement);
-  return touched;
+  if (touched == 0)
+    die ("floor", "no cells");
+  return statement;
 }
 
-MEASURED TorvanixProvidersContractsTableModel *model_load (TorvanixProvidersContractsIProvider *provider)
+MEASURED void measured_release_floor (sqlite3_stmt *statement)
 {
-  auto *table = torvanix_providers_contracts_iprovider_execute_model (provider, kQuery, 0, nullptr);
-  if (table == nullptr || g_list_model_get_n_items (G_LIST_MODEL (table)) != kRows)
-    std::abort ();
-  return table;
+  sqlite3_finalize (statement);
+}
+
+TorvanixProvidersContractsIProvider *open_provider (const char *path)
+{
+  auto *profile = torvanix_providers_contracts_server_new_with_provider ("SQLite");
+  torvanix_providers_contracts_server_set_filename (profile, path);
+  auto *provider = TORVANIX_PROVIDERS_CONTRACTS_IPROVIDER (torvanix_providers_supports_sq_lite_provider_new ());
+  GError *error = nullptr;
+  torvanix_providers_contracts_iprovider_open (provider, profile, "", &error);
+  if (error != nullptr)
+    die ("open", error->message);
+  g_object_unref (profile);
+  return provider;
+}
+
+MEASURED TorvanixProvidersContractsTableModel *measured_build_model (TorvanixProvidersContractsIProvider *provider,
+                                                                     long &cells)
+{
+  GError *error = nullptr;
+  auto *model = torvanix_providers_contracts_iprovider_execute_model (provider, kQuery, 0, &error);
+  if (model == nullptr)
+    die ("execute_model", error ? error->message : "no model");
+  gint columns = gee_abstract_collection_get_size (
+    GEE_ABSTRACT_COLLECTION (torvanix_providers_contracts_table_model_get_columns (model)));
+  cells = long (g_list_model_get_n_items (G_LIST_MODEL (model))) * columns;
+  return model;
+}
+
+MEASURED void measured_release_model (TorvanixProvidersContractsTableModel *model)
+{
+  g_object_unref (model);
+}
+
+MEASURED void measured_drop_values (TorvanixProvidersContractsIValue **values, gint length)
+{
+  for (gint i = 0; i < length; ++i)
+    g_object_unref (values[i]);
+  g_free (values);
 }
 
 /* Every row's values taken and dropped as a caller reading them would. */
-MEASURED TorvanixProvidersContractsIDataReader *reader_load (TorvanixProvidersContractsIProvider *provider)
+MEASURED TorvanixProvidersContractsIDataReader *measured_build_reader (TorvanixProvidersContractsIProvider *provider,
+                                                                       long &cells)
 {
-  auto *reader = torvanix_providers_contracts_iprovider_execute_reader (provider, kQuery, nullptr);
-  int rows = 0;
-  while (torvanix_providers_contracts_idata_reader_read (reader, nullptr)) {
+  GError *error = nullptr;
+  auto *reader = torvanix_providers_contracts_iprovider_execute_reader (provider, kQuery, &error);
+  if (reader == nullptr)
+    die ("execute_reader", error ? error->message : "no reader");
+  while (torvanix_providers_contracts_idata_reader_read (reader, &error)) {
     gint length = 0;
-    auto **values = torvanix_providers_contracts_idata_reader_get_values (reader, &length, nullptr);
-    for (gint i = 0; i < length; ++i)
-      g_object_unref (values[i]);
-    g_free (values);
-    ++rows;
+    auto **values = torvanix_providers_contracts_idata_reader_get_values (reader, &length, &error);
+    if (values == nullptr)
+      die ("get_values", error ? error->message : "no values");
+    measured_drop_values (values, length);
+    cells += length;
   }
-  if (rows != kRows)
-    std::abort ();
+  if (error != nullptr)
+    die ("read", error->message);
   return reader;
+}
+
+MEASURED void measured_release_reader (TorvanixProvidersContractsIDataReader *reader)
+{
+  g_object_unref (reader);
 }
 
 }  // namespace
@@ -94,78 +160,44 @@ int main (int argc, char **argv)
     std::fprintf (stderr, "usage: %s FILE [ROUNDS]\n", argv[0]);
     return 2;
   }
-  const char *path = argv[1];
-  int rounds = argc > 2 ? std::atoi (argv[2]) : 5;
-  std::remove (path);
-  sqlite3 *database = nullptr;
-  sqlite3_open (path, &database);
-  char *message = nullptr;
-  if (sqlite3_exec (database,
-                    "CREATE TABLE bench_load (id INTEGER, half REAL, label TEXT, even BOOLEAN, price DECIMAL(12,2), "
-                    "day DATE, at DATETIME, big INTEGER, hash TEXT, small INTEGER);"
-                    "WITH RECURSIVE n (i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 200000) "
-                    "INSERT INTO bench_load SELECT i, i * 1.5, 'row ' || i, i % 2 = 0, i * 7 / 100.0, "
-                    "date ('2000-01-01', '+' || (i % 9000) || ' days'), datetime ('2000-01-01', '+' || i || ' minutes'), "
-                    "i * 1000003, hex (randomblob (16)), i % 32000 FROM n",
-                    nullptr, nullptr, &message)
-      != SQLITE_OK) {
-    std::fprintf (stderr, "%s\n", message);
-    return 1;
-  }
-
-  auto *provider = torvanix_providers_supports_sq_lite_provider_new ();
-  auto *profile = torvanix_providers_contracts_server_new_with_provider ("SQLite");
-  torvanix_providers_contracts_server_set_filename (profile, path);
-  GError *error = nullptr;
-  auto *base = TORVANIX_PROVIDERS_CONTRACTS_IPROVIDER (provider);
-  torvanix_providers_contracts_iprovider_open (base, profile, "", &error);
-  if (error) {
-    std::fprintf (stderr, "%s\n", error->message);
-    return 1;
-  }
-
-  std::vector<double> wall[3], cpu[3], ratio_wall[3], ratio_cpu[3];
-  for (int round = 0; round < rounds; ++round) {
-    /* Client CPU with the release, around each whole sample. */
-    double total_cpu[3];
-    double c = load::cpu_ms ();
-    load::Sample floor = load::timed ([&] (long &cells) { cells = floor_load (database); return 0; }, [] (int) {});
-    total_cpu[0] = load::cpu_ms () - c;
-    c = load::cpu_ms ();
-    load::Sample model = load::timed ([&] (long &) { return model_load (base); },
-                                      [] (TorvanixProvidersContractsTableModel *table) { g_object_unref (table); });
-    total_cpu[1] = load::cpu_ms () - c;
-    c = load::cpu_ms ();
-    load::Sample reader = load::timed ([&] (long &) { return reader_load (base); },
-                                       [] (TorvanixProvidersContractsIDataReader *r) { g_object_unref (r); });
-    total_cpu[2] = load::cpu_ms () - c;
-    const load::Sample *samples[3] = {&floor, &model, &reader};
-    for (int i = 0; i < 3; ++i) {
-      double w = samples[i]->build_ms + samples[i]->release_ms;
-      wall[i].push_back (w);
-      cpu[i].push_back (total_cpu[i]);
-      ratio_wall[i].push_back (w / (floor.build_ms + floor.release_ms));
-      ratio_cpu[i].push_back (total_cpu[i] / total_cpu[0]);
-    }
-  }
-  /* GLib's own floor for any value-object library: one GObject made and
-   * released per cell. */
-  double c0 = load::cpu_ms (), t0 = load::now_ms ();
-  for (int i = 0; i < kRows * kColumns; ++i)
-    g_object_unref (g_object_new (G_TYPE_OBJECT, nullptr));
-  double objects_wall = load::now_ms () - t0, objects_cpu = load::cpu_ms () - c0;
-
-  constexpr double cells = static_cast<double> (kRows) * kColumns;
-  const char *names[3] = {"sqlite3_step + every cell:", "execute_model + release:  ", "reader + get_values:      "};
-  std::printf ("%d rows x %d columns, %d rounds, medians (ns per cell, wall / client CPU, release included)\n",
-               kRows, kColumns, rounds);
-  for (int i = 0; i < 3; ++i)
-    std::printf ("  %s %7.1f / %7.1f  (x%.2f / x%.2f the floor of its round)\n", names[i],
-                 median (wall[i]) / cells * 1e6, median (cpu[i]) / cells * 1e6, median (ratio_wall[i]),
-                 median (ratio_cpu[i]));
-  std::printf ("  one GObject per cell:      %7.1f / %7.1f\n", objects_wall / cells * 1e6, objects_cpu / cells * 1e6);
-  g_object_unref (profile);
-  g_object_unref (provider);
-  sqlite3_close (database);
+  std::string path = argv[1];
+  int rounds = std::max (1, argc > 2 ? std::atoi (argv[2]) : 5);
+  setup (path.c_str ());
+  std::printf ("Qt 5: QSqlQuery forward-only, value(i) every cell; SOCI: rowset<row>, every column read as the\n"
+               "type the backend gives.\n"
+               "Wall time is build + release; CPU is the client process's user + system time, release included.\n");
+  std::vector<std::string> peer{"SQLite", path, kQuery};
+  std::vector<load::Way> ways = {
+    {"floor", "floor (sqlite3_step, every cell)", nullptr, {},
+     [path] {
+       sqlite3 *database = nullptr;
+       if (sqlite3_open_v2 (path.c_str (), &database, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
+         die ("open", sqlite3_errmsg (database));
+       Sample out = load::timed ([&] (long &cells) { return measured_build_floor (database, cells); },
+                                 measured_release_floor);
+       sqlite3_close (database);
+       return out;
+     }},
+    {"model", "execute_model", nullptr, {},
+     [path] {
+       auto *provider = open_provider (path.c_str ());
+       Sample out = load::timed ([&] (long &cells) { return measured_build_model (provider, cells); },
+                                 measured_release_model);
+       g_object_unref (provider);
+       return out;
+     }},
+    {"reader", "execute_reader + get_values", nullptr, {},
+     [path] {
+       auto *provider = open_provider (path.c_str ());
+       Sample out = load::timed ([&] (long &cells) { return measured_build_reader (provider, cells); },
+                                 measured_release_reader);
+       g_object_unref (provider);
+       return out;
+     }},
+    {"qt", "Qt 5 QSQLITE forward-only", "result-load-qt", peer, nullptr},
+    {"soci", "SOCI 4 sqlite3 rowset<row>", "result-load-soci", peer, nullptr},
+  };
+  auto medians = load::run_source ("bench_load", kRows * kColumns, rounds, ways);
+  load::print_goals ("bench_load", ways, medians, {1, 2}, {3, 4});
   return 0;
 }
