@@ -132,6 +132,56 @@ TEST (SQLiteStatements, ModelAndReaderRefuseAStatementWithoutRows)
   EXPECT_TRUE (cells_of (table.get ()).empty ());
 }
 
+/* A model's columns: the declared type, or for a column declared with
+ * none the class of its first cell that is not null (STRING when every one
+ * is), each sized by its longest TEXT or BLOB. */
+TEST (SQLiteStatements, AModelsColumnsComeFromTheirDeclarationsOrTheirFirstCells)
+{
+  SQLiteProvider provider = opened (":memory:", "");
+  ASSERT_FALSE (affect (provider, "CREATE TABLE t (d INTEGER, u, n);"
+                                  "INSERT INTO t VALUES ('wide text', NULL, NULL), (1, 7, NULL), (2, 'abcd', NULL)")
+                 .failed);
+  auto table = model (provider, "SELECT d, u, n FROM t ORDER BY rowid");
+  ASSERT_NE (table.get (), nullptr);
+  GeeArrayList *columns = torvanix_providers_contracts_table_model_get_columns (table.get ());
+  const std::pair<TorvanixProvidersContractsDataType, gulong> expected[] = {
+    {TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT64, 9},
+    {TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT64, 4},
+    {TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_STRING, 0},
+  };
+  ASSERT_EQ (gee_abstract_collection_get_size (GEE_ABSTRACT_COLLECTION (columns)), 3);
+  for (gint i = 0; i < 3; ++i) {
+    auto *column = static_cast<TorvanixProvidersContractsColumnModel *> (
+      gee_abstract_list_get (GEE_ABSTRACT_LIST (columns), i));
+    EXPECT_EQ (torvanix_providers_contracts_column_model_get_data_type (column), expected[i].first) << i;
+    EXPECT_EQ (torvanix_providers_contracts_column_model_get_data_size (column), expected[i].second) << i;
+    g_object_unref (column);
+  }
+  const std::vector<std::vector<std::string>> cells = {
+    {"ValueString wide text", "ValueNull ", "ValueNull "},
+    {"ValueInt64 1", "ValueInt64 7", "ValueNull "},
+    {"ValueInt64 2", "ValueString abcd", "ValueNull "},
+  };
+  EXPECT_EQ (cells_of (table.get ()), cells);
+}
+
+/* A query that fails after rows were built answers its error and no table,
+ * in every shape that builds tables; what was built is released. */
+TEST (SQLiteStatements, AQueryThatFailsMidwayAnswersNoTable)
+{
+  SQLiteProvider provider = opened (":memory:", "");
+  const char *text = "WITH RECURSIVE n (i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000) "
+                     "SELECT i, 'row ' || i, CASE WHEN i = 1500 THEN abs (-9223372036854775807 - 1) ELSE i END FROM n";
+  Outcome o;
+  auto table = model (provider, text, &o);
+  EXPECT_EQ (table.get (), nullptr);
+  EXPECT_TRUE (o.failed);
+  EXPECT_NE (o.message.find ("integer overflow"), std::string::npos) << o.message;
+  auto items = statement_results (provider, std::string ("SELECT 1; ") + text, &o);
+  EXPECT_TRUE (items.empty ());
+  EXPECT_TRUE (o.failed);
+}
+
 TEST (SQLiteStatements, AReaderHoldsItsRowsWholeThroughCommitAndClose)
 {
   ScratchFolder folder;

@@ -34,13 +34,13 @@ row_of (TorvanixProvidersContractsDataType data_type)
 }
 
 IValue *
-bytes_value (const std::string &bytes, TorvanixProvidersContractsDataType data_type)
+bytes_value (std::string_view bytes, TorvanixProvidersContractsDataType data_type)
 {
   return row_of (data_type).bytes_cell (reinterpret_cast<const guint8 *> (bytes.data ()), bytes.size ());
 }
 
 IValue *
-string_value (const std::string &text)
+string_value (std::string_view text)
 {
   return row_of (TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_STRING).text_cell (text.data (), text.size ());
 }
@@ -48,7 +48,7 @@ string_value (const std::string &text)
 /* Whether the text is written the way the class of a day, a time of day
  * or both reads it. */
 bool
-reads_as (TorvanixProvidersContractsDataType data_type, const std::string &text)
+reads_as (TorvanixProvidersContractsDataType data_type, std::string_view text)
 {
   home::Cell cell{text.data (), text.size ()};
   home::DateFields d;
@@ -63,21 +63,41 @@ reads_as (TorvanixProvidersContractsDataType data_type, const std::string &text)
   }
 }
 
+/* Whether a day, a time or both that reads_as accepts is spelled the one
+ * way its value prints: "YYYY-MM-DD", "HH:MM:SS", "YYYY-MM-DD HH:MM:SS",
+ * whole seconds, which the value holds exactly. */
+bool
+printed_spelling (TorvanixProvidersContractsDataType data_type, std::string_view text)
+{
+  switch (data_type) {
+  case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DATE:
+    return text.size () == 10;
+  case TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_TIME:
+    return text.size () == 8;
+  default:
+    return text.size () == 19 && text[10] == ' ';
+  }
+}
+
 /* A value of a class read from text (a day, a time, a UUID) that prints
  * the cell's text back unchanged; null when the class would print
  * something else, which would not be what the file holds. */
 IValue *
-value_reading_back (TorvanixProvidersContractsDataType data_type, const std::string &text)
+value_reading_back (TorvanixProvidersContractsDataType data_type, std::string_view text)
 {
   GRef<IValue> value;
   if (data_type == TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UUID) {
-    value = adopt_ref (torvanix_providers_contracts_ivalue_factory (data_type, text.c_str ()));
+    /* A TEXT cell's bytes end in a zero byte. */
+    value = adopt_ref (torvanix_providers_contracts_ivalue_factory (data_type, text.data ()));
   } else {
     if (!reads_as (data_type, text))
       return nullptr;
     /* Wall-clock days and times, as the file spells them, in the local zone. */
     static GTimeZone *const local_zone = g_time_zone_new_local ();
     value = adopt_ref (home::value_of_cell (home::Column{data_type}, text.data (), text.size (), local_zone));
+    /* The common spellings print back as they are: no need to print them. */
+    if (printed_spelling (data_type, text))
+      return value.release ();
   }
   GUnique<gchar> printed (torvanix_providers_contracts_ivalue_to_string (value.get ()));
   if (printed == nullptr || text != printed.get ())
@@ -112,7 +132,7 @@ real_value (TorvanixProvidersContractsDataType data_type, double real)
 }
 
 IValue *
-text_value (TorvanixProvidersContractsDataType data_type, const std::string &text)
+text_value (TorvanixProvidersContractsDataType data_type, std::string_view text)
 {
   /* A zero byte or bytes that are not UTF-8 cannot live in a text value:
    * the bytes do, every one. */
@@ -140,7 +160,7 @@ text_value (TorvanixProvidersContractsDataType data_type, const std::string &tex
 }  // namespace
 
 IValue *
-value_of_cell (TorvanixProvidersContractsDataType data_type, const StoredCell &cell)
+value_of_cell (TorvanixProvidersContractsDataType data_type, const CellView &cell)
 {
   switch (cell.storage) {
   case SQLITE_INTEGER:

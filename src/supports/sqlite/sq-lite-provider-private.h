@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "libproviders/sqlite/sq-lite-provider.h"
@@ -55,12 +56,32 @@ void set_engine_error (GError **error, sqlite3 *database);
 
 /* One cell as the file holds it: its storage class (SQLITE_INTEGER,
  * SQLITE_FLOAT, SQLITE_TEXT, SQLITE_BLOB or SQLITE_NULL) and what it
- * holds; `bytes` holds a TEXT's or BLOB's every byte. */
+ * holds; `bytes` is a TEXT's or BLOB's every byte, a TEXT's followed by a
+ * zero byte, and lives as long as what it was read from. */
+struct CellView {
+  int storage = SQLITE_NULL;
+  gint64 integer = 0;
+  double real = 0;
+  std::string_view bytes;
+};
+
+/* The cell of `column` in the statement's current row, valid until the
+ * next step. */
+CellView cell_of (sqlite3_stmt *statement, int column);
+
+/* A cell kept past its row. */
 struct StoredCell {
   int storage = SQLITE_NULL;
   gint64 integer = 0;
   double real = 0;
   std::string bytes;
+
+  StoredCell () = default;
+  explicit StoredCell (const CellView &cell)
+      : storage (cell.storage), integer (cell.integer), real (cell.real), bytes (cell.bytes)
+  {
+  }
+  CellView view () const { return {storage, integer, real, bytes}; }
 };
 
 struct ResultColumn {
@@ -69,6 +90,10 @@ struct ResultColumn {
   TorvanixProvidersContractsDataType data_type;
 };
 
+/* The data type of a column declared with no type, from the storage class
+ * of its first cell that is not null. */
+TorvanixProvidersContractsDataType undeclared_type (int storage);
+
 /* A statement's rows, read whole: `cells` row after row. */
 struct StoredRows {
   std::vector<ResultColumn> columns;
@@ -76,19 +101,42 @@ struct StoredRows {
   guint64 rows = 0;
 };
 
+/* A statement's rows built into a table's rows as they are stepped, with
+ * nothing kept of the cells themselves. */
+class TableRows {
+ public:
+  explicit TableRows (std::vector<ResultColumn> columns);
+  /* Without finish: the rows built are dropped. */
+  ~TableRows ();
+  TableRows (const TableRows &) = delete;
+  TableRows &operator= (const TableRows &) = delete;
+
+  /* The statement's current row. */
+  void add_row (sqlite3_stmt *statement);
+  /* The table of every row added; once. */
+  TorvanixProvidersContractsTableModel *finish ();
+
+ private:
+  std::vector<ResultColumn> columns_;
+  std::vector<gsize> widest_;  /* per column, its longest TEXT or BLOB */
+  std::vector<TorvanixProvidersContractsRowModel *> built_;
+};
+
 /* What one statement of a text answered. */
 struct StatementResult {
   bool answers_columns = false; /* a query, or a statement with RETURNING */
   /* The rows the statement changed; a query's rows read. */
   gint64 count = 0;
-  /* The rows, when they were asked to be kept. */
+  /* The rows, when they were asked to be kept: read whole, or as a table. */
   std::unique_ptr<StoredRows> rows;
+  std::unique_ptr<TableRows> table;
 };
 
 enum class KeepRows {
-  kNone,  /* count them only */
-  kFirst, /* keep the first statement's */
-  kAll,   /* keep every statement's */
+  kNone,        /* count them only */
+  kFirst,       /* keep the first statement's, read whole */
+  kFirstTable,  /* build the first statement's into a table */
+  kAllTables,   /* build every statement's into a table */
 };
 
 /* Runs `text` (which the entry checks let through) on the provider's
@@ -102,10 +150,7 @@ bool run_text (Provider *self, const char *text, KeepRows keep, std::vector<Stat
 /* The value of one cell of a column of `data_type`: a value of the
  * column's class when it holds the cell exactly, else one of the cell's
  * own storage class. Never null. */
-TorvanixProvidersContractsIValue *value_of_cell (TorvanixProvidersContractsDataType data_type, const StoredCell &cell);
-
-/* The table of every row of `rows`. */
-TorvanixProvidersContractsTableModel *table_of (const StoredRows &rows);
+TorvanixProvidersContractsIValue *value_of_cell (TorvanixProvidersContractsDataType data_type, const CellView &cell);
 
 /* A reader over `rows`, which it adopts. */
 TorvanixProvidersContractsIDataReader *reader_new (std::unique_ptr<StoredRows> rows);

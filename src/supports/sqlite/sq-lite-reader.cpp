@@ -287,7 +287,7 @@ reader_get_value (TorvanixProvidersContractsIDataReader *self, guint16 ordinal, 
   const StoredCell *cell = cell_at (self, ordinal, error);
   if (cell == nullptr)
     return nullptr;
-  return providers::sqlite::value_of_cell (priv_of (self).rows->columns[ordinal].data_type, *cell);
+  return providers::sqlite::value_of_cell (priv_of (self).rows->columns[ordinal].data_type, cell->view ());
 }
 
 gint

@@ -2,6 +2,7 @@
  * each answers from the first statement (execute_statements from every
  * one), and every statement of the text has run, or failed, before the
  * call returns. */
+#include <algorithm>
 #include <vector>
 
 #include "common/check.h"
@@ -78,7 +79,7 @@ provider_execute_scalar (TorvanixProvidersContractsIProvider *base, const gchar 
         if (!run_first (base, statement, KeepRows::kFirst, first, error))
           return static_cast<TorvanixProvidersContractsIValue *> (nullptr);
         if (first.rows != nullptr && first.rows->rows > 0)
-          return value_of_cell (first.rows->columns.front ().data_type, first.rows->cells.front ());
+          return value_of_cell (first.rows->columns.front ().data_type, first.rows->cells.front ().view ());
         return count_value (first.answers_columns ? 0 : first.count);
       });
 }
@@ -90,13 +91,13 @@ provider_execute_model (TorvanixProvidersContractsIProvider *base, const gchar *
   providers_return_val_if_fail (statement != NULL, nullptr);
   return guarded (__func__, statement, error, static_cast<TorvanixProvidersContractsTableModel *> (nullptr), [&] {
         StatementResult first;
-        if (!run_first (base, statement, KeepRows::kFirst, first, error))
+        if (!run_first (base, statement, KeepRows::kFirstTable, first, error))
           return static_cast<TorvanixProvidersContractsTableModel *> (nullptr);
-        if (first.rows == nullptr) {
+        if (first.table == nullptr) {
           set_own_error (error, kNoRows);
           return static_cast<TorvanixProvidersContractsTableModel *> (nullptr);
         }
-        return table_of (*first.rows);
+        return first.table->finish ();
       });
 }
 
@@ -128,14 +129,14 @@ provider_execute_statements (TorvanixProvidersContractsIProvider *base, const gc
     std::vector<StatementResult> results;
     {
       ProviderLock lock (self);
-      if (!run_text (self, statements, KeepRows::kAll, results, error))
+      if (!run_text (self, statements, KeepRows::kAllTables, results, error))
         return static_cast<GObject **> (nullptr);
     }
     std::vector<GRef<GObject>> items;
     items.reserve (results.size ());
     for (const StatementResult &result : results) {
-      gpointer item = result.rows != nullptr ? static_cast<gpointer> (table_of (*result.rows))
-                                             : static_cast<gpointer> (count_value (result.count));
+      gpointer item = result.table != nullptr ? static_cast<gpointer> (result.table->finish ())
+                                              : static_cast<gpointer> (count_value (result.count));
       items.push_back (adopt_ref (G_OBJECT (item)));
     }
     auto **array = g_new0 (GObject *, items.size () + 1);
@@ -149,34 +150,51 @@ provider_execute_statements (TorvanixProvidersContractsIProvider *base, const gc
 
 }  // namespace
 
+TableRows::TableRows (std::vector<ResultColumn> columns)
+    : columns_ (std::move (columns)), widest_ (columns_.size (), 0)
+{
+}
+
+TableRows::~TableRows ()
+{
+  for (TorvanixProvidersContractsRowModel *row : built_)
+    g_object_unref (row);
+}
+
+void
+TableRows::add_row (sqlite3_stmt *statement)
+{
+  const std::size_t width = columns_.size ();
+  auto **values = g_new (gpointer, width);
+  for (std::size_t i = 0; i < width; ++i) {
+    const CellView cell = cell_of (statement, static_cast<int> (i));
+    widest_[i] = std::max (widest_[i], cell.bytes.size ());
+    ResultColumn &column = columns_[i];
+    /* A column declared with no type takes the class of its first cell
+     * that is not null; its values are the cells' own classes either way. */
+    if (column.data_type == TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN && cell.storage != SQLITE_NULL)
+      column.data_type = undeclared_type (cell.storage);
+    values[i] = value_of_cell (column.data_type, cell);
+  }
+  built_.push_back (home::internals ().row_adopting_array (values, static_cast<guint> (width)));
+}
+
 TorvanixProvidersContractsTableModel *
-table_of (const StoredRows &rows)
+TableRows::finish ()
 {
   auto table = adopt_ref (torvanix_providers_contracts_table_model_new ());
   GeeArrayList *column_list = torvanix_providers_contracts_table_model_get_columns (table.get ());
-  const std::size_t width = rows.columns.size ();
-  std::vector<gsize> widest (width, 0);
-  for (std::size_t at = 0; at < rows.cells.size (); ++at)
-    widest[at % width] = std::max (widest[at % width], rows.cells[at].bytes.size ());
-  for (std::size_t i = 0; i < width; ++i) {
-    auto column = adopt_ref (torvanix_providers_contracts_column_model_new_full_size (
-        rows.columns[i].name.c_str (), rows.columns[i].data_type, widest[i]));
+  for (std::size_t i = 0; i < columns_.size (); ++i) {
+    TorvanixProvidersContractsDataType data_type = columns_[i].data_type;
+    if (data_type == TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN)
+      data_type = TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_STRING;
+    auto column = adopt_ref (torvanix_providers_contracts_column_model_new_full_size (columns_[i].name.c_str (),
+                                                                                      data_type, widest_[i]));
     gee_abstract_collection_add (GEE_ABSTRACT_COLLECTION (column_list), column.get ());
   }
-  if (width == 0)
-    return table.release ();
-
-  const contracts::Internals &internals = home::internals ();
-  std::vector<TorvanixProvidersContractsRowModel *> built;
-  built.reserve (rows.rows);
-  for (guint64 row = 0; row < rows.rows; ++row) {
-    auto **values = g_new (gpointer, width);
-    const StoredCell *cells = rows.cells.data () + row * width;
-    for (std::size_t i = 0; i < width; ++i)
-      values[i] = value_of_cell (rows.columns[i].data_type, cells[i]);
-    built.push_back (internals.row_adopting_array (values, static_cast<guint> (width)));
-  }
-  internals.table_adopt_rows (table.get (), built.data (), static_cast<guint> (built.size ()));
+  if (!columns_.empty ())
+    home::internals ().table_adopt_rows (table.get (), built_.data (), static_cast<guint> (built_.size ()));
+  built_.clear ();
   return table.release ();
 }
 

@@ -10,12 +10,10 @@
 
 namespace providers::sqlite {
 
-namespace {
-
-StoredCell
+CellView
 cell_of (sqlite3_stmt *statement, int column)
 {
-  StoredCell cell;
+  CellView cell;
   cell.storage = sqlite3_column_type (statement, column);
   switch (cell.storage) {
   case SQLITE_INTEGER:
@@ -29,14 +27,14 @@ cell_of (sqlite3_stmt *statement, int column)
     const unsigned char *text = sqlite3_column_text (statement, column);
     int length = sqlite3_column_bytes (statement, column);
     if (text != nullptr)
-      cell.bytes.assign (reinterpret_cast<const char *> (text), static_cast<std::size_t> (length));
+      cell.bytes = {reinterpret_cast<const char *> (text), static_cast<std::size_t> (length)};
     break;
   }
   case SQLITE_BLOB: {
     const void *data = sqlite3_column_blob (statement, column);
     int length = sqlite3_column_bytes (statement, column);
     if (data != nullptr)
-      cell.bytes.assign (static_cast<const char *> (data), static_cast<std::size_t> (length));
+      cell.bytes = {static_cast<const char *> (data), static_cast<std::size_t> (length)};
     break;
   }
   default:
@@ -45,18 +43,29 @@ cell_of (sqlite3_stmt *statement, int column)
   return cell;
 }
 
-std::unique_ptr<StoredRows>
-rows_of (sqlite3_stmt *statement, int columns)
+TorvanixProvidersContractsDataType
+undeclared_type (int storage)
 {
-  auto rows = std::make_unique<StoredRows> ();
-  rows->columns.reserve (static_cast<std::size_t> (columns));
+  return storage == SQLITE_INTEGER ? TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT64
+         : storage == SQLITE_FLOAT ? TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE
+         : storage == SQLITE_BLOB  ? TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB
+                                   : TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_STRING;
+}
+
+namespace {
+
+std::vector<ResultColumn>
+columns_of (sqlite3_stmt *statement, int columns)
+{
+  std::vector<ResultColumn> described;
+  described.reserve (static_cast<std::size_t> (columns));
   for (int i = 0; i < columns; ++i) {
     const char *name = sqlite3_column_name (statement, i);
     const char *declared = sqlite3_column_decltype (statement, i);
-    rows->columns.push_back ({name != nullptr ? name : "", declared != nullptr ? declared : "",
-                              torvanix_providers_supports_sq_lite_type_data_type (declared)});
+    described.push_back ({name != nullptr ? name : "", declared != nullptr ? declared : "",
+                          torvanix_providers_supports_sq_lite_type_data_type (declared)});
   }
-  return rows;
+  return described;
 }
 
 /* A column without a declared type takes the class of its first cell that
@@ -74,22 +83,28 @@ settle_undeclared (StoredRows &rows)
       int storage = rows.cells[at].storage;
       if (storage == SQLITE_NULL)
         continue;
-      described.data_type = storage == SQLITE_INTEGER ? TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_INT64
-                            : storage == SQLITE_FLOAT ? TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE
-                            : storage == SQLITE_BLOB  ? TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB
-                                                      : TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_STRING;
+      described.data_type = undeclared_type (storage);
       break;
     }
   }
 }
 
+/* What one statement keeps of its rows. */
+enum class Keep { kNone, kStored, kTable };
+
 bool
-step_to_end (sqlite3 *database, sqlite3_stmt *statement, bool keep, StatementResult &result, GError **error)
+step_to_end (sqlite3 *database, sqlite3_stmt *statement, Keep keep, StatementResult &result, GError **error)
 {
   const int columns = sqlite3_column_count (statement);
   result.answers_columns = columns > 0;
-  if (keep && columns > 0)
-    result.rows = rows_of (statement, columns);
+  if (keep != Keep::kNone && columns > 0) {
+    if (keep == Keep::kTable) {
+      result.table = std::make_unique<TableRows> (columns_of (statement, columns));
+    } else {
+      result.rows = std::make_unique<StoredRows> ();
+      result.rows->columns = columns_of (statement, columns);
+    }
+  }
   const sqlite3_int64 changes_before = sqlite3_total_changes64 (database);
   guint64 rows_read = 0;
   int rc;
@@ -97,7 +112,9 @@ step_to_end (sqlite3 *database, sqlite3_stmt *statement, bool keep, StatementRes
     ++rows_read;
     if (result.rows != nullptr)
       for (int i = 0; i < columns; ++i)
-        result.rows->cells.push_back (cell_of (statement, i));
+        result.rows->cells.emplace_back (cell_of (statement, i));
+    else if (result.table != nullptr)
+      result.table->add_row (statement);
   }
   if (rc != SQLITE_DONE) {
     set_engine_error (error, database);
@@ -147,9 +164,13 @@ run_text (Provider *self, const char *text, KeepRows keep, std::vector<Statement
     /* Blanks and comments alone make no statement. */
     if (statement == nullptr)
       continue;
-    const bool keep_rows = keep == KeepRows::kAll || (keep == KeepRows::kFirst && results.empty ());
+    Keep kept = Keep::kNone;
+    if (keep == KeepRows::kAllTables || (keep == KeepRows::kFirstTable && results.empty ()))
+      kept = Keep::kTable;
+    else if (keep == KeepRows::kFirst && results.empty ())
+      kept = Keep::kStored;
     StatementResult result;
-    if (!step_to_end (database, statement.get (), keep_rows, result, error))
+    if (!step_to_end (database, statement.get (), kept, result, error))
       return false;
     results.push_back (std::move (result));
   }
