@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "load-driver.h"
+#include "load-provider.h"
 
 namespace {
 
@@ -95,72 +96,9 @@ MEASURED void measured_release_floor (PGresult *result)
   PQclear (result);
 }
 
-TorvanixProvidersContractsIProvider *open_provider (const Server &s)
+TorvanixProvidersContractsIProvider *open_postgresql (const Server &s)
 {
-  auto *profile = torvanix_providers_contracts_server_new_with_provider ("PostgreSQL");
-  torvanix_providers_contracts_server_set_host (profile, s.host.c_str ());
-  torvanix_providers_contracts_server_set_port (profile, gint (s.port));
-  torvanix_providers_contracts_server_set_username (profile, s.user.c_str ());
-  torvanix_providers_contracts_server_set_password (profile, s.password.c_str ());
-  torvanix_providers_contracts_server_set_initial (profile, s.database.c_str ());
-  auto *provider = TORVANIX_PROVIDERS_CONTRACTS_IPROVIDER (torvanix_providers_supports_postgre_sql_provider_new ());
-  GError *error = nullptr;
-  torvanix_providers_contracts_iprovider_open (provider, profile, "", &error);
-  if (error != nullptr)
-    die ("open", error->message);
-  g_object_unref (profile);
-  return provider;
-}
-
-MEASURED TorvanixProvidersContractsTableModel *measured_build_model (TorvanixProvidersContractsIProvider *provider,
-                                                                     const std::string &sql, long &cells)
-{
-  GError *error = nullptr;
-  auto *model = torvanix_providers_contracts_iprovider_execute_model (provider, sql.c_str (), 0, &error);
-  if (model == nullptr)
-    die ("execute_model", error ? error->message : "no model");
-  gint columns = gee_abstract_collection_get_size (
-    GEE_ABSTRACT_COLLECTION (torvanix_providers_contracts_table_model_get_columns (model)));
-  cells = long (g_list_model_get_n_items (G_LIST_MODEL (model))) * columns;
-  return model;
-}
-
-MEASURED void measured_release_model (TorvanixProvidersContractsTableModel *model)
-{
-  g_object_unref (model);
-}
-
-MEASURED void measured_drop_values (TorvanixProvidersContractsIValue **values, gint length)
-{
-  for (gint i = 0; i < length; ++i)
-    g_object_unref (values[i]);
-  g_free (values);
-}
-
-/* Every row's values taken and dropped as a caller reading them would. */
-MEASURED TorvanixProvidersContractsIDataReader *measured_build_reader (TorvanixProvidersContractsIProvider *provider,
-                                                                       const std::string &sql, long &cells)
-{
-  GError *error = nullptr;
-  auto *reader = torvanix_providers_contracts_iprovider_execute_reader (provider, sql.c_str (), &error);
-  if (reader == nullptr)
-    die ("execute_reader", error ? error->message : "no reader");
-  while (torvanix_providers_contracts_idata_reader_read (reader, &error)) {
-    gint length = 0;
-    auto **values = torvanix_providers_contracts_idata_reader_get_values (reader, &length, &error);
-    if (values == nullptr)
-      die ("get_values", error ? error->message : "no values");
-    measured_drop_values (values, length);
-    cells += length;
-  }
-  if (error != nullptr)
-    die ("read", error->message);
-  return reader;
-}
-
-MEASURED void measured_release_reader (TorvanixProvidersContractsIDataReader *reader)
-{
-  g_object_unref (reader);
+  return load::opened (torvanix_providers_supports_postgre_sql_provider_new (), load::server_profile ("PostgreSQL", s));
 }
 
 /* Whether this provider answers readers yet: a reader of one row. */
@@ -177,14 +115,7 @@ bool reads (TorvanixProvidersContractsIProvider *provider)
 
 std::vector<load::Way> ways_of (const char *env_path, const Server &s, const std::string &sql)
 {
-  auto with_provider = [s, sql] (auto build, auto release) {
-    return [s, sql, build, release] {
-      auto *provider = open_provider (s);
-      Sample out = load::timed ([&] (long &cells) { return build (provider, sql, cells); }, release);
-      g_object_unref (provider);
-      return out;
-    };
-  };
+  auto open = [s] { return open_postgresql (s); };
   std::vector<std::string> peer{"PostgreSQL", env_path, sql};
   return {
     {"floor", "floor (PQexec, every cell)", nullptr, {},
@@ -195,16 +126,17 @@ std::vector<load::Way> ways_of (const char *env_path, const Server &s, const std
        PQfinish (connection);
        return out;
      }},
-    {"model", "execute_model", nullptr, {}, with_provider (measured_build_model, measured_release_model)},
+    {"model", "execute_model", nullptr, {}, [open, sql] { return load::model_load (open, sql); }},
     {"reader", "execute_reader + get_values", nullptr, {},
-     [s, sql] {
-       auto *provider = open_provider (s);
-       if (!reads (provider))
-         _exit (load::kNotAvailable);
-       Sample out = load::timed ([&] (long &cells) { return measured_build_reader (provider, sql, cells); },
-                                 measured_release_reader);
-       g_object_unref (provider);
-       return out;
+     [open, sql] {
+       return load::reader_load (
+         [open] {
+           auto *provider = open ();
+           if (!reads (provider))
+             _exit (load::kNotAvailable);
+           return provider;
+         },
+         sql);
      }},
     {"gda", "libgda 5 model + get_value_at", "result-load-gda", peer, nullptr},
     {"qt", "Qt 5 QPSQL forward-only", "result-load-qt", peer, nullptr},

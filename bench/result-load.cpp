@@ -170,89 +170,11 @@ MEASURED void measured_release_floor (MYSQL_RES *result)
   mysql_free_result (result);
 }
 
-MEASURED TorvanixProvidersContractsTableModel *measured_build_model (TorvanixProvidersContractsIProvider *provider,
-                                                                     const std::string &sql)
-{
-  GError *error = nullptr;
-  auto *model = torvanix_providers_contracts_iprovider_execute_model (provider, sql.c_str (), 0, &error);
-  if (model == nullptr)
-    die ("execute_model", error ? error->message : "no model");
-  return model;
-}
-
-MEASURED void measured_release_model (TorvanixProvidersContractsTableModel *model)
-{
-  g_object_unref (model);
-}
-
-/* A function of its own so that a profiler tells the values' last unref
- * apart from building and handing them over. */
-MEASURED void measured_drop_values (TorvanixProvidersContractsIValue **values, gint length)
-{
-  for (gint i = 0; i < length; ++i)
-    g_object_unref (values[i]);
-  g_free (values);
-}
-
-/* Each row's values are released as the loop goes, as a reader's user
- * would; only the reader itself is left for the release. */
-MEASURED TorvanixProvidersContractsIDataReader *measured_build_reader (TorvanixProvidersContractsIProvider *provider,
-                                                                       const std::string &sql, long &cells)
-{
-  GError *error = nullptr;
-  auto *reader = torvanix_providers_contracts_iprovider_execute_reader (provider, sql.c_str (), &error);
-  if (reader == nullptr)
-    die ("execute_reader", error ? error->message : "no reader");
-  while (torvanix_providers_contracts_idata_reader_read (reader, &error)) {
-    gint length = 0;
-    auto **values = torvanix_providers_contracts_idata_reader_get_values (reader, &length, &error);
-    if (values == nullptr)
-      die ("get_values", error ? error->message : "no values");
-    measured_drop_values (values, length);
-    cells += length;
-  }
-  if (error != nullptr)
-    die ("read", error->message);
-  return reader;
-}
-
-MEASURED void measured_release_reader (TorvanixProvidersContractsIDataReader *reader)
-{
-  g_object_unref (reader);
-}
-
 Sample run_floor (const Server &s, const std::string &sql)
 {
   MYSQL *mysql = connect_raw (s);
   Sample out = load::timed ([&] (long &cells) { return measured_build_floor (mysql, sql, cells); }, measured_release_floor);
   mysql_close (mysql);
-  return out;
-}
-
-Sample run_model (const Server &s, const std::string &sql)
-{
-  auto *provider = open_provider (s);
-  Sample out = load::timed (
-    [&] (long &cells) {
-      auto *model = measured_build_model (provider, sql);
-      gint rows = gee_abstract_collection_get_size (
-        GEE_ABSTRACT_COLLECTION (torvanix_providers_contracts_table_model_get_rows (model)));
-      gint columns = gee_abstract_collection_get_size (
-        GEE_ABSTRACT_COLLECTION (torvanix_providers_contracts_table_model_get_columns (model)));
-      cells = long (rows) * columns;
-      return model;
-    },
-    measured_release_model);
-  g_object_unref (provider);
-  return out;
-}
-
-Sample run_reader (const Server &s, const std::string &sql)
-{
-  auto *provider = open_provider (s);
-  Sample out = load::timed ([&] (long &cells) { return measured_build_reader (provider, sql, cells); },
-                      measured_release_reader);
-  g_object_unref (provider);
   return out;
 }
 
@@ -266,7 +188,8 @@ struct Target {
 Sample run_variant (Variant v, const Target &t)
 {
   std::string sql = select_all (t.table);
-  return v == kFloor ? run_floor (t.server, sql) : v == kModel ? run_model (t.server, sql) : run_reader (t.server, sql);
+  auto open = [&] { return open_provider (t.server); };
+  return v == kFloor ? run_floor (t.server, sql) : v == kModel ? load::model_load (open, sql) : load::reader_load (open, sql);
 }
 
 bool available (Variant v)

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "load-driver.h"
+#include "load-provider.h"
 
 namespace {
 
@@ -88,68 +89,11 @@ MEASURED void measured_release_floor (sqlite3_stmt *statement)
   sqlite3_finalize (statement);
 }
 
-TorvanixProvidersContractsIProvider *open_provider (const char *path)
+TorvanixProvidersContractsIProvider *open_provider (const std::string &path)
 {
   auto *profile = torvanix_providers_contracts_server_new_with_provider ("SQLite");
-  torvanix_providers_contracts_server_set_filename (profile, path);
-  auto *provider = TORVANIX_PROVIDERS_CONTRACTS_IPROVIDER (torvanix_providers_supports_sq_lite_provider_new ());
-  GError *error = nullptr;
-  torvanix_providers_contracts_iprovider_open (provider, profile, "", &error);
-  if (error != nullptr)
-    die ("open", error->message);
-  g_object_unref (profile);
-  return provider;
-}
-
-MEASURED TorvanixProvidersContractsTableModel *measured_build_model (TorvanixProvidersContractsIProvider *provider,
-                                                                     long &cells)
-{
-  GError *error = nullptr;
-  auto *model = torvanix_providers_contracts_iprovider_execute_model (provider, kQuery, 0, &error);
-  if (model == nullptr)
-    die ("execute_model", error ? error->message : "no model");
-  gint columns = gee_abstract_collection_get_size (
-    GEE_ABSTRACT_COLLECTION (torvanix_providers_contracts_table_model_get_columns (model)));
-  cells = long (g_list_model_get_n_items (G_LIST_MODEL (model))) * columns;
-  return model;
-}
-
-MEASURED void measured_release_model (TorvanixProvidersContractsTableModel *model)
-{
-  g_object_unref (model);
-}
-
-MEASURED void measured_drop_values (TorvanixProvidersContractsIValue **values, gint length)
-{
-  for (gint i = 0; i < length; ++i)
-    g_object_unref (values[i]);
-  g_free (values);
-}
-
-/* Every row's values taken and dropped as a caller reading them would. */
-MEASURED TorvanixProvidersContractsIDataReader *measured_build_reader (TorvanixProvidersContractsIProvider *provider,
-                                                                       long &cells)
-{
-  GError *error = nullptr;
-  auto *reader = torvanix_providers_contracts_iprovider_execute_reader (provider, kQuery, &error);
-  if (reader == nullptr)
-    die ("execute_reader", error ? error->message : "no reader");
-  while (torvanix_providers_contracts_idata_reader_read (reader, &error)) {
-    gint length = 0;
-    auto **values = torvanix_providers_contracts_idata_reader_get_values (reader, &length, &error);
-    if (values == nullptr)
-      die ("get_values", error ? error->message : "no values");
-    measured_drop_values (values, length);
-    cells += length;
-  }
-  if (error != nullptr)
-    die ("read", error->message);
-  return reader;
-}
-
-MEASURED void measured_release_reader (TorvanixProvidersContractsIDataReader *reader)
-{
-  g_object_unref (reader);
+  torvanix_providers_contracts_server_set_filename (profile, path.c_str ());
+  return load::opened (torvanix_providers_supports_sq_lite_provider_new (), profile);
 }
 
 }  // namespace
@@ -167,6 +111,7 @@ int main (int argc, char **argv)
                "type the backend gives.\n"
                "Wall time is build + release; CPU is the client process's user + system time, release included.\n");
   std::vector<std::string> peer{"SQLite", path, kQuery};
+  auto open = [path] { return open_provider (path); };
   std::vector<load::Way> ways = {
     {"floor", "floor (sqlite3_step, every cell)", nullptr, {},
      [path] {
@@ -178,22 +123,8 @@ int main (int argc, char **argv)
        sqlite3_close (database);
        return out;
      }},
-    {"model", "execute_model", nullptr, {},
-     [path] {
-       auto *provider = open_provider (path.c_str ());
-       Sample out = load::timed ([&] (long &cells) { return measured_build_model (provider, cells); },
-                                 measured_release_model);
-       g_object_unref (provider);
-       return out;
-     }},
-    {"reader", "execute_reader + get_values", nullptr, {},
-     [path] {
-       auto *provider = open_provider (path.c_str ());
-       Sample out = load::timed ([&] (long &cells) { return measured_build_reader (provider, cells); },
-                                 measured_release_reader);
-       g_object_unref (provider);
-       return out;
-     }},
+    {"model", "execute_model", nullptr, {}, [open] { return load::model_load (open, kQuery); }},
+    {"reader", "execute_reader + get_values", nullptr, {}, [open] { return load::reader_load (open, kQuery); }},
     {"qt", "Qt 5 QSQLITE forward-only", "result-load-qt", peer, nullptr},
     {"soci", "SOCI 4 sqlite3 rowset<row>", "result-load-soci", peer, nullptr},
   };
