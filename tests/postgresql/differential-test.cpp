@@ -71,6 +71,29 @@ const Allowed kAllowed[] = {
    }},
 };
 
+/* The user-defined types the statements use: enumerations, composites,
+ * domains over built-in and user types, ranges of an enumeration. The
+ * variants of the test share the server and may run at once: the first
+ * makes them, a run that finds them (or loses the race) uses them. */
+constexpr char kUserTypes[] = R"(DO $$ BEGIN
+  IF to_regtype ('differential.mood_multirange') IS NULL THEN
+    CREATE SCHEMA IF NOT EXISTS differential;
+    CREATE TYPE differential.mood AS ENUM ('sad', 'ok', 'happy', 'très "content"');
+    CREATE DOMAIN differential.mood_domain AS differential.mood;
+    CREATE TYPE differential.pair AS (a int, b text);
+    CREATE TYPE differential.nested AS (inner_pair differential.pair, label text);
+    CREATE DOMAIN differential.positive AS int4 CHECK (VALUE > 0);
+    CREATE DOMAIN differential.flag AS bool;
+    CREATE DOMAIN differential.bytes AS bytea;
+    CREATE DOMAIN differential.price AS numeric(10, 2);
+    CREATE DOMAIN differential.moment AS timestamptz;
+    CREATE DOMAIN differential.pair_of_ints AS int[];
+    CREATE TYPE differential.mood_range AS RANGE (subtype = differential.mood,
+                                                  multirange_type_name = differential.mood_multirange);
+  END IF;
+EXCEPTION WHEN duplicate_object OR duplicate_schema OR unique_violation THEN NULL;
+END $$)";
+
 std::string zone ()
 {
   const char *tz = g_getenv ("TZ");
@@ -149,6 +172,8 @@ TEST (PostgreSQLDifferential, EveryCellAsPsqlPrintsIt)
 {
   auto provider = open_pg_provider ();
   ASSERT_FALSE (affect (provider, "SET TimeZone = '" + zone () + "'").failed);
+  Outcome made = affect (provider, kUserTypes);
+  ASSERT_FALSE (made.failed) << made.message;
   int cells = 0, differing = 0;
   std::vector<int> allowed (std::size (kAllowed));
   for (const std::string &statement : statements ()) {

@@ -1,5 +1,6 @@
 -- Every built-in type at its limits, one statement a line, compared cell by
--- cell with psql. The session's zone is the test's.
+-- cell with psql. The session's zone is the test's. The types of the schema
+-- "differential" are the test's own (made before the first statement).
 SELECT true, false, NULL::bool
 SELECT (-32768)::int2, 32767::int2, (-2147483648)::int4, 2147483647::int4, (-9223372036854775808)::int8, 9223372036854775807::int8
 SELECT 0::oid, 4294967295::oid, '42'::xid, '7'::cid, '18446744073709551615'::xid8
@@ -28,3 +29,7 @@ SELECT ROW(1, 'a', NULL), '(1,2)'::point, '[(0,0),(1,1)]'::lseg, '((0,0),(1,1))'
 SELECT 'fat & rat'::tsvector, 'fat & rat'::tsquery, '0/16B3748'::pg_lsn, 'pg_class'::regclass, 'int4'::regtype
 SELECT 1 AS "duplicate", 2 AS "duplicate", NULL AS "nothing", NULL::text
 SELECT i, i * 0.5, 'row ' || i, i % 3 = 0, now()::date - now()::date FROM generate_series(1, 1200) i
+SELECT 'happy'::differential.mood, 'très "content"'::differential.mood, NULL::differential.mood, ARRAY['sad', 'très "content"']::differential.mood[], 'ok'::differential.mood_domain
+SELECT ROW(1, 'a b')::differential.pair, ROW(NULL, 'x,"y"')::differential.pair, ARRAY[ROW(2, '{c}')::differential.pair], ROW(ROW(3, ''), 'ok')::differential.nested
+SELECT 42::differential.positive, true::differential.flag, false::differential.flag, '\x00ff'::differential.bytes, 1.50::differential.price, '2024-02-29 12:00:00+00'::differential.moment, ARRAY[1, 2]::differential.pair_of_ints
+SELECT '[sad,happy)'::differential.mood_range, 'empty'::differential.mood_range, '(,ok]'::differential.mood_range, '{[sad,ok), [happy,happy]}'::differential.mood_multirange

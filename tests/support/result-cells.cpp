@@ -35,32 +35,38 @@ std::optional<std::string> rendered (Value *value)
   return text;
 }
 
-Result through_model (TorvanixProvidersContractsIProvider *provider, const std::string &statement)
+Result cells_of (TorvanixProvidersContractsTableModel *table)
 {
   Result result;
-  GError *error = nullptr;
-  auto table = own (torvanix_providers_contracts_iprovider_execute_model (provider, statement.c_str (), 0, &error));
-  if (!table) {
-    g_clear_error (&error);
-    result.failed = true;
-    return result;
-  }
-  GeeArrayList *columns = torvanix_providers_contracts_table_model_get_columns (table.get ());
+  GeeArrayList *columns = torvanix_providers_contracts_table_model_get_columns (table);
   gint count = gee_abstract_collection_get_size (GEE_ABSTRACT_COLLECTION (columns));
   for (gint c = 0; c < count; ++c) {
     auto column = own (static_cast<TorvanixProvidersContractsColumnModel *> (gee_abstract_list_get (GEE_ABSTRACT_LIST (columns), c)));
     result.types.push_back (torvanix_providers_contracts_column_model_get_data_type (column.get ()));
   }
-  guint rows = g_list_model_get_n_items (G_LIST_MODEL (table.get ()));
+  guint rows = g_list_model_get_n_items (G_LIST_MODEL (table));
   for (guint r = 0; r < rows; ++r) {
     auto &row = result.rows.emplace_back ();
     for (gint c = 0; c < count; ++c) {
       auto value = own (TORVANIX_PROVIDERS_CONTRACTS_IVALUE (
-          torvanix_providers_contracts_table_model_get_value_at (table.get (), c, static_cast<gint> (r))));
+          torvanix_providers_contracts_table_model_get_value_at (table, c, static_cast<gint> (r))));
       row.push_back (rendered (value.get ()));
     }
   }
   return result;
+}
+
+Result through_model (TorvanixProvidersContractsIProvider *provider, const std::string &statement)
+{
+  GError *error = nullptr;
+  auto table = own (torvanix_providers_contracts_iprovider_execute_model (provider, statement.c_str (), 0, &error));
+  if (!table) {
+    g_clear_error (&error);
+    Result result;
+    result.failed = true;
+    return result;
+  }
+  return cells_of (table.get ());
 }
 
 Result through_reader (TorvanixProvidersContractsIProvider *provider, const std::string &statement)

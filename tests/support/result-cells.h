@@ -22,6 +22,9 @@ struct ResultCells {
 /* A cell as ResultCells holds it. */
 std::optional<std::string> rendered (TorvanixProvidersContractsIValue *value);
 
+/* A table's cells and its columns' types. */
+ResultCells cells_of (TorvanixProvidersContractsTableModel *table);
+
 /* The statement's result through execute_model, and through execute_reader
  * with get_values after each read (no column types then). */
 ResultCells through_model (TorvanixProvidersContractsIProvider *provider, const std::string &statement);

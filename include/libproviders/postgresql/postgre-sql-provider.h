@@ -45,6 +45,14 @@ G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersSupportsPostgreSQLProvider, torvanix_
  * `extra_float_digits` 1, `bytea_output` hex. The server's notices go to
  * GLib's log at debug level.
  *
+ * A column's data type comes from its type: a built-in type's as
+ * torvanix_providers_supports_postgre_sql_type_data_type() maps it; for
+ * any other type the provider asks the session's catalog once per session
+ * (after the results of the text that showed it first, in a savepoint of
+ * its own inside a transaction). An enumeration is ENUM, an array of any
+ * type ARRAY, a domain its base type's; composites, ranges and an
+ * extension's types are STRING, their cells the server's text.
+ *
  * A text of several statements runs on the server as one implicit
  * transaction, unless it holds its own transaction commands: a failing
  * statement undoes the statements before it. So every operation fails

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "supports/common/text-cells-internal.h"
+#include "supports/postgresql/postgre-sql-type-private.h"
 
 namespace providers::postgresql {
 
@@ -23,15 +24,46 @@ enum class Notation : guint8 {
 struct ResultColumn {
   providers::home::Column column;
   Notation notation;
+  Oid type;
+  /* False for a type not built in that `types` had not looked up: its
+   * cells are text until it is (TypeCatalog::look_up, once the
+   * connection has no result in progress). */
+  bool described;
 };
 
-/* The columns `result` describes. */
-std::vector<ResultColumn> columns_of (const PGresult *result);
+/* A column of `type`, as `types` knows it. */
+ResultColumn column_of (Oid type, const TypeCatalog &types);
+/* The columns `result` describes, with the types `types` knows. */
+std::vector<ResultColumn> columns_of (const PGresult *result, const TypeCatalog &types);
+
+/* The types of `columns` not described yet, added to `oids`. */
+void undescribed_types (const std::vector<ResultColumn> &columns, std::vector<Oid> &oids);
 
 /* The cell at `row`, `column` of `result` as the common layer reads it;
  * SQL NULL is a cell without text. Decoded bytes are kept in `scratch`,
  * which must outlive the answer. */
 providers::home::Cell readable_cell (const ResultColumn &column, const PGresult *result, int row, int column_number,
                                      std::string &scratch);
+/* The same of a cell as the server sent it (null text for SQL NULL). */
+providers::home::Cell readable (const ResultColumn &column, providers::home::Cell sent, std::string &scratch);
+
+/* Cells as the server sent them, copied and kept while the types of their
+ * columns are looked up. */
+class HeldCells {
+ public:
+  void add (const char *text, gsize length);
+  std::size_t size () const { return lengths_.size (); }
+  /* The cell added `index`th. */
+  providers::home::Cell at (std::size_t index) const
+  {
+    return starts_[index] < 0 ? providers::home::Cell{}
+                              : providers::home::Cell{bytes_.data () + starts_[index], lengths_[index]};
+  }
+
+ private:
+  std::string bytes_;
+  std::vector<gssize> starts_; /* -1 for SQL NULL */
+  std::vector<gsize> lengths_;
+};
 
 }  // namespace providers::postgresql

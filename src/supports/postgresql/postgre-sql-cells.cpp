@@ -7,6 +7,8 @@ namespace providers::postgresql {
 
 namespace {
 
+using DataType = TorvanixProvidersContractsDataType;
+
 constexpr Oid kBoolOid = 16;
 constexpr Oid kByteaOid = 17;
 
@@ -30,27 +32,47 @@ decode_hex (const char *text, gsize length, std::string &bytes)
 
 }  // namespace
 
+ResultColumn
+column_of (Oid type, const TypeCatalog &types)
+{
+  TypeDescription built_in;
+  const TypeDescription *described = types.find (type, built_in);
+  /* A domain's cells are written as its base type's. */
+  Oid cell_type = described != nullptr ? described->cell_type : type;
+  Notation notation = cell_type == kBoolOid ? Notation::kBoolean
+                      : cell_type == kByteaOid ? Notation::kHexBytes
+                                               : Notation::kAsIs;
+  DataType data_type = described != nullptr ? described->data_type : TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_STRING;
+  return {{data_type}, notation, type, described != nullptr};
+}
+
 std::vector<ResultColumn>
-columns_of (const PGresult *result)
+columns_of (const PGresult *result, const TypeCatalog &types)
 {
   std::vector<ResultColumn> columns;
   const int count = PQnfields (result);
   columns.reserve (static_cast<std::size_t> (count));
-  for (int i = 0; i < count; ++i) {
-    Oid type = PQftype (result, i);
-    Notation notation = type == kBoolOid ? Notation::kBoolean : type == kByteaOid ? Notation::kHexBytes : Notation::kAsIs;
-    columns.push_back ({{torvanix_providers_supports_postgre_sql_type_data_type (type)}, notation});
-  }
+  for (int i = 0; i < count; ++i)
+    columns.push_back (column_of (PQftype (result, i), types));
   return columns;
 }
 
-providers::home::Cell
-readable_cell (const ResultColumn &column, const PGresult *result, int row, int column_number, std::string &scratch)
+void
+undescribed_types (const std::vector<ResultColumn> &columns, std::vector<Oid> &oids)
 {
-  if (PQgetisnull (result, row, column_number))
+  for (const ResultColumn &column : columns) {
+    if (!column.described)
+      oids.push_back (column.type);
+  }
+}
+
+providers::home::Cell
+readable (const ResultColumn &column, providers::home::Cell sent, std::string &scratch)
+{
+  const char *text = sent.text;
+  const gsize length = sent.length;
+  if (text == nullptr)
     return {};
-  const char *text = PQgetvalue (result, row, column_number);
-  auto length = static_cast<gsize> (PQgetlength (result, row, column_number));
   switch (column.notation) {
     case Notation::kBoolean:
       if (length == 1 && (text[0] == 't' || text[0] == 'f'))
@@ -63,7 +85,32 @@ readable_cell (const ResultColumn &column, const PGresult *result, int row, int 
     case Notation::kAsIs:
       break;
   }
-  return {text, length};
+  return sent;
+}
+
+providers::home::Cell
+readable_cell (const ResultColumn &column, const PGresult *result, int row, int column_number, std::string &scratch)
+{
+  if (PQgetisnull (result, row, column_number))
+    return {};
+  return readable (column,
+                   {PQgetvalue (result, row, column_number),
+                    static_cast<gsize> (PQgetlength (result, row, column_number))},
+                   scratch);
+}
+
+void
+HeldCells::add (const char *text, gsize length)
+{
+  if (text == nullptr) {
+    starts_.push_back (-1);
+    lengths_.push_back (0);
+    return;
+  }
+  starts_.push_back (static_cast<gssize> (bytes_.size ()));
+  lengths_.push_back (length);
+  bytes_.append (text, length);
+  bytes_.push_back ('\0'); /* the cell layer parses numbers from a terminated text */
 }
 
 }  // namespace providers::postgresql

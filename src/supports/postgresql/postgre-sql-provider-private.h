@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "supports/common/provider-lock-internal.h"
+#include "supports/postgresql/postgre-sql-type-private.h"
 
 #include "libproviders/postgresql/postgre-sql-provider.h"
 
@@ -33,6 +34,8 @@ struct TorvanixProvidersSupportsPostgreSQLProviderPrivate {
    * connection then took the transaction with it, and must be reported
    * rather than silently made again. */
   bool in_transaction = false;
+  /* The types not built in that this session's results showed. */
+  providers::postgresql::TypeCatalog types;
 };
 
 namespace providers::postgresql {

@@ -203,6 +203,7 @@ open_locked (Provider *self, TorvanixProvidersContractsServer *server, GError **
   auto *priv = provider_priv (self);
   priv->connection.reset ();
   priv->in_transaction = false;
+  priv->types.clear ();
   /* Built against another libproviders, the library must not call it. */
   if (!providers::home::internals_match (TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR,
                                          TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR_PROVIDER, error))

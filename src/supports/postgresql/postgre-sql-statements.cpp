@@ -1,6 +1,7 @@
 /* The provider's statements that answer data: one value, a table, or one
  * result per statement of a text. Rows go into the common table fill as
  * they arrive. */
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -36,30 +37,73 @@ count_value (gint64 count)
   return providers::home::as_value (torvanix_providers_contracts_value_uint64_new (static_cast<guint64> (count)));
 }
 
-/* One statement's rows into a table, as they arrive. */
+/* The cell of a column as the server sent it, made a value. */
+IValue *
+value_of (const ResultColumn &column, providers::home::Cell sent)
+{
+  std::string scratch;
+  providers::home::Cell cell = readable (column, sent, scratch);
+  providers::GUnique<GTimeZone> zone (g_time_zone_new_local ());
+  return providers::home::value_of_cell (column.column, cell.text, cell.length, zone.get ());
+}
+
+providers::home::Cell
+sent_cell (const PGresult *row, int column)
+{
+  if (PQgetisnull (row, 0, column))
+    return {};
+  return {PQgetvalue (row, 0, column), static_cast<gsize> (PQgetlength (row, 0, column))};
+}
+
+/* One statement's rows into a table, as they arrive. While the type of a
+ * column is not looked up yet, its rows are held as sent, and the table
+ * is filled once the text's results are all in and the type is known. */
 class StatementTable {
  public:
-  explicit StatementTable (const PGresult *described) : columns_ (columns_of (described))
+  StatementTable (const PGresult *described, const TypeCatalog &types) : columns_ (columns_of (described, types))
   {
-    std::vector<providers::home::Column> common;
-    for (const ResultColumn &c : columns_)
-      common.push_back (c.column);
     for (int i = 0; i < PQnfields (described); ++i)
       names_.emplace_back (PQfname (described, i));
-    fill_.emplace (std::move (common));
+    std::vector<Oid> undescribed;
+    undescribed_types (columns_, undescribed);
+    if (undescribed.empty ())
+      start_fill ();
   }
 
   void add_row (const PGresult *row)
   {
     for (std::size_t i = 0; i < columns_.size (); ++i) {
+      if (!fill_) {
+        providers::home::Cell sent = sent_cell (row, static_cast<int> (i));
+        held_.add (sent.text, sent.length);
+        continue;
+      }
       providers::home::Cell cell = readable_cell (columns_[i], row, 0, static_cast<int> (i), scratch_);
       fill_->add_cell (cell.text, cell.length);
     }
-    fill_->end_row ();
+    if (fill_)
+      fill_->end_row ();
   }
 
-  Table *finish ()
+  /* The rows wait for the types of their columns. */
+  bool held () const { return !fill_; }
+  void undescribed (std::vector<Oid> &oids) const { undescribed_types (columns_, oids); }
+
+  Table *finish (const TypeCatalog &types)
   {
+    if (!fill_) {
+      for (ResultColumn &column : columns_)
+        column = column_of (column.type, types);
+      start_fill ();
+      const std::size_t width = columns_.size ();
+      for (std::size_t i = 0; i < held_.size (); ++i) {
+        providers::home::Cell cell = readable (columns_[i % width], held_.at (i), scratch_);
+        fill_->add_cell (cell.text, cell.length);
+        if (i % width == width - 1)
+          fill_->end_row ();
+      }
+      held_ = HeldCells ();
+    }
     std::vector<const char *> names;
     for (const std::string &name : names_)
       names.push_back (name.c_str ());
@@ -67,9 +111,18 @@ class StatementTable {
   }
 
  private:
+  void start_fill ()
+  {
+    std::vector<providers::home::Column> common;
+    for (const ResultColumn &c : columns_)
+      common.push_back (c.column);
+    fill_.emplace (std::move (common));
+  }
+
   std::vector<ResultColumn> columns_;
   std::vector<std::string> names_;
   std::string scratch_;
+  HeldCells held_;
   std::optional<providers::home::TableFill> fill_;
 };
 
@@ -77,14 +130,14 @@ class StatementTable {
  * (the others): of its first statement only, or of every one. */
 class Tables : public TextSink {
  public:
-  explicit Tables (bool every_statement) : every_statement_ (every_statement) {}
+  Tables (bool every_statement, const TypeCatalog &types) : every_statement_ (every_statement), types_ (types) {}
 
   void row (const PGresult *row) override
   {
     if (!wanted ())
       return;
     if (!table_)
-      table_.emplace (row);
+      table_ = std::make_unique<StatementTable> (row, types_);
     table_->add_row (row);
   }
 
@@ -93,8 +146,13 @@ class Tables : public TextSink {
     if (wanted ()) {
       if (PQresultStatus (end) == PGRES_TUPLES_OK) {
         if (!table_)
-          table_.emplace (end);
-        items_.push_back (providers::adopt_ref (G_OBJECT (table_->finish ())));
+          table_ = std::make_unique<StatementTable> (end, types_);
+        if (table_->held ()) {
+          held_.push_back ({items_.size (), std::move (table_)});
+          items_.emplace_back ();
+        } else {
+          items_.push_back (providers::adopt_ref (G_OBJECT (table_->finish (types_))));
+        }
       } else {
         items_.push_back (providers::adopt_ref (G_OBJECT (count_value (affected_rows (end)))));
         if (statements_ == 0)
@@ -105,6 +163,22 @@ class Tables : public TextSink {
     ++statements_;
   }
 
+  /* Looks up the types the held tables wait for, on the connection the
+   * text's results have all come from, and fills those tables. */
+  void finish_held (Private *priv)
+  {
+    if (held_.empty ())
+      return;
+    std::vector<Oid> oids;
+    for (const Held &held : held_)
+      held.table->undescribed (oids);
+    priv->types.look_up (priv->connection.get (), oids);
+    note_transaction_status (priv);
+    for (Held &held : held_)
+      items_[held.item] = providers::adopt_ref (G_OBJECT (held.table->finish (priv->types)));
+    held_.clear ();
+  }
+
   /* The first statement answered rows. */
   bool first_had_rows () const { return statements_ > 0 && first_had_rows_; }
   std::vector<providers::GRef<GObject>> &items () { return items_; }
@@ -112,10 +186,17 @@ class Tables : public TextSink {
  private:
   bool wanted () const { return every_statement_ || statements_ == 0; }
 
+  struct Held {
+    std::size_t item;
+    std::unique_ptr<StatementTable> table;
+  };
+
   const bool every_statement_;
+  const TypeCatalog &types_;
   int statements_ = 0;
   bool first_had_rows_ = true;
-  std::optional<StatementTable> table_;
+  std::unique_ptr<StatementTable> table_;
+  std::vector<Held> held_;
   std::vector<providers::GRef<GObject>> items_;
 };
 
@@ -123,15 +204,18 @@ class Tables : public TextSink {
  * count when it has none. */
 class FirstCell : public TextSink {
  public:
+  explicit FirstCell (const TypeCatalog &types) : types_ (types) {}
+
   void row (const PGresult *row) override
   {
-    if (statements_ > 0 || value_ || PQnfields (row) == 0)
+    if (statements_ > 0 || column_ || PQnfields (row) == 0)
       return;
-    ResultColumn column = columns_of (row).front ();
-    std::string scratch;
-    providers::home::Cell cell = readable_cell (column, row, 0, 0, scratch);
-    providers::GUnique<GTimeZone> zone (g_time_zone_new_local ());
-    value_ = providers::adopt_ref (providers::home::value_of_cell (column.column, cell.text, cell.length, zone.get ()));
+    column_ = column_of (PQftype (row, 0), types_);
+    providers::home::Cell sent = sent_cell (row, 0);
+    if (column_->described)
+      value_ = providers::adopt_ref (value_of (*column_, sent));
+    else
+      held_.add (sent.text, sent.length);
   }
 
   void end (const PGresult *end) override
@@ -140,11 +224,22 @@ class FirstCell : public TextSink {
       count_ = affected_rows (end);
   }
 
-  IValue *answer () { return value_ ? value_.release () : count_value (count_); }
+  IValue *answer (Private *priv)
+  {
+    if (column_ && !column_->described) {
+      priv->types.look_up (priv->connection.get (), {column_->type});
+      note_transaction_status (priv);
+      value_ = providers::adopt_ref (value_of (column_of (column_->type, priv->types), held_.at (0)));
+    }
+    return value_ ? value_.release () : count_value (count_);
+  }
 
  private:
+  const TypeCatalog &types_;
   int statements_ = 0;
   gint64 count_ = 0;
+  std::optional<ResultColumn> column_;
+  HeldCells held_;
   providers::GRef<IValue> value_;
 };
 
@@ -152,9 +247,10 @@ Table *
 execute_model (Provider *self, const gchar *statement, GError **error)
 {
   ProviderLock lock (self);
-  Tables tables (false);
+  Tables tables (false, provider_priv (self)->types);
   if (!run_text (self, statement, tables, error))
     return nullptr;
+  tables.finish_held (provider_priv (self));
   if (!tables.first_had_rows ()) {
     set_own_error (error, kNoData);
     return nullptr;
@@ -166,10 +262,10 @@ IValue *
 execute_scalar (Provider *self, const gchar *statement, GError **error)
 {
   ProviderLock lock (self);
-  FirstCell first;
+  FirstCell first (provider_priv (self)->types);
   if (!run_text (self, statement, first, error))
     return nullptr;
-  return first.answer ();
+  return first.answer (provider_priv (self));
 }
 
 /* Every statement's result, or none: a failing statement undoes the text's
@@ -179,9 +275,10 @@ GObject **
 execute_statements (Provider *self, const gchar *statements, gint *result_length, GError **error)
 {
   ProviderLock lock (self);
-  Tables tables (true);
+  Tables tables (true, provider_priv (self)->types);
   if (!run_text (self, statements, tables, error))
     return nullptr;
+  tables.finish_held (provider_priv (self));
   GPtrArray *items = g_ptr_array_new ();
   for (auto &item : tables.items ())
     g_ptr_array_add (items, item.release ());

@@ -1,7 +1,12 @@
-/* The built-in types of the server by OID: their names and data types. */
+/* The built-in types of the server by OID, their names and data types, and
+ * the session's catalog of the others. */
 #include "libproviders/postgresql/postgre-sql-type.h"
 
-#include <string_view>
+#include <algorithm>
+#include <string>
+
+#include "supports/postgresql/postgre-sql-provider-private.h"
+#include "supports/postgresql/postgre-sql-type-private.h"
 
 namespace {
 
@@ -148,7 +153,128 @@ find_built_in (guint32 oid)
   return {};
 }
 
+/* For each OID asked: its name, and the type its cells are written in (a
+ * domain's base type, through domains over domains) with that type's kind
+ * and category. Catalog names are qualified: the session's search_path is
+ * the caller's. */
+constexpr char kDescribeTypes[] =
+    "WITH RECURSIVE chain (asked, at, depth) AS ("
+    " SELECT t.oid, t.oid, 0 FROM pg_catalog.pg_type t WHERE t.oid = ANY ($1::pg_catalog.oid[])"
+    " UNION ALL"
+    " SELECT c.asked, t.typbasetype, c.depth + 1 FROM chain c JOIN pg_catalog.pg_type t ON t.oid = c.at"
+    " WHERE t.typtype = 'd')"
+    " SELECT DISTINCT ON (c.asked) c.asked, a.typname, b.oid, b.typtype, b.typcategory"
+    " FROM chain c JOIN pg_catalog.pg_type a ON a.oid = c.asked JOIN pg_catalog.pg_type b ON b.oid = c.at"
+    " ORDER BY c.asked, c.depth DESC";
+
+constexpr char kSavepoint[] = "SAVEPOINT providers_type_lookup";
+constexpr char kReleaseSavepoint[] = "RELEASE SAVEPOINT providers_type_lookup";
+constexpr char kUndoSavepoint[] =
+    "ROLLBACK TO SAVEPOINT providers_type_lookup; RELEASE SAVEPOINT providers_type_lookup";
+
+bool
+command_ok (PGconn *connection, const char *command)
+{
+  providers::postgresql::Result result (PQexec (connection, command));
+  return PQresultStatus (result.get ()) == PGRES_COMMAND_OK;
+}
+
+/* The data type of a type not built in whose cells are written as
+ * `cell_type`, of kind `kind` and category `category`. */
+DataType
+data_type_of_user_type (guint32 cell_type, char kind, char category)
+{
+  providers::postgresql::TypeDescription base;
+  if (providers::postgresql::built_in_type (cell_type, base))
+    return base.data_type;
+  if (kind == 'e')
+    return TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_ENUM;
+  if (category == 'A')
+    return TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_ARRAY;
+  /* Composites, ranges and an extension's types: the server's text. */
+  return TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_STRING;
+}
+
 }  // namespace
+
+namespace providers::postgresql {
+
+bool
+built_in_type (Oid oid, TypeDescription &description)
+{
+  Found found = find_built_in (oid);
+  if (found.type == nullptr)
+    return false;
+  description.cell_type = oid;
+  description.data_type = found.array ? TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_ARRAY : found.type->data_type;
+  description.name = found.array ? std::string ("_") + found.type->name : found.type->name;
+  return true;
+}
+
+const TypeDescription *
+TypeCatalog::find (Oid oid, TypeDescription &built_in) const
+{
+  if (built_in_type (oid, built_in))
+    return &built_in;
+  auto known = types_.find (oid);
+  return known != types_.end () ? &known->second : nullptr;
+}
+
+void
+TypeCatalog::look_up (PGconn *connection, const std::vector<Oid> &oids)
+{
+  std::vector<Oid> unknown;
+  TypeDescription built_in;
+  for (Oid oid : oids) {
+    if (find (oid, built_in) == nullptr)
+      unknown.push_back (oid);
+  }
+  if (unknown.empty ())
+    return;
+  std::sort (unknown.begin (), unknown.end ());
+  unknown.erase (std::unique (unknown.begin (), unknown.end ()), unknown.end ());
+  std::string array = "{";
+  for (Oid oid : unknown)
+    array += (array.size () > 1 ? "," : "") + std::to_string (oid);
+  array += "}";
+  const bool savepoint = PQtransactionStatus (connection) == PQTRANS_INTRANS;
+  if (savepoint && !command_ok (connection, kSavepoint)) {
+    g_debug ("PostgreSQL: no savepoint for the type lookup: %s", PQerrorMessage (connection));
+    return;
+  }
+  const char *values[] = {array.c_str ()};
+  Result result (PQexecParams (connection, kDescribeTypes, 1, nullptr, values, nullptr, nullptr, 0));
+  const bool described = PQresultStatus (result.get ()) == PGRES_TUPLES_OK;
+  if (described) {
+    for (int row = 0; row < PQntuples (result.get ()); ++row) {
+      auto oid = static_cast<Oid> (g_ascii_strtoull (PQgetvalue (result.get (), row, 0), nullptr, 10));
+      auto cell_type = static_cast<Oid> (g_ascii_strtoull (PQgetvalue (result.get (), row, 2), nullptr, 10));
+      TypeDescription &type = types_[oid];
+      type.name = PQgetvalue (result.get (), row, 1);
+      type.cell_type = cell_type;
+      type.data_type =
+          data_type_of_user_type (cell_type, PQgetvalue (result.get (), row, 3)[0], PQgetvalue (result.get (), row, 4)[0]);
+    }
+    /* A type dropped since its result was sent is text without a name,
+     * and not asked for again. */
+    for (Oid oid : unknown)
+      types_.try_emplace (oid, TypeDescription{TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_STRING, oid, ""});
+  } else {
+    g_debug ("PostgreSQL: the types of a result could not be looked up: %s", PQerrorMessage (connection));
+  }
+  if (savepoint && !command_ok (connection, described ? kReleaseSavepoint : kUndoSavepoint))
+    g_debug ("PostgreSQL: the type lookup's savepoint could not be ended: %s", PQerrorMessage (connection));
+}
+
+std::string
+type_name (const TypeCatalog &catalog, Oid oid)
+{
+  TypeDescription built_in;
+  const TypeDescription *type = catalog.find (oid, built_in);
+  return type != nullptr ? type->name : std::string ();
+}
+
+}  // namespace providers::postgresql
 
 extern "C" gchar *
 torvanix_providers_supports_postgre_sql_type_name (guint32 oid)
