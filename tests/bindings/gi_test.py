@@ -1,8 +1,11 @@
 """The library from Python, through gi.repository only.
 
 LocalTest needs nothing but the library; ServerTest talks to the private
-test server whose server.env file PROVIDERS_TEST_SERVER_ENV names.
+test server whose server.env file PROVIDERS_TEST_SERVER_ENV names;
+EngineTest loads the engine library whose namespace PROVIDERS_ENGINE_NAMESPACE
+names through its own typelib.
 """
+import importlib
 import json
 import os
 import tempfile
@@ -289,6 +292,60 @@ class ServerTest(unittest.TestCase):
                 with self.assertRaisesRegex(ValueError, "NUL character at offset 21"):
                     call("DELETE FROM py_people\0 WHERE id = 2")
         self.assertEqual(self.provider.execute_scalar("SELECT COUNT(*) FROM py_people").to_string(), "2")
+
+
+def postgresql_refused():
+    """A profile of a port that nothing listens on."""
+    server = Contracts.Server.new()
+    server.props.host = "127.0.0.1"
+    server.props.port = 1
+    return server
+
+
+def postgresql_type_map(module):
+    return (module.postgre_sql_type_name(1184), module.postgre_sql_type_data_type(1700)), \
+        ("timestamptz", Contracts.DataType.DECIMAL)
+
+
+def sqlite_type_map(module):
+    return module.sq_lite_type_data_type("unsigned big int"), Contracts.DataType.INT64
+
+
+# Per engine library: its provider's class, its error domain, a profile
+# it refuses without a server, and a call of its type map with the answer
+# expected.
+ENGINES = {
+    "ProvidersPostgreSQL": ("PostgreSQLProvider", "PostgreSQL", postgresql_refused, postgresql_type_map),
+    "ProvidersSQLite": ("SQLiteProvider", "SQLite", Contracts.Server.new, sqlite_type_map),
+}
+
+
+class EngineTest(unittest.TestCase):
+    """An engine library through its own typelib, on top of libproviders'."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.namespace = os.environ["PROVIDERS_ENGINE_NAMESPACE"]
+        gi.require_version(cls.namespace, "0.1")
+        cls.module = importlib.import_module("gi.repository." + cls.namespace)
+        cls.class_name, cls.domain, cls.refused, cls.type_map = ENGINES[cls.namespace]
+
+    def test_the_provider_is_an_iprovider_of_the_contracts(self):
+        provider_class = getattr(self.module, self.class_name)
+        provider = provider_class.new()
+        self.assertIsInstance(provider, Contracts.IProvider)
+        self.assertIsInstance(provider_class.construct(provider_class.__gtype__), provider_class)
+        self.assertFalse(provider.props.is_opened)
+
+    def test_a_refused_open_raises_the_engines_error(self):
+        provider = getattr(self.module, self.class_name).new()
+        with self.assertRaises(GLib.Error) as caught:
+            provider.open(self.refused(), "")
+        self.assertEqual(caught.exception.domain, self.domain)
+
+    def test_the_type_map(self):
+        answer, expected = self.type_map(self.module)
+        self.assertEqual(answer, expected)
 
 
 if __name__ == "__main__":

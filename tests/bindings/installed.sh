@@ -5,7 +5,8 @@
 #       PREFIX, check the files, then build and run install-check.c with the
 #       flags pkg-config gives (CFLAGS: extra flags such as the sanitizers')
 #   installed.sh vala PREFIX PROGRAM.vala [VALAC ARGS...]  compile the
-#       program against the installed .vapi and run it
+#       program against the installed .vapi (and those VALAC ARGS name with
+#       --pkg) and run it
 #   installed.sh python PREFIX PYTHON SCRIPT [ARGS...]  run a Python script
 #       that finds the library through the installed typelibs and the
 #       installed override module
@@ -96,8 +97,9 @@ vala)
   use_prefix "$1"
   program=$2
   shift 2
-  work=$prefix/../vala-check
-  rm -rf "$work" && mkdir -p "$work"
+  # A folder of its own: the programs of several tests may build at once.
+  work=$(mktemp -d "$prefix/../vala-check.XXXXXX")
+  trap 'rm -rf "$work"' EXIT
   valac --vapidir="$prefix/share/vala/vapi" --pkg=libproviders -d "$work" \
     -o vala-check "$@" "$program"
   LD_LIBRARY_PATH=$libdir "$work/vala-check"
