@@ -10,13 +10,18 @@ server.
 
     browser.py --settings FILE --profile TITLE [-e SQL]
     browser.py -H HOST -P PORT -u USER [-D DATABASE] [-p] [-e SQL]
+    browser.py --postgresql -H HOST [-P PORT] -u USER [-D DATABASE] [-p] [-e SQL]
     browser.py --sqlite FILE [-e SQL]
+
+A profile's "provider" chooses the provider that opens it: "PostgreSQL" or
+"SQLite", MySQL's for any other.
 
 The password comes from the profile, from $PROVIDERS_PASSWORD, or, with -p,
 from a prompt on the terminal.
 """
 import argparse
 import getpass
+import importlib
 import os
 import struct
 import sys
@@ -32,8 +37,14 @@ from gi.repository import GLib, GObject, Gtk  # noqa: E402
 from gi.repository import ProvidersContracts as Contracts  # noqa: E402
 from gi.repository import ProvidersSupports as Supports  # noqa: E402
 
-# The "provider" of a profile that the SQLite provider serves.
+# The "provider" of the profiles that an engine library's provider serves,
+# and the introspection namespace and class of that provider.
 SQLITE_PROVIDER = "SQLite"
+POSTGRESQL_PROVIDER = "PostgreSQL"
+ENGINE_PROVIDERS = {
+    SQLITE_PROVIDER.lower(): ("ProvidersSQLite", "SQLiteProvider"),
+    POSTGRESQL_PROVIDER.lower(): ("ProvidersPostgreSQL", "PostgreSQLProvider"),
+}
 
 DataType = Contracts.DataType
 DataVersion = Contracts.DataVersion
@@ -423,9 +434,10 @@ def server_from_arguments(args):
             sys.exit(f"no profile titled {args.profile!r} in {args.settings}")
         server = servers[0]
     else:
-        server = Contracts.Server.new()
+        server = Contracts.Server.new_with_provider(POSTGRESQL_PROVIDER) if args.postgresql else Contracts.Server.new()
         server.props.host = args.host
-        server.props.port = args.port
+        # Port 0 is the provider's own default: 5432 for PostgreSQL.
+        server.props.port = args.port if args.port is not None else 0 if args.postgresql else 3306
         server.props.username = args.user
         server.props.initial = args.database
         server.props.password = os.environ.get("PROVIDERS_PASSWORD", "")
@@ -435,28 +447,37 @@ def server_from_arguments(args):
 
 
 def provider_for(server):
-    """The SQLite provider for a profile of its own, MySQL's for every other."""
-    if (server.props.provider or "").lower() != SQLITE_PROVIDER.lower():
+    """The provider the profile names: an engine library's, MySQL's for every other name."""
+    engine = ENGINE_PROVIDERS.get((server.props.provider or "").lower())
+    if engine is None:
         return Supports.MySQLProvider.new()
-    gi.require_version("ProvidersSQLite", "0.1")
-    from gi.repository import ProvidersSQLite
-    return ProvidersSQLite.SQLiteProvider.new()
+    namespace, class_name = engine
+    gi.require_version(namespace, "0.1")
+    module = importlib.import_module("gi.repository." + namespace)
+    return getattr(module, class_name).new()
 
 
-def main(argv=None):
+def parse_arguments(argv=None):
     parser = argparse.ArgumentParser(description="Browse the results of SQL statements.")
     parser.add_argument("--settings", help="a settings file of server profiles")
     parser.add_argument("--profile", help="the profile to open, by title or identifier")
     parser.add_argument("-H", "--host", default="127.0.0.1")
-    parser.add_argument("-P", "--port", type=int, default=3306)
+    parser.add_argument("-P", "--port", type=int, help="the server's port (3306, 5432 for PostgreSQL)")
     parser.add_argument("-u", "--user", default=os.environ.get("USER", ""))
     parser.add_argument("-D", "--database", default="")
     parser.add_argument("-p", "--prompt", action="store_true", help="ask for the password")
-    parser.add_argument("--sqlite", metavar="FILE", help="open this SQLite database file instead of a server")
+    engine = parser.add_mutually_exclusive_group()
+    engine.add_argument("--postgresql", action="store_true", help="the server is a PostgreSQL server")
+    engine.add_argument("--sqlite", metavar="FILE", help="open this SQLite database file instead of a server")
     parser.add_argument("-e", "--execute", default="", help="a statement to run at once")
     args = parser.parse_args(argv)
     if bool(args.settings) != bool(args.profile):
         parser.error("--settings and --profile go together")
+    return args
+
+
+def main(argv=None):
+    args = parse_arguments(argv)
     server = server_from_arguments(args)
 
     app = Gtk.Application(application_id="org.example.ProvidersBrowser")

@@ -118,9 +118,13 @@ def row_id(row):
     return value.props.itsvalue if value is not None else -1
 
 
+def read_server_env(variable="PROVIDERS_TEST_SERVER_ENV"):
+    with open(os.environ[variable]) as f:
+        return dict(line.rstrip("\n").split("=", 1) for line in f if "=" in line)
+
+
 def read_server():
-    with open(os.environ["PROVIDERS_TEST_SERVER_ENV"]) as f:
-        env = dict(line.rstrip("\n").split("=", 1) for line in f if "=" in line)
+    env = read_server_env()
     server = Contracts.Server.new()
     server.props.host = env["PROVIDERS_TEST_HOST"]
     server.props.port = int(env["PROVIDERS_TEST_PORT"])
@@ -426,6 +430,31 @@ class BrowserTest(unittest.TestCase):
         self.assertGreater(os.path.getsize(path), 10000)
         print(f"browser window saved to {path}")
         self.assertEqual(self.log.new_problems(), [])
+        window.destroy()
+
+    @unittest.skipUnless(os.environ.get("PROVIDERS_PG_TEST_SERVER_ENV"), "built without the PostgreSQL provider")
+    def test_a_postgresql_profile(self):
+        env = read_server_env("PROVIDERS_PG_TEST_SERVER_ENV")
+        os.environ["PROVIDERS_PASSWORD"] = env["PROVIDERS_TEST_PASSWORD"]
+        args = browser.parse_arguments(["--postgresql", "-H", env["PROVIDERS_TEST_HOST"], "-P", env["PROVIDERS_TEST_PORT"],
+                                        "-u", env["PROVIDERS_TEST_USER"], "-D", env["PROVIDERS_TEST_DATABASE"]])
+        server = browser.server_from_arguments(args)
+        provider = browser.provider_for(server)
+        self.assertEqual(type(provider).__name__, "PostgreSQLProvider")
+        # A profile of a settings file is served by the provider it names.
+        self.assertEqual(type(browser.provider_for(Contracts.Server.new_with_provider("postgresql"))).__name__,
+                         "PostgreSQLProvider")
+
+        window = browser.Browser(provider, server, "")
+        window.present()
+        settle(window)
+        self.run_in(window, "SELECT 12.50::numeric(6, 2) AS price, CAST(0.000100 AS DECIMAL(9, 6)) AS small,"
+                            " 123456789012345678901234567890.5::numeric AS wide, NULL::numeric AS none")
+        self.assertEqual([c.get_data_type() for c in window.table.columns], [Contracts.DataType.DECIMAL] * 4)
+        self.assertEqual([drawn(window, 0, p) for p in range(4)],
+                         ["12.50", "0.000100", "123456789012345678901234567890.5", "NULL"],
+                         "DECIMAL and NUMERIC cells as drawn keep the server's digits")
+        self.assertRegex(window.status.get_text(), r"^1 row · \d+ ms$")
         window.destroy()
 
 
