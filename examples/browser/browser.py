@@ -434,7 +434,10 @@ def server_from_arguments(args):
             sys.exit(f"no profile titled {args.profile!r} in {args.settings}")
         server = servers[0]
     else:
-        server = Contracts.Server.new_with_provider(POSTGRESQL_PROVIDER) if args.postgresql else Contracts.Server.new()
+        if args.postgresql:
+            server = Contracts.Server.new_with_provider(POSTGRESQL_PROVIDER)
+        else:
+            server = Contracts.Server.new()
         server.props.host = args.host
         # Port 0 is the provider's own default: 5432 for PostgreSQL.
         server.props.port = args.port if args.port is not None else 0 if args.postgresql else 3306
