@@ -328,7 +328,8 @@ class EngineTest(unittest.TestCase):
         cls.namespace = os.environ["PROVIDERS_ENGINE_NAMESPACE"]
         gi.require_version(cls.namespace, "0.1")
         cls.module = importlib.import_module("gi.repository." + cls.namespace)
-        cls.class_name, cls.domain, cls.refused, cls.type_map = ENGINES[cls.namespace]
+        cls.class_name, cls.domain, refused, type_map = ENGINES[cls.namespace]
+        cls.refused, cls.type_map = staticmethod(refused), staticmethod(type_map)
 
     def test_the_provider_is_an_iprovider_of_the_contracts(self):
         provider_class = getattr(self.module, self.class_name)
