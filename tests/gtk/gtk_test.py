@@ -13,6 +13,7 @@ import sys
 import tempfile
 import time
 import unittest
+from unittest import mock
 
 import gi
 
@@ -435,10 +436,10 @@ class BrowserTest(unittest.TestCase):
     @unittest.skipUnless(os.environ.get("PROVIDERS_PG_TEST_SERVER_ENV"), "built without the PostgreSQL provider")
     def test_a_postgresql_profile(self):
         env = read_server_env("PROVIDERS_PG_TEST_SERVER_ENV")
-        os.environ["PROVIDERS_PASSWORD"] = env["PROVIDERS_TEST_PASSWORD"]
         args = browser.parse_arguments(["--postgresql", "-H", env["PROVIDERS_TEST_HOST"], "-P", env["PROVIDERS_TEST_PORT"],
                                         "-u", env["PROVIDERS_TEST_USER"], "-D", env["PROVIDERS_TEST_DATABASE"]])
-        server = browser.server_from_arguments(args)
+        with mock.patch.dict(os.environ, {"PROVIDERS_PASSWORD": env["PROVIDERS_TEST_PASSWORD"]}):
+            server = browser.server_from_arguments(args)
         provider = browser.provider_for(server)
         self.assertEqual(type(provider).__name__, "PostgreSQLProvider")
         # A profile of a settings file is served by the provider it names.
