@@ -41,6 +41,49 @@ G_DECLARE_INTERFACE (TorvanixProvidersContractsIDataReader, torvanix_providers_c
 /**
  * TorvanixProvidersContractsIDataReaderInterface:
  * @parent_iface: the parent interface
+ * @bulk: fetches what the reader reads ahead in one go
+ * @read: moves to the next row
+ * @close: closes the reader, skipping the rows not read yet
+ * @get_name: answers a column's name
+ * @get_dbms_type: names the server's type of a column
+ * @get_data_type: answers a column's data type
+ * @get_size: answers the size the server declares for a column
+ * @is_null: answers whether a cell of the current row is a database null
+ * @get_boolean: reads a cell as a boolean
+ * @get_int8: reads a cell as a signed 8-bit integer
+ * @get_uint8: reads a cell as an unsigned 8-bit integer
+ * @get_int16: reads a cell as a signed 16-bit integer
+ * @get_uint16: reads a cell as an unsigned 16-bit integer
+ * @get_int32: reads a cell as a signed 32-bit integer
+ * @get_uint32: reads a cell as an unsigned 32-bit integer
+ * @get_int64: reads a cell as a signed 64-bit integer
+ * @get_uint64: reads a cell as an unsigned 64-bit integer
+ * @get_decimal: reads a cell as the nearest double of a decimal
+ * @get_money: reads a cell as an amount of money, as a double
+ * @get_float: reads a cell as a float
+ * @get_double: reads a cell as a double
+ * @get_date: reads a cell as a date
+ * @get_time: reads a cell as a time of day
+ * @get_datetime: reads a cell as a date and time
+ * @get_timespan: reads a cell as a time span
+ * @get_string: reads a cell as text
+ * @get_string16: reads a cell as text, from UTF-16 the server sent
+ * @get_guid: reads a cell as the text of a UUID
+ * @get_binary: reads a cell as bytes
+ * @get_timestamp: reads a cell as a timestamp
+ * @get_enum: reads a cell as an enumeration member's text
+ * @get_flag: reads a cell as a flag's text
+ * @get_set: reads a cell as a set's text
+ * @get_xml: reads a cell as XML text
+ * @get_json: reads a cell as JSON text
+ * @get_geometry: reads a cell as a geometry's text
+ * @get_geography: reads a cell as a geography's text
+ * @get_variant: reads a cell as a value of the class the engine chooses
+ * @get_object: reads a cell as an engine's own object, serialised
+ * @get_value: reads a cell as a typed value
+ * @get_values: reads every cell of the current row as typed values
+ * @get_field_count: getter of "field-count": the number of columns
+ * @get_is_closed: getter of "is-closed": whether the reader is closed
  *
  * A forward-only cursor over one result set. Columns are addressed by an
  * unsigned 16-bit ordinal counted from 0. The slot order is part of the
