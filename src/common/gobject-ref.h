@@ -101,6 +101,16 @@ PROVIDERS_DEFINE_GDELETER (GString, providers_string_free_all)
 template <typename T>
 using GUnique = std::unique_ptr<T, GDeleter<T>>;
 
+/* A unique_ptr that a C library's own function frees:
+ * UniqueWith<PGresult, PQclear>. */
+template <auto Free>
+struct FreedBy {
+  template <typename T>
+  void operator() (T *ptr) const noexcept { Free (ptr); }
+};
+template <typename T, auto Free>
+using UniqueWith = std::unique_ptr<T, FreedBy<Free>>;
+
 /* A GValue that unsets itself. */
 class ScopedGValue {
  public:

@@ -6,17 +6,14 @@
 #include <memory>
 #include <string>
 
+#include "common/gobject-ref.h"
 #include "libproviders/mysql/my-sql-provider.h"
 #include "supports/common/provider-lock-internal.h"
 #include "supports/mysql/my-sql-local-files-private.h"
 
 namespace providers::mysql {
 
-/* Closes a client handle. */
-struct HandleCloser {
-  void operator() (MYSQL *connection) const noexcept { mysql_close (connection); }
-};
-using Handle = std::unique_ptr<MYSQL, HandleCloser>;
+using Handle = providers::UniqueWith<MYSQL, mysql_close>;
 
 }  // namespace providers::mysql
 

@@ -10,6 +10,7 @@
 #include "supports/mysql/my-sql-texts-private.h"
 #include "common/gobject-ref.h"
 #include "supports/common/entry-checks-internal.h"
+#include "supports/common/provider-slots-internal.h"
 #include "supports/mysql/my-sql-provider-private.h"
 
 #include <errmsg.h>
@@ -22,11 +23,6 @@
 #include <new>
 
 namespace {
-
-enum {
-  PROP_0,
-  PROP_IS_OPENED,
-};
 
 /* CLIENT_FOUND_ROWS | CLIENT_CONNECT_WITH_DB | CLIENT_INTERACTIVE |
  * CLIENT_MULTI_STATEMENTS | CLIENT_REMEMBER_OPTIONS */
@@ -469,17 +465,6 @@ torvanix_providers_supports_my_sql_provider_iprovider_init (TorvanixProvidersCon
   providers::mysql::install_statements (iface);
 }
 
-void
-torvanix_providers_supports_my_sql_provider_get_property (GObject *object, guint prop_id, GValue *value,
-                                                          GParamSpec *pspec) noexcept
-{
-  if (prop_id == PROP_IS_OPENED)
-    g_value_set_boolean (value, provider_get_is_opened (
-                                    TORVANIX_PROVIDERS_CONTRACTS_IPROVIDER (object)));
-  else
-    G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
-}
-
 }  // namespace
 
 static void
@@ -490,9 +475,7 @@ torvanix_providers_supports_my_sql_provider_class_init (TorvanixProvidersSupport
   static char *no_arguments[] = {nullptr};
   mysql_server_init (0, no_arguments, nullptr);
 
-  GObjectClass *object_class = G_OBJECT_CLASS (klass);
-  object_class->get_property = torvanix_providers_supports_my_sql_provider_get_property;
-  g_object_class_override_property (object_class, PROP_IS_OPENED, "is-opened");
+  providers::home::install_is_opened (G_OBJECT_CLASS (klass));
 }
 
 extern "C" TorvanixProvidersSupportsMySQLProvider *

@@ -4,8 +4,7 @@
 
 #include <libpq-fe.h>
 
-#include <memory>
-
+#include "common/gobject-ref.h"
 #include "supports/common/provider-lock-internal.h"
 #include "supports/postgresql/postgre-sql-type-private.h"
 
@@ -13,19 +12,13 @@
 
 namespace providers::postgresql {
 
-struct ConnectionCloser {
-  void operator() (PGconn *connection) const noexcept { PQfinish (connection); }
-};
-using Connection = std::unique_ptr<PGconn, ConnectionCloser>;
-
-struct ResultClearer {
-  void operator() (PGresult *result) const noexcept { PQclear (result); }
-};
-using Result = std::unique_ptr<PGresult, ResultClearer>;
+using Connection = providers::UniqueWith<PGconn, PQfinish>;
+using Result = providers::UniqueWith<PGresult, PQclear>;
 
 }  // namespace providers::postgresql
 
-/* Built whole in init and destroyed whole in finalize: members go in
+/* Built whole by the type's instance init and destroyed whole by its
+ * finalize (PROVIDERS_DEFINE_TYPE): members go in
  * reverse order, so the connection is closed before its lock goes. */
 struct TorvanixProvidersSupportsPostgreSQLProviderPrivate {
   providers::home::ProviderMutex lock;           /* held by every operation on the connection */
@@ -92,7 +85,12 @@ void note_transaction_status (Private *priv);
 /* Fills the slots of the statements that answer data. */
 void install_statements (TorvanixProvidersContractsIProviderInterface *iface);
 
-/* Fills the slots of transaction, commit and rollback. */
-void install_transactions (TorvanixProvidersContractsIProviderInterface *iface);
+/* BEGIN, unless the session is already inside a transaction; refused in
+ * a failed one. */
+gboolean begin_transaction (Provider *self, GError **error);
+/* COMMIT: fails when the server rolled the transaction back instead, and
+ * says when the connection was lost with the outcome unknown. */
+void commit_transaction (Provider *self, GError **error);
+void rollback_transaction (Provider *self, GError **error);
 
 }  // namespace providers::postgresql

@@ -5,17 +5,16 @@
 #include "libproviders/postgresql/postgre-sql-provider.h"
 
 #include <cstdlib>
-#include <memory>
-#include <new>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "common/boundary.h"
 #include "common/check.h"
+#include "common/private-data.h"
 #include "supports/common/engine/internals-lookup-internal.h"
 #include "supports/common/entry-checks-internal.h"
 #include "supports/common/options-text-internal.h"
+#include "supports/common/provider-slots-internal.h"
 #include "supports/common/statement-slot-internal.h"
 #include "supports/postgresql/postgre-sql-provider-private.h"
 
@@ -24,11 +23,6 @@ namespace {
 using providers::postgresql::ProviderLock;
 using providers::postgresql::provider_priv;
 using providers::postgresql::Provider;
-
-enum {
-  PROP_0,
-  PROP_IS_OPENED,
-};
 
 constexpr int kDefaultPort = 5432;
 /* Reaching the server and the login: a server that has not answered in
@@ -57,18 +51,17 @@ void torvanix_providers_supports_postgre_sql_provider_iprovider_init (TorvanixPr
 
 }  // namespace
 
-G_DEFINE_TYPE_WITH_CODE (TorvanixProvidersSupportsPostgreSQLProvider, torvanix_providers_supports_postgre_sql_provider,
-                         G_TYPE_OBJECT,
-                         G_ADD_PRIVATE (TorvanixProvidersSupportsPostgreSQLProvider)
-                         G_IMPLEMENT_INTERFACE (TORVANIX_PROVIDERS_CONTRACTS_TYPE_IPROVIDER,
-                                                torvanix_providers_supports_postgre_sql_provider_iprovider_init))
+PROVIDERS_DEFINE_TYPE_WITH_CODE (TorvanixProvidersSupportsPostgreSQLProvider,
+                                 torvanix_providers_supports_postgre_sql_provider, G_TYPE_OBJECT,
+                                 G_IMPLEMENT_INTERFACE (TORVANIX_PROVIDERS_CONTRACTS_TYPE_IPROVIDER,
+                                                        torvanix_providers_supports_postgre_sql_provider_iprovider_init))
 
 namespace providers::postgresql {
 
 Private *
 provider_priv (Provider *self)
 {
-  return static_cast<Private *> (torvanix_providers_supports_postgre_sql_provider_get_instance_private (self));
+  return torvanix_providers_supports_postgre_sql_provider_get_instance_private (self);
 }
 
 }  // namespace providers::postgresql
@@ -198,7 +191,7 @@ settle_session (PGconn *connection, GError **error)
 }
 
 bool
-open_locked (Provider *self, TorvanixProvidersContractsServer *server, GError **error)
+open_connection (Provider *self, TorvanixProvidersContractsServer *server, GError **error)
 {
   auto *priv = provider_priv (self);
   priv->connection.reset ();
@@ -228,30 +221,30 @@ open_locked (Provider *self, TorvanixProvidersContractsServer *server, GError **
 }
 
 void
-provider_open (TorvanixProvidersContractsIProvider *base, TorvanixProvidersContractsServer *server,
-               const gchar *connection_string, GError **error) noexcept
+close_connection (Provider *self)
 {
-  providers_return_if_fail (server != NULL);
-  providers_return_if_fail (connection_string != NULL);
-  auto *self = TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_PROVIDER (base);
-  PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR, false, {
-    ProviderLock lock (self);
-    return open_locked (self, server, error);
-  });
+  auto *priv = provider_priv (self);
+  priv->connection.reset ();
+  priv->in_transaction = false;
 }
 
-void
-provider_close (TorvanixProvidersContractsIProvider *base, GError **) noexcept
-{
-  auto *self = TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_PROVIDER (base);
+/* What the common connection slots run for this engine. */
+struct Engine {
+  using Provider = providers::postgresql::Provider;
+  using Lock = ProviderLock;
+  static Provider *cast (TorvanixProvidersContractsIProvider *base)
   {
-    ProviderLock lock (self);
-    auto *priv = provider_priv (self);
-    priv->connection.reset ();
-    priv->in_transaction = false;
+    return TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_PROVIDER (base);
   }
-  g_debug ("PostgreSQL connection closed.");
-}
+  static GQuark domain () { return TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR; }
+  static constexpr auto open_locked = open_connection;
+  static constexpr auto close_locked = close_connection;
+  static constexpr const char kClosedLog[] = "PostgreSQL connection closed.";
+  static constexpr auto begin = providers::postgresql::begin_transaction;
+  static constexpr auto commit = providers::postgresql::commit_transaction;
+  static constexpr auto rollback = providers::postgresql::rollback_transaction;
+};
+
 
 /* A round trip, not the client's last known state: a server that went away
  * since the last statement answers false. */
@@ -303,29 +296,10 @@ provider_execute_affect (TorvanixProvidersContractsIProvider *base, const gchar 
 void
 torvanix_providers_supports_postgre_sql_provider_iprovider_init (TorvanixProvidersContractsIProviderInterface *iface)
 {
-  iface->open = provider_open;
-  iface->close = provider_close;
+  providers::home::install_connection_slots<Engine> (iface);
   iface->execute_affect = provider_execute_affect;
   iface->get_is_opened = provider_get_is_opened;
-  providers::postgresql::install_transactions (iface);
   providers::postgresql::install_statements (iface);
-}
-
-void
-torvanix_providers_supports_postgre_sql_provider_get_property (GObject *object, guint prop_id, GValue *value,
-                                                               GParamSpec *pspec) noexcept
-{
-  if (prop_id == PROP_IS_OPENED)
-    g_value_set_boolean (value, provider_get_is_opened (TORVANIX_PROVIDERS_CONTRACTS_IPROVIDER (object)));
-  else
-    G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
-}
-
-void
-torvanix_providers_supports_postgre_sql_provider_finalize (GObject *object) noexcept
-{
-  std::destroy_at (provider_priv (TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_PROVIDER (object)));
-  G_OBJECT_CLASS (torvanix_providers_supports_postgre_sql_provider_parent_class)->finalize (object);
 }
 
 }  // namespace
@@ -333,16 +307,7 @@ torvanix_providers_supports_postgre_sql_provider_finalize (GObject *object) noex
 static void
 torvanix_providers_supports_postgre_sql_provider_class_init (TorvanixProvidersSupportsPostgreSQLProviderClass *klass)
 {
-  GObjectClass *object_class = G_OBJECT_CLASS (klass);
-  object_class->get_property = torvanix_providers_supports_postgre_sql_provider_get_property;
-  object_class->finalize = torvanix_providers_supports_postgre_sql_provider_finalize;
-  g_object_class_override_property (object_class, PROP_IS_OPENED, "is-opened");
-}
-
-static void
-torvanix_providers_supports_postgre_sql_provider_init (TorvanixProvidersSupportsPostgreSQLProvider *self)
-{
-  new (provider_priv (self)) providers::postgresql::Private ();
+  providers::home::install_is_opened (G_OBJECT_CLASS (klass));
 }
 
 extern "C" TorvanixProvidersSupportsPostgreSQLProvider *

@@ -1,7 +1,6 @@
 /* PostgreSQLProvider's transactions, kept in step with the session's own
  * transaction status: a COMMIT the server answers with ROLLBACK fails, and
  * a commit whose answer was lost says that its outcome is unknown. */
-#include "common/boundary.h"
 #include "supports/postgresql/postgre-sql-provider-private.h"
 
 #include <cstring>
@@ -14,14 +13,10 @@ namespace {
 
 constexpr char kInFailedTransaction[] = "25P02";
 
-Provider *
-provider_of (TorvanixProvidersContractsIProvider *base)
-{
-  return TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_PROVIDER (base);
-}
+}  // namespace
 
 gboolean
-begin (Provider *self, GError **error)
+begin_transaction (Provider *self, GError **error)
 {
   ProviderLock lock (self);
   Private *priv = provider_priv (self);
@@ -42,6 +37,8 @@ begin (Provider *self, GError **error)
   } ignored;
   return run_text (self, "BEGIN", ignored, error) ? TRUE : FALSE;
 }
+
+namespace {
 
 /* COMMIT or ROLLBACK, once the session is known to be there: a connection
  * already lost took the transaction with it, and nothing is sent. Answers
@@ -78,8 +75,10 @@ end_transaction (Provider *self, const char *statement, GError **error)
   return result;
 }
 
+}  // namespace
+
 void
-commit (Provider *self, GError **error)
+commit_transaction (Provider *self, GError **error)
 {
   ProviderLock lock (self);
   GError *local = nullptr;
@@ -107,7 +106,7 @@ commit (Provider *self, GError **error)
 }
 
 void
-rollback (Provider *self, GError **error)
+rollback_transaction (Provider *self, GError **error)
 {
   ProviderLock lock (self);
   GError *local = nullptr;
@@ -119,41 +118,6 @@ rollback (Provider *self, GError **error)
   if (result == nullptr)
     set_client_error (error, provider_priv (self)->connection.get (),
                       "The connection was lost: the server rolled the transaction back.");
-}
-
-gboolean
-provider_transaction (TorvanixProvidersContractsIProvider *base, GError **error) noexcept
-{
-  return PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR, FALSE,
-                                  { return begin (provider_of (base), error); });
-}
-
-void
-provider_commit (TorvanixProvidersContractsIProvider *base, GError **error) noexcept
-{
-  PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR, false, {
-    commit (provider_of (base), error);
-    return true;
-  });
-}
-
-void
-provider_rollback (TorvanixProvidersContractsIProvider *base, GError **error) noexcept
-{
-  PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR, false, {
-    rollback (provider_of (base), error);
-    return true;
-  });
-}
-
-}  // namespace
-
-void
-install_transactions (TorvanixProvidersContractsIProviderInterface *iface)
-{
-  iface->transaction = provider_transaction;
-  iface->commit = provider_commit;
-  iface->rollback = provider_rollback;
 }
 
 }  // namespace providers::postgresql

@@ -9,26 +9,21 @@
 #include <string_view>
 #include <vector>
 
+#include "common/gobject-ref.h"
 #include "libproviders/sqlite/sq-lite-provider.h"
 #include "supports/common/provider-lock-internal.h"
 
 namespace providers::sqlite {
 
-struct DatabaseCloser {
-  /* _v2: a statement left unfinalized keeps the handle alive until it is,
-   * instead of failing the close. */
-  void operator() (sqlite3 *database) const noexcept { sqlite3_close_v2 (database); }
-};
-using Database = std::unique_ptr<sqlite3, DatabaseCloser>;
-
-struct StatementFinalizer {
-  void operator() (sqlite3_stmt *statement) const noexcept { sqlite3_finalize (statement); }
-};
-using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
+/* _v2: a statement left unfinalized keeps the handle alive until it is,
+ * instead of failing the close. */
+using Database = providers::UniqueWith<sqlite3, sqlite3_close_v2>;
+using Statement = providers::UniqueWith<sqlite3_stmt, sqlite3_finalize>;
 
 }  // namespace providers::sqlite
 
-/* Built whole in init and destroyed whole in finalize: members go in
+/* Built whole by the type's instance init and destroyed whole by its
+ * finalize (PROVIDERS_DEFINE_TYPE): members go in
  * reverse order, so the database is closed before its lock goes. */
 struct TorvanixProvidersSupportsSQLiteProviderPrivate {
   providers::home::ProviderMutex lock;    /* held by every operation on the database */
@@ -157,8 +152,10 @@ TorvanixProvidersContractsIDataReader *reader_new (std::unique_ptr<StoredRows> r
 /* The reader's class type. */
 GType reader_type ();
 
-/* Fills the slots of transaction, commit and rollback. */
-void install_transactions (TorvanixProvidersContractsIProviderInterface *iface);
+/* BEGIN IMMEDIATE, unless the engine is already inside a transaction. */
+gboolean begin_transaction (Provider *self, GError **error);
+void commit_transaction (Provider *self, GError **error);
+void rollback_transaction (Provider *self, GError **error);
 /* Fills the slots of the five statement shapes. */
 void install_statements (TorvanixProvidersContractsIProviderInterface *iface);
 

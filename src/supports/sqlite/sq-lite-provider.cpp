@@ -4,16 +4,15 @@
  * transactions sq-lite-transactions.cpp. */
 #include "libproviders/sqlite/sq-lite-provider.h"
 
-#include <memory>
-#include <new>
 #include <string>
 #include <string_view>
 
-#include "common/boundary.h"
 #include "common/check.h"
 #include "common/gobject-ref.h"
+#include "common/private-data.h"
 #include "supports/common/engine/internals-lookup-internal.h"
 #include "supports/common/options-text-internal.h"
+#include "supports/common/provider-slots-internal.h"
 #include "supports/common/text-cells-internal.h"
 #include "supports/sqlite/sq-lite-provider-private.h"
 
@@ -23,11 +22,6 @@ using providers::sqlite::Provider;
 using providers::sqlite::provider_priv;
 using providers::sqlite::ProviderLock;
 using providers::sqlite::set_own_error;
-
-enum {
-  PROP_0,
-  PROP_IS_OPENED,
-};
 
 /* Two providers on one file wait this long for each other's lock before a
  * statement fails with SQLITE_BUSY. */
@@ -45,18 +39,17 @@ void torvanix_providers_supports_sq_lite_provider_iprovider_init (TorvanixProvid
 
 }  // namespace
 
-G_DEFINE_TYPE_WITH_CODE (TorvanixProvidersSupportsSQLiteProvider, torvanix_providers_supports_sq_lite_provider,
-                         G_TYPE_OBJECT,
-                         G_ADD_PRIVATE (TorvanixProvidersSupportsSQLiteProvider)
-                         G_IMPLEMENT_INTERFACE (TORVANIX_PROVIDERS_CONTRACTS_TYPE_IPROVIDER,
-                                                torvanix_providers_supports_sq_lite_provider_iprovider_init))
+PROVIDERS_DEFINE_TYPE_WITH_CODE (TorvanixProvidersSupportsSQLiteProvider, torvanix_providers_supports_sq_lite_provider,
+                                 G_TYPE_OBJECT,
+                                 G_IMPLEMENT_INTERFACE (TORVANIX_PROVIDERS_CONTRACTS_TYPE_IPROVIDER,
+                                                        torvanix_providers_supports_sq_lite_provider_iprovider_init))
 
 namespace providers::sqlite {
 
 Private *
 provider_priv (Provider *self)
 {
-  return static_cast<Private *> (torvanix_providers_supports_sq_lite_provider_get_instance_private (self));
+  return torvanix_providers_supports_sq_lite_provider_get_instance_private (self);
 }
 
 }  // namespace providers::sqlite
@@ -164,7 +157,7 @@ read_schema (sqlite3 *database, GError **error)
 }
 
 bool
-open_locked (Provider *self, TorvanixProvidersContractsServer *server, GError **error)
+open_database (Provider *self, TorvanixProvidersContractsServer *server, GError **error)
 {
   auto *priv = provider_priv (self);
   priv->database.reset ();
@@ -211,28 +204,24 @@ open_locked (Provider *self, TorvanixProvidersContractsServer *server, GError **
 }
 
 void
-provider_open (TorvanixProvidersContractsIProvider *base, TorvanixProvidersContractsServer *server,
-               const gchar *connection_string, GError **error) noexcept
+close_database (Provider *self)
 {
-  providers_return_if_fail (server != NULL);
-  providers_return_if_fail (connection_string != NULL);
-  auto *self = TORVANIX_PROVIDERS_SUPPORTS_SQ_LITE_PROVIDER (base);
-  PROVIDERS_GUARDED_ERROR (error, TORVANIX_PROVIDERS_SUPPORTS_SQ_LITE_ERROR, false, {
-    ProviderLock lock (self);
-    return open_locked (self, server, error);
-  });
+  provider_priv (self)->database.reset ();
 }
 
-void
-provider_close (TorvanixProvidersContractsIProvider *base, GError **) noexcept
-{
-  auto *self = TORVANIX_PROVIDERS_SUPPORTS_SQ_LITE_PROVIDER (base);
-  {
-    ProviderLock lock (self);
-    provider_priv (self)->database.reset ();
-  }
-  g_debug ("SQLite database closed.");
-}
+/* What the common connection slots run for this engine. */
+struct Engine {
+  using Provider = providers::sqlite::Provider;
+  using Lock = ProviderLock;
+  static Provider *cast (TorvanixProvidersContractsIProvider *base) { return TORVANIX_PROVIDERS_SUPPORTS_SQ_LITE_PROVIDER (base); }
+  static GQuark domain () { return TORVANIX_PROVIDERS_SUPPORTS_SQ_LITE_ERROR; }
+  static constexpr auto open_locked = open_database;
+  static constexpr auto close_locked = close_database;
+  static constexpr const char kClosedLog[] = "SQLite database closed.";
+  static constexpr auto begin = providers::sqlite::begin_transaction;
+  static constexpr auto commit = providers::sqlite::commit_transaction;
+  static constexpr auto rollback = providers::sqlite::rollback_transaction;
+};
 
 gboolean
 provider_get_is_opened (TorvanixProvidersContractsIProvider *base) noexcept
@@ -245,28 +234,9 @@ provider_get_is_opened (TorvanixProvidersContractsIProvider *base) noexcept
 void
 torvanix_providers_supports_sq_lite_provider_iprovider_init (TorvanixProvidersContractsIProviderInterface *iface)
 {
-  iface->open = provider_open;
-  iface->close = provider_close;
+  providers::home::install_connection_slots<Engine> (iface);
   iface->get_is_opened = provider_get_is_opened;
   providers::sqlite::install_statements (iface);
-  providers::sqlite::install_transactions (iface);
-}
-
-void
-torvanix_providers_supports_sq_lite_provider_get_property (GObject *object, guint prop_id, GValue *value,
-                                                           GParamSpec *pspec) noexcept
-{
-  if (prop_id == PROP_IS_OPENED)
-    g_value_set_boolean (value, provider_get_is_opened (TORVANIX_PROVIDERS_CONTRACTS_IPROVIDER (object)));
-  else
-    G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
-}
-
-void
-torvanix_providers_supports_sq_lite_provider_finalize (GObject *object) noexcept
-{
-  std::destroy_at (provider_priv (TORVANIX_PROVIDERS_SUPPORTS_SQ_LITE_PROVIDER (object)));
-  G_OBJECT_CLASS (torvanix_providers_supports_sq_lite_provider_parent_class)->finalize (object);
 }
 
 }  // namespace
@@ -274,19 +244,10 @@ torvanix_providers_supports_sq_lite_provider_finalize (GObject *object) noexcept
 static void
 torvanix_providers_supports_sq_lite_provider_class_init (TorvanixProvidersSupportsSQLiteProviderClass *klass)
 {
-  GObjectClass *object_class = G_OBJECT_CLASS (klass);
-  object_class->get_property = torvanix_providers_supports_sq_lite_provider_get_property;
-  object_class->finalize = torvanix_providers_supports_sq_lite_provider_finalize;
-  g_object_class_override_property (object_class, PROP_IS_OPENED, "is-opened");
+  providers::home::install_is_opened (G_OBJECT_CLASS (klass));
   /* The reader's class is made here, on the thread that makes the first
    * provider: threads that use the provider later meet it ready. */
   g_type_class_unref (g_type_class_ref (providers::sqlite::reader_type ()));
-}
-
-static void
-torvanix_providers_supports_sq_lite_provider_init (TorvanixProvidersSupportsSQLiteProvider *self)
-{
-  new (provider_priv (self)) providers::sqlite::Private ();
 }
 
 extern "C" TorvanixProvidersSupportsSQLiteProvider *
