@@ -337,51 +337,23 @@ torvanix_providers_contracts_server_setting_unite_servers (TorvanixProvidersCont
   return reinterpret_cast<Server **> (g_ptr_array_free (all, FALSE));
 }
 
-extern "C" GeeArrayList *
-torvanix_providers_contracts_server_setting_get_organizations (TorvanixProvidersContractsServerSetting *self)
-{
-  providers_return_val_if_fail (self != NULL, nullptr);
-  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_SETTING (self), nullptr);
-  return priv_of (self)->organizations;
-}
+/* The getter and setter of one of the three lists. */
+#define SETTING_LIST(name, PROP)                                                                                   \
+  extern "C" GeeArrayList *torvanix_providers_contracts_server_setting_get_##name (                              \
+      TorvanixProvidersContractsServerSetting *self)                                                             \
+  {                                                                                                              \
+    providers_return_val_if_fail (self != NULL, nullptr);                                                        \
+    providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_SETTING (self), nullptr);               \
+    return priv_of (self)->name;                                                                                 \
+  }                                                                                                              \
+  extern "C" void torvanix_providers_contracts_server_setting_set_##name (                                       \
+      TorvanixProvidersContractsServerSetting *self, GeeArrayList *value)                                        \
+  {                                                                                                              \
+    providers_return_if_fail (self != NULL);                                                                     \
+    providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_SETTING (self));                            \
+    set_list (self, &priv_of (self)->name, PROP, value);                                                         \
+  }
 
-extern "C" void
-torvanix_providers_contracts_server_setting_set_organizations (TorvanixProvidersContractsServerSetting *self,
-                                                               GeeArrayList *value)
-{
-  providers_return_if_fail (self != NULL);
-  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_SETTING (self));
-  set_list (self, &priv_of (self)->organizations, PROP_ORGANIZATIONS, value);
-}
-
-extern "C" GeeArrayList *
-torvanix_providers_contracts_server_setting_get_groups (TorvanixProvidersContractsServerSetting *self)
-{
-  providers_return_val_if_fail (self != NULL, nullptr);
-  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_SETTING (self), nullptr);
-  return priv_of (self)->groups;
-}
-
-extern "C" void
-torvanix_providers_contracts_server_setting_set_groups (TorvanixProvidersContractsServerSetting *self, GeeArrayList *value)
-{
-  providers_return_if_fail (self != NULL);
-  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_SETTING (self));
-  set_list (self, &priv_of (self)->groups, PROP_GROUPS, value);
-}
-
-extern "C" GeeArrayList *
-torvanix_providers_contracts_server_setting_get_servers (TorvanixProvidersContractsServerSetting *self)
-{
-  providers_return_val_if_fail (self != NULL, nullptr);
-  providers_return_val_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_SETTING (self), nullptr);
-  return priv_of (self)->servers;
-}
-
-extern "C" void
-torvanix_providers_contracts_server_setting_set_servers (TorvanixProvidersContractsServerSetting *self, GeeArrayList *value)
-{
-  providers_return_if_fail (self != NULL);
-  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_SETTING (self));
-  set_list (self, &priv_of (self)->servers, PROP_SERVERS, value);
-}
+SETTING_LIST (organizations, PROP_ORGANIZATIONS)
+SETTING_LIST (groups, PROP_GROUPS)
+SETTING_LIST (servers, PROP_SERVERS)
