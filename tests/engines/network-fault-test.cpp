@@ -149,6 +149,46 @@ PrintTo (const FaultCase &c, std::ostream *out)
   *out << c.name;
 }
 
+std::vector<FaultCase>
+mid_result_cases ()
+{
+  using Direction = FaultProxy::Direction;
+  using Action = FaultProxy::Action;
+  return {
+    {"ModelResetMidResult", false, fault (Direction::ToClient, Action::Reset, 3000), false, model, "1", 5, true},
+    /* Far enough in that the table is being built on several threads. */
+    {"ModelResetAfterManyRows", false, fault (Direction::ToClient, Action::Reset, 200 * 1000), false, model, "1", 5,
+     true},
+    {"ModelCutMidResult", false, fault (Direction::ToClient, Action::Close, 3000), false, model, "1", 5, true},
+    {"ModelStallsThenResets", false, fault (Direction::ToClient, Action::Stall, 3000, 0, 1000), false, model, "1", 5,
+     true},
+    {"ScalarResetMidResult", false, fault (Direction::ToClient, Action::Reset, 3000), false, scalar, "1", 5, true},
+    {"AffectResetMidResult", false, fault (Direction::ToClient, Action::Reset, 3000), false, affect, "1", 5, true},
+    {"StatementResetWhileSent", false, fault (Direction::ToServer, Action::Reset, 100), false, insert_long, "1", 5,
+     true},
+    {"BatchResetMidResult", false, fault (Direction::ToClient, Action::Reset, 3000), false, batch, nullptr, 5, true},
+    {"BatchInTransactionResetMidResult", true, fault (Direction::ToClient, Action::Reset, 3000), false, batch, "1", 5,
+     false},
+  };
+}
+
+std::vector<FaultCase>
+transaction_end_cases (std::size_t end_packet)
+{
+  using Direction = FaultProxy::Direction;
+  using Action = FaultProxy::Action;
+  return {
+    {"CommitResetBeforeSent", true, fault (Direction::ToServer, Action::Reset, 0, end_packet), false, commit, "1", 5,
+     false},
+    {"CommitAnswerLost", true, fault (Direction::ToClient, Action::Reset, 0, end_packet), false, commit, "2", 5,
+     false},
+    {"CommitAnswerStallsThenResets", true, fault (Direction::ToClient, Action::Stall, 0, end_packet, 1000), false,
+     commit, "2", 5, false},
+    {"RollbackResetBeforeSent", true, fault (Direction::ToServer, Action::Reset, 0, end_packet), false, rollback, "1",
+     5, false},
+  };
+}
+
 namespace {
 
 class NetworkFaults : public ::testing::TestWithParam<FaultCase> {};

@@ -94,6 +94,13 @@ struct FaultCase {
 /* The engine's cases, defined by its program. */
 const std::vector<FaultCase> &network_fault_cases ();
 
+/* The cases every engine with a server shares: the cuts in the middle of
+ * a result and of a batch and while a long statement is sent, counted in
+ * bytes from the arming; and the faults around COMMIT and ROLLBACK,
+ * striking `end_packet`, the packet that ends the transaction. */
+std::vector<FaultCase> mid_result_cases ();
+std::vector<FaultCase> transaction_end_cases (std::size_t end_packet);
+
 inline FaultProxy::Fault fault (FaultProxy::Direction direction, FaultProxy::Action action, std::size_t bytes,
                                 std::size_t packet = 0, int stall_ms = 60 * 1000)
 {

@@ -46,34 +46,23 @@ bool lost_connection (int code)
  * the second its answer to the login; in the server's, the first is the
  * login. A COMMIT is one packet, and the autocommit restore after it the
  * next. */
-const std::vector<FaultCase> kCases = {
-  {"GreetingStalls", false, fault (Direction::ToClient, Action::Stall, 0), true, nullptr, "1", 20, false},
-  {"GreetingCut", false, fault (Direction::ToClient, Action::Close, 0), true, nullptr, "1", 5, false},
-  {"GreetingResetHalfway", false, fault (Direction::ToClient, Action::Reset, 20), true, nullptr, "1", 5, false},
-  {"LoginStalls", false, fault (Direction::ToServer, Action::Stall, 0, 1), true, nullptr, "1", 20, false},
-  {"LoginCut", false, fault (Direction::ToServer, Action::Close, 0, 1), true, nullptr, "1", 5, false},
-  {"LoginAnswerReset", false, fault (Direction::ToClient, Action::Reset, 0, 2), true, nullptr, "1", 5, false},
-  {"ModelResetMidResult", false, fault (Direction::ToClient, Action::Reset, 3000), false, model, "1", 5, true},
-  /* Far enough in that the table is being built on several threads. */
-  {"ModelResetAfterManyRows", false, fault (Direction::ToClient, Action::Reset, 200 * 1000), false, model, "1", 5,
-   true},
-  {"ModelCutMidResult", false, fault (Direction::ToClient, Action::Close, 3000), false, model, "1", 5, true},
-  {"ModelStallsThenResets", false, fault (Direction::ToClient, Action::Stall, 3000, 0, 1000), false, model, "1", 5,
-   true},
-  {"ScalarResetMidResult", false, fault (Direction::ToClient, Action::Reset, 3000), false, scalar, "1", 5, true},
-  {"ReaderCutMidResult", false, fault (Direction::ToClient, Action::Close, 3000), false, reader, "1", 5, true},
-  {"AffectResetMidResult", false, fault (Direction::ToClient, Action::Reset, 3000), false, affect, "1", 5, true},
-  {"StatementResetWhileSent", false, fault (Direction::ToServer, Action::Reset, 100), false, insert_long, "1", 5,
-   true},
-  {"BatchResetMidResult", false, fault (Direction::ToClient, Action::Reset, 3000), false, batch, nullptr, 5, true},
-  {"BatchInTransactionResetMidResult", true, fault (Direction::ToClient, Action::Reset, 3000), false, batch, "1", 5,
-   false},
-  {"CommitResetBeforeSent", true, fault (Direction::ToServer, Action::Reset, 0, 1), false, commit, "1", 5, false},
-  {"CommitAnswerLost", true, fault (Direction::ToClient, Action::Reset, 0, 1), false, commit, "2", 5, false},
-  {"CommitAnswerStallsThenResets", true, fault (Direction::ToClient, Action::Stall, 0, 1, 1000), false, commit, "2",
-   5, false},
-  {"RollbackResetBeforeSent", true, fault (Direction::ToServer, Action::Reset, 0, 1), false, rollback, "1", 5, false},
-};
+std::vector<FaultCase>
+cases ()
+{
+  std::vector<FaultCase> cases = {
+    {"GreetingStalls", false, fault (Direction::ToClient, Action::Stall, 0), true, nullptr, "1", 20, false},
+    {"GreetingCut", false, fault (Direction::ToClient, Action::Close, 0), true, nullptr, "1", 5, false},
+    {"GreetingResetHalfway", false, fault (Direction::ToClient, Action::Reset, 20), true, nullptr, "1", 5, false},
+    {"LoginStalls", false, fault (Direction::ToServer, Action::Stall, 0, 1), true, nullptr, "1", 20, false},
+    {"LoginCut", false, fault (Direction::ToServer, Action::Close, 0, 1), true, nullptr, "1", 5, false},
+    {"LoginAnswerReset", false, fault (Direction::ToClient, Action::Reset, 0, 2), true, nullptr, "1", 5, false},
+  };
+  for (auto &more : {mid_result_cases (), transaction_end_cases (1)})
+    cases.insert (cases.end (), more.begin (), more.end ());
+  cases.push_back (
+      {"ReaderCutMidResult", false, fault (Direction::ToClient, Action::Close, 3000), false, reader, "1", 5, true});
+  return cases;
+}
 
 }  // namespace
 
@@ -96,6 +85,7 @@ const NetworkEngine &network_engine ()
 
 const std::vector<FaultCase> &network_fault_cases ()
 {
+  static const std::vector<FaultCase> kCases = cases ();
   return kCases;
 }
 

@@ -38,32 +38,21 @@ bool lost_connection (int code)
  * before passing it on has left the client all the same: its outcome is
  * unknown to the provider, though the server never saw it. The provider
  * answers no reader yet. */
-const std::vector<FaultCase> kCases = {
-  {"GreetingStalls", false, fault (Direction::ToClient, Action::Stall, 0), true, nullptr, "1", 20, false},
-  {"GreetingCut", false, fault (Direction::ToClient, Action::Close, 0), true, nullptr, "1", 5, false},
-  {"GreetingResetHalfway", false, fault (Direction::ToClient, Action::Reset, 20), true, nullptr, "1", 5, false},
-  {"LoginStalls", false, fault (Direction::ToServer, Action::Stall, 0), true, nullptr, "1", 20, false},
-  {"LoginCut", false, fault (Direction::ToServer, Action::Close, 0), true, nullptr, "1", 5, false},
-  {"LoginReset", false, fault (Direction::ToServer, Action::Reset, 0), true, nullptr, "1", 5, false},
-  {"ModelResetMidResult", false, fault (Direction::ToClient, Action::Reset, 3000), false, model, "1", 5, true},
-  {"ModelResetAfterManyRows", false, fault (Direction::ToClient, Action::Reset, 200 * 1000), false, model, "1", 5,
-   true},
-  {"ModelCutMidResult", false, fault (Direction::ToClient, Action::Close, 3000), false, model, "1", 5, true},
-  {"ModelStallsThenResets", false, fault (Direction::ToClient, Action::Stall, 3000, 0, 1000), false, model, "1", 5,
-   true},
-  {"ScalarResetMidResult", false, fault (Direction::ToClient, Action::Reset, 3000), false, scalar, "1", 5, true},
-  {"AffectResetMidResult", false, fault (Direction::ToClient, Action::Reset, 3000), false, affect, "1", 5, true},
-  {"StatementResetWhileSent", false, fault (Direction::ToServer, Action::Reset, 100), false, insert_long, "1", 5,
-   true},
-  {"BatchResetMidResult", false, fault (Direction::ToClient, Action::Reset, 3000), false, batch, nullptr, 5, true},
-  {"BatchInTransactionResetMidResult", true, fault (Direction::ToClient, Action::Reset, 3000), false, batch, "1", 5,
-   false},
-  {"CommitResetBeforeSent", true, fault (Direction::ToServer, Action::Reset, 0), false, commit, "1", 5, false},
-  {"CommitAnswerLost", true, fault (Direction::ToClient, Action::Reset, 0), false, commit, "2", 5, false},
-  {"CommitAnswerStallsThenResets", true, fault (Direction::ToClient, Action::Stall, 0, 0, 1000), false, commit, "2",
-   5, false},
-  {"RollbackResetBeforeSent", true, fault (Direction::ToServer, Action::Reset, 0), false, rollback, "1", 5, false},
-};
+std::vector<FaultCase>
+cases ()
+{
+  std::vector<FaultCase> cases = {
+    {"GreetingStalls", false, fault (Direction::ToClient, Action::Stall, 0), true, nullptr, "1", 20, false},
+    {"GreetingCut", false, fault (Direction::ToClient, Action::Close, 0), true, nullptr, "1", 5, false},
+    {"GreetingResetHalfway", false, fault (Direction::ToClient, Action::Reset, 20), true, nullptr, "1", 5, false},
+    {"LoginStalls", false, fault (Direction::ToServer, Action::Stall, 0), true, nullptr, "1", 20, false},
+    {"LoginCut", false, fault (Direction::ToServer, Action::Close, 0), true, nullptr, "1", 5, false},
+    {"LoginReset", false, fault (Direction::ToServer, Action::Reset, 0), true, nullptr, "1", 5, false},
+  };
+  for (auto &more : {mid_result_cases (), transaction_end_cases (0)})
+    cases.insert (cases.end (), more.begin (), more.end ());
+  return cases;
+}
 
 }  // namespace
 
@@ -87,6 +76,7 @@ const NetworkEngine &network_engine ()
 
 const std::vector<FaultCase> &network_fault_cases ()
 {
+  static const std::vector<FaultCase> kCases = cases ();
   return kCases;
 }
 
