@@ -50,7 +50,7 @@ namespace {
 /* Both parsers read a decimal point whatever the locale and round alike;
  * from_chars is several times cheaper per cell. What it does not read to
  * the end (a sign '+', blanks, hex, a value out of range) goes to GLib's
- * parser, which reads a prefix as before. */
+ * parser, which reads the longest prefix that is a number. */
 gdouble
 ascii_to_double (const char *text)
 {
