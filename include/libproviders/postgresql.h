@@ -6,5 +6,6 @@
 #include <libproviders/postgresql/postgre-sql-error.h>
 #include <libproviders/postgresql/postgre-sql-type.h>
 #include <libproviders/postgresql/postgre-sql-provider.h>
+#include <libproviders/postgresql/postgre-sql-reader.h>
 
 #endif /* LIBPROVIDERS_POSTGRESQL_H */

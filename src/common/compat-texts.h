@@ -21,6 +21,8 @@
 #define PROVIDERS_TEXT_TABLE_ROW "0 <= row && row < m_rows.size"
 #define PROVIDERS_TEXT_TABLE_COL "0 <= col && col < m_rows[row].values.size"
 #define PROVIDERS_TEXT_VERSION_POSITION "position < _tmp2_"
+/* A column a reader does not have. */
+#define PROVIDERS_TEXT_READER_ORDINAL "ordinal < field_count"
 /* A null cell read as a number, reported under the parse step's name. */
 #define PROVIDERS_TEXT_NULL_CELL "str != NULL"
 

@@ -163,6 +163,7 @@ mid_result_cases ()
     {"ModelStallsThenResets", false, fault (Direction::ToClient, Action::Stall, 3000, 0, 1000), false, model, "1", 5,
      true},
     {"ScalarResetMidResult", false, fault (Direction::ToClient, Action::Reset, 3000), false, scalar, "1", 5, true},
+    {"ReaderCutMidResult", false, fault (Direction::ToClient, Action::Close, 3000), false, reader, "1", 5, true},
     {"AffectResetMidResult", false, fault (Direction::ToClient, Action::Reset, 3000), false, affect, "1", 5, true},
     {"StatementResetWhileSent", false, fault (Direction::ToServer, Action::Reset, 100), false, insert_long, "1", 5,
      true},

@@ -22,10 +22,9 @@ std::string long_result (int rows)
 
 }  // namespace
 
-/* The provider answers no reader yet. */
 const EngineContext &engine ()
 {
-  static const EngineContext context = {"PostgreSQL", open_postgresql, long_result, true, false};
+  static const EngineContext context = {"PostgreSQL", open_postgresql, long_result, true, true};
   return context;
 }
 

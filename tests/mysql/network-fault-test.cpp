@@ -59,8 +59,6 @@ cases ()
   };
   for (auto &more : {mid_result_cases (), transaction_end_cases (1)})
     cases.insert (cases.end (), more.begin (), more.end ());
-  cases.push_back (
-      {"ReaderCutMidResult", false, fault (Direction::ToClient, Action::Close, 3000), false, reader, "1", 5, true});
   return cases;
 }
 

@@ -36,8 +36,7 @@ bool lost_connection (int code)
  * message; toward the client, the server's first answer to it. The
  * provider gives up connecting after 10 s. A COMMIT the proxy resets
  * before passing it on has left the client all the same: its outcome is
- * unknown to the provider, though the server never saw it. The provider
- * answers no reader yet. */
+ * unknown to the provider, though the server never saw it. */
 std::vector<FaultCase>
 cases ()
 {

@@ -1,6 +1,6 @@
 /* The statements that answer data: one value, a table, one result per
  * statement of a text; the first statement answers, a later one's
- * failure is the call's. */
+ * failure is the call's. The reader's own cases are in reader-test.cpp. */
 #include <gtest/gtest.h>
 
 #include <string>
@@ -136,16 +136,6 @@ TEST_F (PostgreSQLShapes, StatementsAnswerOneResultEachOrNone)
              "error: duplicate key value violates unique constraint \"" + t + "_pkey\"");
   EXPECT_EQ (count (), "3");
   EXPECT_EQ (statements (""), "");
-}
-
-TEST_F (PostgreSQLShapes, ReaderSaysItIsNotThereYet)
-{
-  GError *error = nullptr;
-  EXPECT_EQ (torvanix_providers_contracts_iprovider_execute_reader (as_provider (provider_), "SELECT 1", &error),
-             nullptr);
-  ASSERT_NE (error, nullptr);
-  EXPECT_EQ (error->code, TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR_PROVIDER);
-  g_error_free (error);
 }
 
 }  // namespace

@@ -11,8 +11,4 @@ namespace providers::mysql {
  * execute_reader hands out. */
 TorvanixProvidersSupportsMySQLReader *reader_owning (MYSQL_RES *result);
 
-/* The typed value of a cell of the current row, as get_value answers it,
- * without the interface's dispatch. */
-TorvanixProvidersContractsIValue *cell_value (TorvanixProvidersSupportsMySQLReader *self, guint16 ordinal);
-
 }  // namespace providers::mysql

@@ -3,9 +3,6 @@
  * lists them), and the MySQL provider's alone. */
 #pragma once
 
-/* A column a reader does not have. */
-#define PROVIDERS_TEXT_READER_ORDINAL "ordinal < field_count"
-
 /* Log messages, with their source-location prefixes. */
 #define PROVIDERS_LOG_CONNECTION_CLOSED "provider:67: Connection closed."
 #define PROVIDERS_LOG_CONNECTION_OPTIONS "error:76: Connection options:\n"

@@ -4,6 +4,10 @@
 
 #include <libpq-fe.h>
 
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "common/gobject-ref.h"
 #include "supports/common/provider-lock-internal.h"
 #include "supports/postgresql/postgre-sql-type-private.h"
@@ -60,20 +64,33 @@ void set_result_error (GError **error, const PGresult *result, PGconn *connectio
 class TextSink {
  public:
   virtual ~TextSink () = default;
+  /* Whether the rows of each statement come whole, in the result that
+   * ends it, rather than one by one to row. */
+  virtual bool whole_rows () const { return false; }
   /* One row of the current statement, with its columns' description. */
   virtual void row (const PGresult *row) = 0;
   /* The current statement ended: its last result, which describes its
    * columns (a statement without rows has none) and its command tag. */
   virtual void end (const PGresult *end) = 0;
+  /* The same, with the result to keep: a sink may move it out. */
+  virtual void end_kept (Result &end) { this->end (end.get ()); }
 };
 
 /* Sends `text` on the provider's connection (made again first when it was
  * lost outside a transaction) and hands every row and every statement's
- * end to `sink` as they arrive, empty statements left out, so that none is
+ * end to `sink` as they arrive (or each statement's rows whole, as the
+ * sink asks), empty statements left out, so that none is
  * left for the next call. Answers false with an error when any statement
  * failed, the text held a COPY from or to the client, or the connection
  * broke; the sink has then heard what came before. */
 bool run_text (Provider *self, const char *text, TextSink &sink, GError **error);
+
+struct ResultColumn;
+
+/* A reader over a statement's whole result, of the columns `columns`
+ * describes, each column's type answered by the name in `type_names`. */
+TorvanixProvidersContractsIDataReader *reader_over (Result result, std::vector<ResultColumn> columns,
+                                                    const std::vector<std::string> &type_names);
 
 /* The count of a statement's command tag ("UPDATE 3", "SELECT 2"); 0 for
  * a statement that reports none. */

@@ -1,6 +1,6 @@
-/* The provider's statements that answer data: one value, a table, or one
- * result per statement of a text. Rows go into the common table fill as
- * they arrive. */
+/* The provider's statements that answer data: one value, a table, one
+ * result per statement of a text, or a reader. Rows of a table go into the
+ * common table fill as they arrive; a reader's are taken whole. */
 #include <memory>
 #include <optional>
 #include <string>
@@ -243,6 +243,52 @@ class FirstCell : public TextSink {
   providers::GRef<IValue> value_;
 };
 
+/* The first statement's result with its rows whole, for a reader; the
+ * later statements' results are dropped as they end. */
+class FirstResult : public TextSink {
+ public:
+  bool whole_rows () const override { return true; }
+  void row (const PGresult *) override {}
+  void end (const PGresult *) override {}
+  void end_kept (Result &end) override
+  {
+    if (statements_++ == 0)
+      result = std::move (end);
+  }
+
+  Result result;
+
+ private:
+  int statements_ = 0;
+};
+
+TorvanixProvidersContractsIDataReader *
+execute_reader (Provider *self, const gchar *statement, GError **error)
+{
+  ProviderLock lock (self);
+  FirstResult first;
+  if (!run_text (self, statement, first, error))
+    return nullptr;
+  if (!first.result || PQresultStatus (first.result.get ()) != PGRES_TUPLES_OK) {
+    set_own_error (error, kNoData);
+    return nullptr;
+  }
+  /* The types not built in are looked up once the text's results are in:
+   * the reader describes its columns whole from the start. */
+  Private *priv = provider_priv (self);
+  std::vector<ResultColumn> columns = columns_of (first.result.get (), priv->types);
+  std::vector<Oid> undescribed;
+  undescribed_types (columns, undescribed);
+  if (!undescribed.empty ()) {
+    priv->types.look_up (priv->connection.get (), undescribed);
+    columns = columns_of (first.result.get (), priv->types);
+  }
+  std::vector<std::string> names;
+  for (const ResultColumn &column : columns)
+    names.push_back (type_name (priv->types, column.type));
+  return reader_over (std::move (first.result), std::move (columns), names);
+}
+
 Table *
 execute_model (Provider *self, const gchar *statement, GError **error)
 {
@@ -325,14 +371,12 @@ provider_execute_statements (TorvanixProvidersContractsIProvider *base, const gc
                   [&] { return execute_statements (provider_of (base), statements, result_length, error); });
 }
 
-/* The reader is not there yet: an empty slot would answer null without an
- * error, which a caller cannot tell from nothing. */
 TorvanixProvidersContractsIDataReader *
-provider_execute_reader (TorvanixProvidersContractsIProvider *, const gchar *statement, GError **error) noexcept
+provider_execute_reader (TorvanixProvidersContractsIProvider *base, const gchar *statement, GError **error) noexcept
 {
   providers_return_val_if_fail (statement != NULL, nullptr);
-  set_own_error (error, "execute_reader is not supported by the PostgreSQL provider yet.");
-  return nullptr;
+  return guarded (statement, error, static_cast<TorvanixProvidersContractsIDataReader *> (nullptr),
+                  [&] { return execute_reader (provider_of (base), statement, error); });
 }
 
 }  // namespace

@@ -90,8 +90,9 @@ run_text (Provider *self, const char *text, TextSink &sink, GError **error)
     note_transaction_status (priv);
     return false;
   }
-  /* Rows one by one as they arrive: a long result is never held whole. */
-  PQsetSingleRowMode (connection);
+  /* Rows one by one as they arrive, unless the sink keeps them whole. */
+  if (!sink.whole_rows ())
+    PQsetSingleRowMode (connection);
   GError *failure = nullptr;
   const char *refused = nullptr;
   while (PGresult *taken = PQgetResult (connection)) {
@@ -104,7 +105,7 @@ run_text (Provider *self, const char *text, TextSink &sink, GError **error)
       case PGRES_TUPLES_OK:
       case PGRES_COMMAND_OK:
         if (failure == nullptr && refused == nullptr)
-          sink.end (taken);
+          sink.end_kept (result);
         break;
       case PGRES_EMPTY_QUERY:
         break;
