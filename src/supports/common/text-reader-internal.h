@@ -185,8 +185,4 @@ install_text_reader (TorvanixProvidersContractsIDataReaderInterface *iface)
   iface->get_is_closed = Slot<of, get_is_closed>::call;
 }
 
-/* Overrides the interface's "field-count" and "is-closed" on a reader
- * class, answered through its slots. */
-void text_reader_properties (GObjectClass *object_class);
-
 }  // namespace providers::home

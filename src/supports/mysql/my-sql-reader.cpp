@@ -8,6 +8,7 @@
 #include "common/boundary.h"
 #include "common/check.h"
 #include "common/private-data.h"
+#include "supports/common/reader-properties-internal.h"
 #include "supports/common/text-reader-internal.h"
 #include "supports/mysql/my-sql-reader-private.h"
 #include "supports/mysql/my-sql-stored-rows-private.h"
@@ -164,7 +165,7 @@ reader_iface_init (TorvanixProvidersContractsIDataReaderInterface *iface)
 static void
 torvanix_providers_supports_my_sql_reader_class_init (TorvanixProvidersSupportsMySQLReaderClass *klass)
 {
-  providers::home::text_reader_properties (G_OBJECT_CLASS (klass));
+  providers::home::reader_properties (G_OBJECT_CLASS (klass));
 }
 
 namespace providers::mysql {

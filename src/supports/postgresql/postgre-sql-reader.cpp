@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/private-data.h"
+#include "supports/common/reader-properties-internal.h"
 #include "supports/common/text-reader-internal.h"
 #include "supports/postgresql/postgre-sql-cells-private.h"
 #include "supports/postgresql/postgre-sql-provider-private.h"
@@ -257,7 +258,7 @@ reader_iface_init (TorvanixProvidersContractsIDataReaderInterface *iface)
 static void
 torvanix_providers_supports_postgre_sql_reader_class_init (TorvanixProvidersSupportsPostgreSQLReaderClass *klass)
 {
-  providers::home::text_reader_properties (G_OBJECT_CLASS (klass));
+  providers::home::reader_properties (G_OBJECT_CLASS (klass));
 }
 
 namespace providers::postgresql {

@@ -7,6 +7,7 @@
 #include <new>
 
 #include "common/gobject-ref.h"
+#include "supports/common/reader-properties-internal.h"
 #include "supports/sqlite/sq-lite-provider-private.h"
 
 namespace {
@@ -28,12 +29,6 @@ struct TorvanixProvidersSupportsSQLiteReader {
 
 struct TorvanixProvidersSupportsSQLiteReaderClass {
   GObjectClass parent_class;
-};
-
-enum {
-  PROP_0,
-  PROP_FIELD_COUNT,
-  PROP_IS_CLOSED,
 };
 
 void reader_data_reader_init (TorvanixProvidersContractsIDataReaderInterface *iface);
@@ -346,18 +341,6 @@ reader_data_reader_init (TorvanixProvidersContractsIDataReaderInterface *iface)
 }
 
 void
-reader_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
-{
-  auto *self = reinterpret_cast<TorvanixProvidersContractsIDataReader *> (object);
-  if (prop_id == PROP_FIELD_COUNT)
-    g_value_set_int (value, reader_get_field_count (self));
-  else if (prop_id == PROP_IS_CLOSED)
-    g_value_set_boolean (value, reader_get_is_closed (self));
-  else
-    G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
-}
-
-void
 reader_finalize (GObject *object)
 {
   std::destroy_at (&reinterpret_cast<TorvanixProvidersSupportsSQLiteReader *> (object)->priv);
@@ -370,10 +353,8 @@ static void
 torvanix_providers_supports_sq_lite_reader_class_init (TorvanixProvidersSupportsSQLiteReaderClass *klass)
 {
   GObjectClass *object_class = G_OBJECT_CLASS (klass);
-  object_class->get_property = reader_get_property;
+  providers::home::reader_properties (object_class);
   object_class->finalize = reader_finalize;
-  g_object_class_override_property (object_class, PROP_FIELD_COUNT, "field-count");
-  g_object_class_override_property (object_class, PROP_IS_CLOSED, "is-closed");
 }
 
 static void
