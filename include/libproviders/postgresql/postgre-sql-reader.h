@@ -45,6 +45,13 @@ G_DECLARE_FINAL_TYPE (TorvanixProvidersSupportsPostgreSQLReader, torvanix_provid
  * length; `get_geometry` and `get_xml` answer the cell's text. The reader
  * belongs to one thread at a time and reports no errors.
  */
+/**
+ * TorvanixProvidersSupportsPostgreSQLReaderClass:
+ * @parent_class: the parent class
+ *
+ * The class of #TorvanixProvidersSupportsPostgreSQLReader; it adds no
+ * virtual functions.
+ */
 
 G_END_DECLS
 
