@@ -44,6 +44,15 @@ class PostgreSQLTransaction : public ::testing::Test {
   /* Ends the provider's session from outside, as a server restart or an
    * administrator would. */
   void kill_session () { observer_.terminate (session_); }
+  void reopen ()
+  {
+    GError *error = nullptr;
+    torvanix_providers_contracts_iprovider_open (as_provider (provider_),
+                                                 make_pg_profile (test_pg_server (), "application_name=" + session_).get (),
+                                                 "", &error);
+    EXPECT_EQ (error, nullptr) << error->message;
+    g_clear_error (&error);
+  }
 
   std::string session_ = unique_name ("pg-transaction");
   Owned<TorvanixProvidersSupportsPostgreSQLProvider> provider_ = open_pg_provider ("application_name=" + session_);
@@ -137,7 +146,9 @@ TEST_F (PostgreSQLTransaction, SessionGoneWhileCommitting)
 }
 
 /* A statement already found the session gone: the transaction is known to
- * be lost, and the next call says so before a new session starts. */
+ * be lost, the next call says so, and no later call runs in a new session
+ * (where a statement would stand outside the transaction the caller
+ * believes open) until the provider is opened again. */
 TEST_F (PostgreSQLTransaction, SessionGoneInsideTransaction)
 {
   enum class Next { kCommit, kRollback, kStatement };
@@ -153,8 +164,15 @@ TEST_F (PostgreSQLTransaction, SessionGoneInsideTransaction)
                                  ? "The connection was lost inside a transaction: the server rolled the transaction back."
                                  : "The connection was lost: the server rolled the transaction back.");
     EXPECT_EQ (count (), "0");
-    Outcome after = affect (provider_, "SELECT 1");
-    EXPECT_FALSE (after.failed) << after.message;
+    for (const Outcome &after : {insert (13), commit (), rollback (), begin ()}) {
+      EXPECT_EQ (after.code, kClient);
+      EXPECT_EQ (after.message, "The connection was lost with a transaction open: open the provider again.");
+    }
+    EXPECT_EQ (count (), "0");
+    reopen ();
+    EXPECT_FALSE (insert (14).failed);
+    EXPECT_EQ (count (), "1");
+    EXPECT_FALSE (affect (provider_, "DELETE FROM " + table_).failed);
   }
 }
 

@@ -37,8 +37,10 @@ G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersSupportsPostgreSQLProvider, torvanix_
  * silence, every 10 s, 6 unanswered or data unacknowledged for 120 s end
  * it), and the operation then fails with a "PostgreSQL" error. A lost
  * connection outside a transaction is made again before the next
- * statement; inside one, the transaction is gone and the next operation
- * says so.
+ * statement; inside one, the transaction is gone, the next operation
+ * says so, and every later call fails with "The connection was lost with a
+ * transaction open: open the provider again." until the provider is
+ * opened again.
  *
  * The session spells cells one way whatever the server's defaults are:
  * client encoding UTF-8, `DateStyle` ISO, `IntervalStyle` postgres,

@@ -31,6 +31,10 @@ struct TorvanixProvidersSupportsPostgreSQLProviderPrivate {
    * connection then took the transaction with it, and must be reported
    * rather than silently made again. */
   bool in_transaction = false;
+  /* A lost connection took a transaction with it: a new session would
+   * run the caller's later statements outside the transaction it believes
+   * open, so every call fails until the provider is opened again. */
+  bool lost_transaction = false;
   /* The types not built in that this session's results showed. */
   providers::postgresql::TypeCatalog types;
 };
@@ -50,6 +54,10 @@ class ProviderLock {
  private:
   providers::home::ProviderLock lock_;
 };
+
+/* Every call's answer after a connection lost with a transaction open. */
+inline constexpr char kLostTransaction[] =
+    "The connection was lost with a transaction open: open the provider again.";
 
 /* The provider's own refusals: TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR_PROVIDER. */
 void set_own_error (GError **error, const char *message);

@@ -196,6 +196,7 @@ open_connection (Provider *self, TorvanixProvidersContractsServer *server, GErro
   auto *priv = provider_priv (self);
   priv->connection.reset ();
   priv->in_transaction = false;
+  priv->lost_transaction = false;
   priv->types.clear ();
   /* Built against another libproviders, the library must not call it. */
   if (!providers::home::internals_match (TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR,
@@ -226,6 +227,7 @@ close_connection (Provider *self)
   auto *priv = provider_priv (self);
   priv->connection.reset ();
   priv->in_transaction = false;
+  priv->lost_transaction = false;
 }
 
 /* What the common connection slots run for this engine. */

@@ -23,12 +23,17 @@ ready_connection (Private *priv, GError **error)
     set_own_error (error, "Connection is not open.");
     return false;
   }
+  if (priv->lost_transaction) {
+    set_client_error (error, nullptr, kLostTransaction);
+    return false;
+  }
   if (PQstatus (connection) == CONNECTION_OK)
     return true;
   if (priv->in_transaction) {
     /* A new session would run the statement outside the transaction the
      * caller believes open. */
     priv->in_transaction = false;
+    priv->lost_transaction = true;
     set_client_error (error, nullptr,
                       "The connection was lost inside a transaction: the server rolled the transaction back.");
     return false;

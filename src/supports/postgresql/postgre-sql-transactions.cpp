@@ -54,8 +54,13 @@ end_transaction (Provider *self, const char *statement, GError **error)
     set_own_error (error, "Connection is not open.");
     return nullptr;
   }
+  if (priv->lost_transaction) {
+    set_client_error (error, nullptr, kLostTransaction);
+    return nullptr;
+  }
   if (PQstatus (connection) != CONNECTION_OK) {
     bool had_transaction = std::exchange (priv->in_transaction, false);
+    priv->lost_transaction = had_transaction;
     set_client_error (error, nullptr,
                       had_transaction ? "The connection was lost: the server rolled the transaction back."
                                       : "The connection was lost.");
