@@ -49,10 +49,10 @@ std::string hex_notation (const std::string &bytes)
 }
 
 const Allowed kAllowed[] = {
-  {"boolean-print", "BOOLEAN values print as 1 and 0, the class's print; psql prints the server's t and f",
+  {"boolean-print", "BOOLEAN values print as true and false, the class's print; psql prints the server's t and f",
    [] (DataType type, const std::string &ours, const std::string &theirs) {
      return type == TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN
-            && ((theirs == "t" && ours == "1") || (theirs == "f" && ours == "0"));
+            && ((theirs == "t" && ours == "true") || (theirs == "f" && ours == "false"));
    }},
   {"float-double-print",
    "FLOAT and DOUBLE values print with their classes' fixed format (\"%.2f\", nan and inf as C prints them); psql "

@@ -165,7 +165,7 @@ TEST_F (PostgreSQLReader, ValuesAreTheModelsCells)
 {
   const std::string text = "SELECT 1::int2, 2::int8, 1.50::numeric(4,2), 'x'::text, true, '\\x01'::bytea, NULL::int4, "
                            "date '0044-03-15 BC', timestamp '2020-01-02 03:04:05.123456', '{1,2}'::int4[], "
-                           "'a0eebc99-9c0b-4ef8-bb6d-6bb9bd380a11'::uuid, '{\"a\": 1}'::jsonb";
+                           "'a0eebc99-9c0b-4ef8-bb6d-6bb9bd380a11'::uuid, '{\"a\": 1}'::jsonb, '<a/>'::xml";
   GError *error = nullptr;
   auto table = own (torvanix_providers_contracts_iprovider_execute_model (as_provider (provider_), text.c_str (), 0, &error));
   ASSERT_NE (table, nullptr) << error->message;
@@ -190,6 +190,11 @@ TEST_F (PostgreSQLReader, ValuesAreTheModelsCells)
                               + take_string (torvanix_providers_contracts_ivalue_to_string (value.get ())));
   }
   EXPECT_EQ (read, expected);
+  /* The classes the column's data type names, not text values. */
+  ASSERT_EQ (expected.size (), 13u);
+  EXPECT_EQ (expected[4], "TorvanixProvidersContractsValueBoolean true");
+  EXPECT_EQ (expected[10], "TorvanixProvidersContractsValueUuid a0eebc99-9c0b-4ef8-bb6d-6bb9bd380a11");
+  EXPECT_EQ (expected[12], "TorvanixProvidersContractsValueXml <a/>");
 }
 
 }  // namespace

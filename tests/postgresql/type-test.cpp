@@ -155,8 +155,8 @@ TEST_F (PostgreSQLUserTypes, LongResultsOfATypeTheTextMadeKeepTheirOrder)
                                                        TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_ENUM,
                                                        TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN}));
   ASSERT_EQ (long_result.rows.size (), 1500u);
-  EXPECT_EQ (long_result.rows[0], (std::vector<std::optional<std::string>>{"1", "high", "0"}));
-  EXPECT_EQ (long_result.rows[1499], (std::vector<std::optional<std::string>>{"1500", "low", "1"}));
+  EXPECT_EQ (long_result.rows[0], (std::vector<std::optional<std::string>>{"1", "high", "false"}));
+  EXPECT_EQ (long_result.rows[1499], (std::vector<std::optional<std::string>>{"1500", "low", "true"}));
   EXPECT_EQ (table (2).rows, (std::vector<std::vector<std::optional<std::string>>>{{"7"}}));
   EXPECT_EQ (table (3).types, std::vector<DataType>{TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_ENUM});
   for (gint i = 0; i < count; ++i)

@@ -11,6 +11,7 @@
 #include "libproviders/values.h"
 
 #include <cstring>
+#include <string_view>
 
 namespace providers::values {
 
@@ -244,6 +245,19 @@ constructed_text_cell (const gchar *text, gsize length)
   return as_value (make (copy.get ()));
 }
 
+/* A provider sends a boolean as "1" or "0" (or the words "t", "true", "f",
+ * "false"); any other text is kept as it came, never read as false. */
+IValue *
+boolean_cell (const gchar *text, gsize length)
+{
+  const std::string_view word (text, length);
+  if (word == "1" || word == "t" || word == "true")
+    return as_value (torvanix_providers_contracts_value_boolean_new (TRUE));
+  if (word == "0" || word == "f" || word == "false")
+    return as_value (torvanix_providers_contracts_value_boolean_new (FALSE));
+  return as_value (text_copy (torvanix_providers_contracts_value_string_get_type (), text, length));
+}
+
 template <auto make>
 IValue *
 bytes_cell (const guint8 *data, gsize length)
@@ -331,7 +345,9 @@ constexpr GType (*kString) () = fundamental<G_TYPE_STRING>;
 constexpr ValueClassRow kRows[] = {
   textual (DT (UNKNOWN), kString, CLASS (string)),
   cell (row (DT (DBNULL), CLASS (null), CLASS (null), null_from_text, read_text<GET (string), NEW (string)>), CellForm::kNull),
-  row (DT (BOOLEAN), fundamental<G_TYPE_BOOLEAN>, CLASS (boolean), boolean_from_text, read_number<GET (boolean), NEW (boolean)>),
+  cell (row (DT (BOOLEAN), fundamental<G_TYPE_BOOLEAN>, CLASS (boolean), boolean_from_text,
+             read_number<GET (boolean), NEW (boolean)>),
+        CellForm::kText, boolean_cell),
   cell (row (DT (INT8), fundamental<G_TYPE_CHAR>, CLASS (int8), number_from_text<NEW (int8), gint8, decimal_integer>,
              read_number<GET (int8), NEW (int8)>),
         signed_cell<NEW (int8), gint8>),
@@ -395,9 +411,11 @@ constexpr ValueClassRow kRows[] = {
   row (DT (STRING), kString, CLASS (string), copy_from_text<NEW (string)>, read_text<GET (string), NEW (string)>),
   row (DT (WSTRING), kString, CLASS (utf16), copy_from_text<NEW (xml)>,
        read_text<GET (string16), torvanix_providers_contracts_value_utf16_new_string>),
-  row (DT (XML), kString, CLASS (xml), copy_from_text<NEW (xml)>, read_text<GET (xml), NEW (xml)>),
-  row (DT (UUID), kString, CLASS (uuid), copy_from_text<torvanix_providers_contracts_value_uuid_new_uuid>,
-       read_text<GET (guid), torvanix_providers_contracts_value_uuid_new_uuid>),
+  cell (row (DT (XML), kString, CLASS (xml), copy_from_text<NEW (xml)>, read_text<GET (xml), NEW (xml)>),
+        CellForm::kText, copied_text_cell<CLASS (xml)>),
+  cell (row (DT (UUID), kString, CLASS (uuid), copy_from_text<torvanix_providers_contracts_value_uuid_new_uuid>,
+             read_text<GET (guid), torvanix_providers_contracts_value_uuid_new_uuid>),
+        CellForm::kText, copied_text_cell<CLASS (uuid)>),
   cell (row (DT (JSON), kString, CLASS (json), copy_from_text<NEW (json)>, read_text<GET (json), NEW (json)>),
         CellForm::kText, copied_text_cell<CLASS (json)>),
   cell (row (DT (GEOMETRY), kString, CLASS (geometry), copy_from_text<NEW (xml)>, read_text<GET (geometry), NEW (geometry)>),
