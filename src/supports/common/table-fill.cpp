@@ -180,8 +180,12 @@ void
 TableFill::publish ()
 {
   const std::size_t fields = widest_.size ();
+  /* The next chunk's rows are likely as long as these: room for them up
+   * front saves growing the buffer cell by cell. */
+  const std::size_t bytes = chunk_->bytes.size ();
   builders_->publish (std::move (chunk_));
   chunk_ = std::make_unique<TextChunk> ();
+  chunk_->bytes.reserve (bytes + bytes / 8);
   chunk_->starts.reserve (kChunkRows * fields);
   chunk_->lengths.reserve (kChunkRows * fields);
 }

@@ -39,13 +39,23 @@ std::vector<ResultColumn> columns_of (const PGresult *result, const TypeCatalog 
 /* The types of `columns` not described yet, added to `oids`. */
 void undescribed_types (const std::vector<ResultColumn> &columns, std::vector<Oid> &oids);
 
-/* The cell at `row`, `column` of `result` as the common layer reads it;
- * SQL NULL is a cell without text. Decoded bytes are kept in `scratch`,
- * which must outlive the answer. */
-providers::home::Cell readable_cell (const ResultColumn &column, const PGresult *result, int row, int column_number,
-                                     std::string &scratch);
-/* The same of a cell as the server sent it (null text for SQL NULL). */
+/* A cell as the server sent it (null text for SQL NULL) as the common
+ * layer reads it. Decoded bytes are kept in `scratch`, which must outlive
+ * the answer. */
 providers::home::Cell readable (const ResultColumn &column, providers::home::Cell sent, std::string &scratch);
+
+/* The same of the cell at `row`, `column` of `result`. Inline, with the
+ * columns spelled as the layer reads them passed straight through: it
+ * runs once per cell of every result. */
+inline providers::home::Cell
+readable_cell (const ResultColumn &column, const PGresult *result, int row, int column_number, std::string &scratch)
+{
+  if (PQgetisnull (result, row, column_number))
+    return {};
+  providers::home::Cell sent{PQgetvalue (result, row, column_number),
+                             static_cast<gsize> (PQgetlength (result, row, column_number))};
+  return column.notation == Notation::kAsIs ? sent : readable (column, sent, scratch);
+}
 
 /* Cells as the server sent them, copied and kept while the types of their
  * columns are looked up. */

@@ -88,17 +88,6 @@ readable (const ResultColumn &column, providers::home::Cell sent, std::string &s
   return sent;
 }
 
-providers::home::Cell
-readable_cell (const ResultColumn &column, const PGresult *result, int row, int column_number, std::string &scratch)
-{
-  if (PQgetisnull (result, row, column_number))
-    return {};
-  return readable (column,
-                   {PQgetvalue (result, row, column_number),
-                    static_cast<gsize> (PQgetlength (result, row, column_number))},
-                   scratch);
-}
-
 void
 HeldCells::add (const char *text, gsize length)
 {
