@@ -219,6 +219,56 @@ TEST (SQLiteStatements, AReaderHoldsItsRowsWholeThroughCommitAndClose)
   EXPECT_EQ (o.message, "The reader has no current row.");
 }
 
+/* get_values answers each cell as get_value does, whatever the file holds
+ * and the column declares, and nothing without a current row. */
+TEST (SQLiteStatements, AReadersRowOfValuesIsItsValuesOneByOne)
+{
+  ScratchFolder folder;
+  SQLiteProvider provider = opened (folder.file ("v.db"));
+  ASSERT_FALSE (affect (provider, "CREATE TABLE t (i INTEGER, r REAL, s TEXT, b BLOB, d DATE, at DATETIME, "
+                                  "flag BOOLEAN, price DECIMAL(10,2), n)")
+                   .failed);
+  ASSERT_FALSE (affect (provider, "INSERT INTO t VALUES (1, 1.5, 'one', x'00ff', '2024-02-29', '2024-02-29 10:11:12', 1, "
+                                  "12.5, NULL), (-7, 0.1, CAST (x'ff' AS TEXT), NULL, '2024-13-01', 'later', 2, 3, 'x'), "
+                                  "(NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, 4)")
+                   .failed);
+  GError *error = nullptr;
+  auto reader = own (torvanix_providers_contracts_iprovider_execute_reader (as_provider (provider),
+                                                                          "SELECT * FROM t ORDER BY rowid", &error));
+  ASSERT_NE (reader, nullptr) << error->message;
+  auto no_row = [&reader] (const char *when) {
+    SCOPED_TRACE (when);
+    GError *failure = nullptr;
+    gint length = -1;
+    EXPECT_EQ (torvanix_providers_contracts_idata_reader_get_values (reader.get (), &length, &failure), nullptr);
+    EXPECT_EQ (length, 0);
+    EXPECT_EQ (outcome_of (0, failure).message, "The reader has no current row.");
+  };
+  no_row ("before the first row");
+  int rows = 0;
+  while (torvanix_providers_contracts_idata_reader_read (reader.get (), &error)) {
+    ++rows;
+    gint length = -1;
+    TorvanixProvidersContractsIValue **values =
+        torvanix_providers_contracts_idata_reader_get_values (reader.get (), &length, &error);
+    ASSERT_NE (values, nullptr) << error->message;
+    ASSERT_EQ (length, 9);
+    EXPECT_EQ (values[length], nullptr);
+    for (gint i = 0; i < length; ++i) {
+      SCOPED_TRACE (::testing::Message () << "row " << rows << ", column " << i);
+      auto *one = torvanix_providers_contracts_idata_reader_get_value (reader.get (), static_cast<guint16> (i), nullptr);
+      ASSERT_NE (values[i], nullptr);
+      EXPECT_EQ (G_OBJECT_TYPE (values[i]), G_OBJECT_TYPE (one));
+      EXPECT_EQ (described (values[i]), described (one));
+      g_object_unref (one);
+      g_object_unref (values[i]);
+    }
+    g_free (values);
+  }
+  EXPECT_EQ (rows, 3);
+  no_row ("after the last row");
+}
+
 TEST (SQLiteStatements, SqlTextThatIsNotUtf8IsRefusedBeforeTheEngineSeesIt)
 {
   SQLiteProvider provider = opened (":memory:", "");
