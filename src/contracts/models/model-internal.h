@@ -35,6 +35,11 @@ struct RowCells {
 };
 RowCells row_cells (TorvanixProvidersContractsRowModel *row);
 
+/* Asks the processor for what row_cells and the type and reference checks
+ * of `row` (any object) will read, ahead of reading it: a pass over the
+ * rows of a big table otherwise waits on memory for every row. */
+void row_prefetch (gpointer row);
+
 /* Notes that a caller reached the row itself (anything else is let be). */
 void row_mark_lent (TorvanixProvidersContractsRowModel *row);
 

@@ -286,6 +286,14 @@ row_cells (TorvanixProvidersContractsRowModel *row)
 }
 
 void
+row_prefetch (gpointer row)
+{
+  /* Only addresses: nothing is read, so any object will do. */
+  __builtin_prefetch (row);
+  __builtin_prefetch (priv_of (static_cast<TorvanixProvidersContractsRowModel *> (row)));
+}
+
+void
 row_mark_lent (TorvanixProvidersContractsRowModel *row)
 {
   /* A C caller may put anything into a table's row list. */

@@ -53,6 +53,10 @@ namespace {
  * (about 0.3 µs a cell): less than a frame, and not worth a thread. */
 constexpr guint64 kHandOffCells = 32768;
 
+/* How far ahead of the dropping thread's pass the rows' memory is asked
+ * for: enough misses in flight to hide the memory's latency. */
+constexpr guint kPrefetchRows = 16;
+
 /* Rows a releasing thread takes from the table in flight at a time. */
 constexpr guint kRowsPerClaim = 64;
 
@@ -299,6 +303,7 @@ release_rows (GeeArrayList *rows, guint columns, bool rows_lent)
   gpointer *items = list_steal_storage (rows, &taken);
   CallerCode caller_code;
   for (guint r = 0; r < taken; ++r) {
+    if (r + kPrefetchRows < taken && items[r + kPrefetchRows]) row_prefetch (items[r + kPrefetchRows]);
     if (items[r] && !prepare_row (items[r], rows_lent, caller_code)) {
       g_object_unref (items[r]);
       items[r] = nullptr;
