@@ -38,6 +38,7 @@
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
+#include <malloc.h>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -239,8 +240,14 @@ class ReleaseThread {
     bool started = true;
     try {
       thread_ = std::thread ([this] {
-        std::unique_lock<std::mutex> lock (mutex_);
-        release_claims (lock);
+        {
+          std::unique_lock<std::mutex> lock (mutex_);
+          release_claims (lock);
+        }
+        /* The pages the table held, in the builders' arenas and this
+         * thread's, go back to the system now rather than waiting in
+         * arenas the next load may not use. */
+        malloc_trim (0);
       });
       pthread_setname_np (thread_.native_handle (), "providers-unref");
     } catch (const std::system_error &) {
