@@ -4,6 +4,8 @@
 
 #include "libproviders/values/value-core.h"
 
+#include "contracts/values/value-object-private.h"
+
 namespace providers::values {
 
 /* For a class that refines another value class and adds no value of its
@@ -26,6 +28,23 @@ GParamSpec *text_itsvalue_pspec ();
  * to notify and to tell its own property apart in get_property and
  * set_property (get_standard_property answers the other two). */
 GParamSpec *install_value_properties (GObjectClass *object_class, GParamSpec *itsvalue);
+
+/* The properties of a class whose "itsvalue" is read-only text it
+ * prints (ValueNull, ValueError): "name", that "itsvalue", "data-type" and
+ * its own "is-null", rather than the inherited one. */
+void install_read_only_text_properties (GObjectClass *object_class);
+
+/* get_property of such a class: "itsvalue" is `text` (), a new string;
+ * the other properties are the standard ones. */
+template <gchar *(*text) (TorvanixProvidersContractsValueObject *)>
+void
+read_only_text_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
+{
+  if (prop_id == PROP_ITSVALUE)
+    g_value_take_string (value, text (TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT (object)));
+  else if (!get_standard_property (object, prop_id, value))
+    G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
+}
 
 }  // namespace providers::values
 

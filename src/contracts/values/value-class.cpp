@@ -39,4 +39,13 @@ install_value_properties (GObjectClass *object_class, GParamSpec *itsvalue)
   return itsvalue;
 }
 
+void
+install_read_only_text_properties (GObjectClass *object_class)
+{
+  install_value_properties (object_class,
+                            g_param_spec_string ("itsvalue", "itsvalue", "itsvalue", nullptr,
+                                                 static_cast<GParamFlags> (G_PARAM_READABLE | G_PARAM_STATIC_STRINGS)));
+  g_object_class_install_property (object_class, PROP_IS_NULL, is_null_pspec ());
+}
+
 }  // namespace providers::values

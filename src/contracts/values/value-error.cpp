@@ -16,12 +16,6 @@ struct TorvanixProvidersContractsValueErrorPrivate {
   ~TorvanixProvidersContractsValueErrorPrivate () { g_free (message); }
 };
 
-namespace {
-
-GParamSpec *itsvalue_pspec;
-
-}  // namespace
-
 PROVIDERS_DEFINE_TYPE (TorvanixProvidersContractsValueError, torvanix_providers_contracts_value_error, TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT)
 
 namespace {
@@ -80,15 +74,6 @@ value_error_get_data_type (TorvanixProvidersContractsValueObject *)
   return TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_ERROR;
 }
 
-void
-value_error_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
-{
-  if (prop_id == providers::values::PROP_ITSVALUE) {
-    g_value_take_string (value, value_error_to_string (TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT (object)));
-  } else if (!providers::values::get_standard_property (object, prop_id, value)) {
-    G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
-  }
-}
 
 }  // namespace
 
@@ -97,7 +82,7 @@ torvanix_providers_contracts_value_error_class_init (TorvanixProvidersContractsV
 {
   GObjectClass *object_class = G_OBJECT_CLASS (klass);
   auto *value_class = TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT_CLASS (klass);
-  object_class->get_property = value_error_get_property;
+  object_class->get_property = providers::values::read_only_text_get_property<value_error_to_string>;
 
   value_class->to_value = value_error_to_value;
   value_class->to_string = value_error_to_string;
@@ -105,12 +90,7 @@ torvanix_providers_contracts_value_error_class_init (TorvanixProvidersContractsV
   value_class->get_name = value_error_get_name;
   value_class->get_data_type = value_error_get_data_type;
 
-  /* "itsvalue" is read-only text; this class installs "is-null" after it
-   * rather than inheriting it. */
-  itsvalue_pspec = providers::values::install_value_properties (
-      object_class, g_param_spec_string ("itsvalue", "itsvalue", "itsvalue", nullptr,
-                                         static_cast<GParamFlags> (G_PARAM_READABLE | G_PARAM_STATIC_STRINGS)));
-  g_object_class_install_property (object_class, providers::values::PROP_IS_NULL, providers::values::is_null_pspec ());
+  providers::values::install_read_only_text_properties (object_class);
 }
 
 extern "C" TorvanixProvidersContractsValueError *

@@ -5,12 +5,6 @@
 #include "contracts/values/value-class-private.h"
 #include "contracts/values/value-object-private.h"
 
-namespace {
-
-GParamSpec *itsvalue_pspec;
-
-}  // namespace
-
 G_DEFINE_TYPE (TorvanixProvidersContractsValueNull, torvanix_providers_contracts_value_null,
                TORVANIX_PROVIDERS_CONTRACTS_TYPE_VALUE_OBJECT)
 
@@ -47,21 +41,17 @@ value_null_get_data_type (TorvanixProvidersContractsValueObject *)
   return TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_DBNULL;
 }
 
+/* "itsvalue" names the null, where to_string answers "". */
+gchar *
+value_null_itsvalue (TorvanixProvidersContractsValueObject *)
+{
+  return g_strdup ("NULL");
+}
+
 gboolean
 value_null_get_is_null (TorvanixProvidersContractsValueObject *)
 {
   return TRUE;
-}
-
-void
-value_null_get_property (GObject *object, guint prop_id, GValue *value, GParamSpec *pspec)
-{
-  if (prop_id == providers::values::PROP_ITSVALUE) {
-    g_value_set_string (value,
-                        torvanix_providers_contracts_value_null_get_itsvalue (TORVANIX_PROVIDERS_CONTRACTS_VALUE_NULL (object)));
-  } else if (!providers::values::get_standard_property (object, prop_id, value)) {
-    G_OBJECT_WARN_INVALID_PROPERTY_ID (object, prop_id, pspec);
-  }
 }
 
 }  // namespace
@@ -71,7 +61,7 @@ torvanix_providers_contracts_value_null_class_init (TorvanixProvidersContractsVa
 {
   GObjectClass *object_class = G_OBJECT_CLASS (klass);
   auto *value_class = TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT_CLASS (klass);
-  object_class->get_property = value_null_get_property;
+  object_class->get_property = providers::values::read_only_text_get_property<value_null_itsvalue>;
 
   value_class->to_value = value_null_to_value;
   value_class->to_string = value_null_to_string;
@@ -80,12 +70,7 @@ torvanix_providers_contracts_value_null_class_init (TorvanixProvidersContractsVa
   value_class->get_data_type = value_null_get_data_type;
   value_class->get_is_null = value_null_get_is_null;
 
-  /* "itsvalue" is read-only text; this class installs "is-null" after it
-   * rather than inheriting it. */
-  itsvalue_pspec = providers::values::install_value_properties (
-      object_class, g_param_spec_string ("itsvalue", "itsvalue", "itsvalue", nullptr,
-                                         static_cast<GParamFlags> (G_PARAM_READABLE | G_PARAM_STATIC_STRINGS)));
-  g_object_class_install_property (object_class, providers::values::PROP_IS_NULL, providers::values::is_null_pspec ());
+  providers::values::install_read_only_text_properties (object_class);
 }
 
 static void
