@@ -130,17 +130,34 @@ find_group (Setting *self, const gchar *group_name, const gchar *org_name)
 }
 
 /* The list a profile is filed in: the group's, or the top-level one. A list
- * that was set to null is replaced by an empty one so that the profile has
- * somewhere to go. */
+ * that was set to null is null, or, when `make` asks, replaced by an empty
+ * one so that the profile has somewhere to go. */
 GeeArrayList *
-servers_of (Setting *self, Group *group)
+servers_of (Setting *self, Group *group, bool make)
 {
   GeeArrayList *list = group ? torvanix_providers_contracts_server_group_get_servers (group) : priv_of (self)->servers;
-  if (list) return list;
+  if (list || !make) return list;
   auto fresh = providers::adopt_ref (providers::new_object_list (TORVANIX_PROVIDERS_CONTRACTS_TYPE_SERVER));
   if (group) torvanix_providers_contracts_server_group_set_servers (group, fresh.get ());
   else torvanix_providers_contracts_server_setting_set_servers (self, fresh.get ());
   return fresh.get ();
+}
+
+/* The argument checks of append and remove, logged under `function`, and
+ * then the list the named group files `server` in (servers_of); false
+ * when a check failed. */
+bool
+filing_list (const char *function, Setting *self, Server *server, const gchar *group_name, const gchar *org_name,
+             bool make, GeeArrayList **list)
+{
+  providers_return_val_if_fail_in (function, self != NULL, false);
+  providers_return_val_if_fail_in (function, TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_SETTING (self), false);
+  providers_return_val_if_fail_in (function, server != NULL, false);
+  providers_return_val_if_fail_in (function, group_name != NULL, false);
+  providers_return_val_if_fail_in (function, org_name != NULL, false);
+  GRef<Group> group = find_group (self, group_name, org_name);
+  *list = servers_of (self, group.get (), make);
+  return true;
 }
 
 /* Appends each profile of `list` to `out`, taking a reference. */
@@ -295,13 +312,9 @@ torvanix_providers_contracts_server_setting_append (TorvanixProvidersContractsSe
                                                     TorvanixProvidersContractsServer *server, const gchar *group_name,
                                                     const gchar *org_name)
 {
-  providers_return_if_fail (self != NULL);
-  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_SETTING (self));
-  providers_return_if_fail (server != NULL);
-  providers_return_if_fail (group_name != NULL);
-  providers_return_if_fail (org_name != NULL);
-  GRef<Group> group = find_group (self, group_name, org_name);
-  gee_collection_add (GEE_COLLECTION (servers_of (self, group.get ())), server);
+  GeeArrayList *list = nullptr;
+  if (!filing_list (__func__, self, server, group_name, org_name, true, &list)) return;
+  gee_collection_add (GEE_COLLECTION (list), server);
   g_signal_emit (self, signals[SIGNAL_CHANGED], 0);
 }
 
@@ -310,13 +323,8 @@ torvanix_providers_contracts_server_setting_remove (TorvanixProvidersContractsSe
                                                     TorvanixProvidersContractsServer *server, const gchar *group_name,
                                                     const gchar *org_name)
 {
-  providers_return_if_fail (self != NULL);
-  providers_return_if_fail (TORVANIX_PROVIDERS_CONTRACTS_IS_SERVER_SETTING (self));
-  providers_return_if_fail (server != NULL);
-  providers_return_if_fail (group_name != NULL);
-  providers_return_if_fail (org_name != NULL);
-  GRef<Group> group = find_group (self, group_name, org_name);
-  GeeArrayList *list = group ? torvanix_providers_contracts_server_group_get_servers (group.get ()) : priv_of (self)->servers;
+  GeeArrayList *list = nullptr;
+  if (!filing_list (__func__, self, server, group_name, org_name, false, &list)) return;
   if (list) gee_collection_remove (GEE_COLLECTION (list), server);
   g_signal_emit (self, signals[SIGNAL_CHANGED], 0);
 }
