@@ -32,4 +32,12 @@ class ProviderLock {
   GRecMutex *lock_;
 };
 
+/* An engine's lock of one operation, made from its provider: `priv_of`
+ * answers the provider's private data, whose `lock` it holds. */
+template <typename Provider, auto priv_of>
+class ProviderLockOf : public ProviderLock {
+ public:
+  explicit ProviderLockOf (Provider *self) : ProviderLock (priv_of (self)->lock) {}
+};
+
 }  // namespace providers::home

@@ -60,13 +60,7 @@ connection_of (TorvanixProvidersSupportsMySQLProvider *self)
 }
 
 /* Holds the provider's lock for one operation. */
-class ProviderLock : public providers::home::ProviderLock {
- public:
-  explicit ProviderLock (TorvanixProvidersSupportsMySQLProvider *self)
-      : providers::home::ProviderLock (provider_priv (self)->lock)
-  {
-  }
-};
+using ProviderLock = providers::home::ProviderLockOf<TorvanixProvidersSupportsMySQLProvider, provider_priv>;
 
 /* The provider's own failures: code -1 of the "MySQL" domain. */
 void set_own_error (GError **error, const char *message);

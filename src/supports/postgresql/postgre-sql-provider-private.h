@@ -47,13 +47,7 @@ using Private = TorvanixProvidersSupportsPostgreSQLProviderPrivate;
 Private *provider_priv (Provider *self);
 
 /* Holds the provider's lock for one operation. */
-class ProviderLock {
- public:
-  explicit ProviderLock (Provider *self) : lock_ (provider_priv (self)->lock) {}
-
- private:
-  providers::home::ProviderLock lock_;
-};
+using ProviderLock = providers::home::ProviderLockOf<Provider, provider_priv>;
 
 /* Every call's answer after a connection lost with a transaction open. */
 inline constexpr char kLostTransaction[] =

@@ -38,10 +38,7 @@ using Private = TorvanixProvidersSupportsSQLiteProviderPrivate;
 Private *provider_priv (Provider *self);
 
 /* Holds the provider's lock for one operation. */
-class ProviderLock : public providers::home::ProviderLock {
- public:
-  explicit ProviderLock (Provider *self) : providers::home::ProviderLock (provider_priv (self)->lock) {}
-};
+using ProviderLock = providers::home::ProviderLockOf<Provider, provider_priv>;
 
 /* The provider's own refusals: TORVANIX_PROVIDERS_SUPPORTS_SQ_LITE_ERROR_PROVIDER. */
 void set_own_error (GError **error, const char *message);
