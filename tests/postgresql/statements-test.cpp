@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "pg-test-calls.h"
 #include "pg-test-server.h"
+#include "support/log-capture.h"
 
 using namespace providers::testing;
 
@@ -136,6 +138,31 @@ TEST_F (PostgreSQLShapes, StatementsAnswerOneResultEachOrNone)
              "error: duplicate key value violates unique constraint \"" + t + "_pkey\"");
   EXPECT_EQ (count (), "3");
   EXPECT_EQ (statements (""), "");
+}
+
+/* The slots' and the constructor's argument checks, before any
+ * connection: each names its own function and answers null. */
+TEST (PostgreSQLArguments, NullStatementsAndForeignTypesAreRefused)
+{
+  auto provider = own (torvanix_providers_supports_postgre_sql_provider_new ());
+  auto *p = as_provider (provider);
+  LogCapture log;
+  gint length = -1;
+  EXPECT_EQ (torvanix_providers_contracts_iprovider_execute_model (p, nullptr, 0, nullptr), nullptr);
+  EXPECT_EQ (torvanix_providers_contracts_iprovider_execute_scalar (p, nullptr, 0, nullptr), nullptr);
+  EXPECT_EQ (torvanix_providers_contracts_iprovider_execute_reader (p, nullptr, nullptr), nullptr);
+  EXPECT_EQ (torvanix_providers_contracts_iprovider_execute_statements (p, nullptr, 0, &length, nullptr), nullptr);
+  EXPECT_EQ (length, -1);
+  EXPECT_EQ (torvanix_providers_supports_postgre_sql_provider_construct (G_TYPE_OBJECT), nullptr);
+  std::vector<std::string> expected = {
+    assertion_text ("provider_execute_model", "statement != NULL"),
+    assertion_text ("provider_execute_scalar", "statement != NULL"),
+    assertion_text ("provider_execute_reader", "statement != NULL"),
+    assertion_text ("provider_execute_statements", "statements != NULL"),
+    assertion_text ("torvanix_providers_supports_postgre_sql_provider_construct",
+                    "g_type_is_a (object_type, TORVANIX_PROVIDERS_SUPPORTS_TYPE_POSTGRE_SQL_PROVIDER)"),
+  };
+  EXPECT_EQ (log.criticals (), expected);
 }
 
 }  // namespace

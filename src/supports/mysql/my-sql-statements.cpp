@@ -209,48 +209,19 @@ execute_statements (Provider *self, const gchar *statements, gint *result_length
   return reinterpret_cast<GObject **> (g_ptr_array_free (items.release (), FALSE));
 }
 
-/* The slots: argument checks, then the work, with no exception let out. */
-
-IValue *
-provider_execute_scalar (TorvanixProvidersContractsIProvider *base,
-                         const gchar *statement, gint, GError **error) noexcept
-{
-  providers_return_val_if_fail_in (PROVIDERS_FN_MY_SQL_PROVIDER_EXECUTE_SCALAR, statement != NULL, nullptr);
-  return providers::home::guarded_statement (__func__, statement, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, error,
-                                             static_cast<IValue *> (nullptr),
-                                             [&] { return execute_scalar (provider_of (base), statement, error); });
-}
-
-TorvanixProvidersContractsIDataReader *
-provider_execute_reader (TorvanixProvidersContractsIProvider *base,
-                         const gchar *statement, GError **error) noexcept
-{
-  providers_return_val_if_fail_in (PROVIDERS_FN_MY_SQL_PROVIDER_EXECUTE_READER, statement != NULL, nullptr);
-  return providers::home::guarded_statement (__func__, statement, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, error,
-                                             static_cast<TorvanixProvidersContractsIDataReader *> (nullptr),
-                                             [&] { return execute_reader (provider_of (base), statement, error); });
-}
-
-Table *
-provider_execute_model (TorvanixProvidersContractsIProvider *base,
-                        const gchar *statement, gint, GError **error) noexcept
-{
-  providers_return_val_if_fail_in (PROVIDERS_FN_MY_SQL_PROVIDER_EXECUTE_MODEL, statement != NULL, nullptr);
-  return providers::home::guarded_statement (__func__, statement, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, error,
-                                             static_cast<Table *> (nullptr),
-                                             [&] { return execute_model (provider_of (base), statement, error); });
-}
-
-GObject **
-provider_execute_statements (TorvanixProvidersContractsIProvider *base,
-                             const gchar *statements, gint,
-                             gint *result_length, GError **error) noexcept
-{
-  providers_return_val_if_fail_in (PROVIDERS_FN_MY_SQL_PROVIDER_EXECUTE_STATEMENTS, statements != NULL, nullptr);
-  return providers::home::guarded_statement (__func__, statements, TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR, error,
-                                             static_cast<GObject **> (nullptr),
-                                             [&] { return execute_statements (provider_of (base), statements, result_length, error); });
-}
+/* What the common statement slots run for this engine; their checks
+ * report the names callers know. */
+struct Statements {
+  static Provider *cast (TorvanixProvidersContractsIProvider *base) { return provider_of (base); }
+  static GQuark domain () { return TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR; }
+  static constexpr providers::home::StatementSlotNames kNames{
+      PROVIDERS_FN_MY_SQL_PROVIDER_EXECUTE_SCALAR, PROVIDERS_FN_MY_SQL_PROVIDER_EXECUTE_READER,
+      PROVIDERS_FN_MY_SQL_PROVIDER_EXECUTE_MODEL, PROVIDERS_FN_MY_SQL_PROVIDER_EXECUTE_STATEMENTS, nullptr};
+  static constexpr auto scalar = execute_scalar;
+  static constexpr auto reader = execute_reader;
+  static constexpr auto model = execute_model;
+  static constexpr auto statements = execute_statements;
+};
 
 }  // namespace
 
@@ -259,10 +230,7 @@ namespace providers::mysql {
 void
 install_statements (TorvanixProvidersContractsIProviderInterface *iface)
 {
-  iface->execute_model = provider_execute_model;
-  iface->execute_scalar = provider_execute_scalar;
-  iface->execute_statements = provider_execute_statements;
-  iface->execute_reader = provider_execute_reader;
+  providers::home::install_statement_slots<Statements> (iface);
 }
 
 }  // namespace providers::mysql

@@ -334,60 +334,24 @@ execute_statements (Provider *self, const gchar *statements, gint *result_length
   return reinterpret_cast<GObject **> (g_ptr_array_free (items, FALSE));
 }
 
-/* The slots' frame: the entry checks, then the work, no exception let out. */
-template <typename T, typename Work>
-T
-guarded (const gchar *statement, GError **error, T refused, Work &&work) noexcept
-{
-  return providers::home::guarded_statement ("PostgreSQLProvider", statement,
-                                             TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR, error, refused,
-                                             std::forward<Work> (work));
-}
-
-IValue *
-provider_execute_scalar (TorvanixProvidersContractsIProvider *base, const gchar *statement, gint,
-                         GError **error) noexcept
-{
-  providers_return_val_if_fail (statement != NULL, nullptr);
-  return guarded (statement, error, static_cast<IValue *> (nullptr),
-                  [&] { return execute_scalar (provider_of (base), statement, error); });
-}
-
-Table *
-provider_execute_model (TorvanixProvidersContractsIProvider *base, const gchar *statement, gint,
-                        GError **error) noexcept
-{
-  providers_return_val_if_fail (statement != NULL, nullptr);
-  return guarded (statement, error, static_cast<Table *> (nullptr),
-                  [&] { return execute_model (provider_of (base), statement, error); });
-}
-
-GObject **
-provider_execute_statements (TorvanixProvidersContractsIProvider *base, const gchar *statements, gint,
-                             gint *result_length, GError **error) noexcept
-{
-  providers_return_val_if_fail (statements != NULL, nullptr);
-  return guarded (statements, error, static_cast<GObject **> (nullptr),
-                  [&] { return execute_statements (provider_of (base), statements, result_length, error); });
-}
-
-TorvanixProvidersContractsIDataReader *
-provider_execute_reader (TorvanixProvidersContractsIProvider *base, const gchar *statement, GError **error) noexcept
-{
-  providers_return_val_if_fail (statement != NULL, nullptr);
-  return guarded (statement, error, static_cast<TorvanixProvidersContractsIDataReader *> (nullptr),
-                  [&] { return execute_reader (provider_of (base), statement, error); });
-}
+/* What the common statement slots run for this engine; a failed
+ * allocation names the provider. */
+struct Statements {
+  static Provider *cast (TorvanixProvidersContractsIProvider *base) { return provider_of (base); }
+  static GQuark domain () { return TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR; }
+  static constexpr providers::home::StatementSlotNames kNames{.allocation = "PostgreSQLProvider"};
+  static constexpr auto scalar = execute_scalar;
+  static constexpr auto reader = execute_reader;
+  static constexpr auto model = execute_model;
+  static constexpr auto statements = execute_statements;
+};
 
 }  // namespace
 
 void
 install_statements (TorvanixProvidersContractsIProviderInterface *iface)
 {
-  iface->execute_model = provider_execute_model;
-  iface->execute_scalar = provider_execute_scalar;
-  iface->execute_statements = provider_execute_statements;
-  iface->execute_reader = provider_execute_reader;
+  providers::home::install_statement_slots<Statements> (iface);
 }
 
 }  // namespace providers::postgresql
