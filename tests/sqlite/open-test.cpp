@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "sqlite-test-calls.h"
+#include "support/log-capture.h"
 
 namespace providers::testing {
 namespace {
@@ -168,6 +169,17 @@ TEST (SQLiteOpen, StatementsOnAClosedProviderFailWithTheProvidersError)
   EXPECT_EQ (o.message, "The database is not open.");
   EXPECT_EQ (open_with (provider, profile_of ("").get ()).message,
              "The profile names no database file: its \"filename\" is empty.");
+}
+
+TEST (SQLiteOpen, TheConstructorRefusesATypeThatIsNoProvider)
+{
+  LogCapture log;
+  EXPECT_EQ (torvanix_providers_supports_sq_lite_provider_construct (G_TYPE_OBJECT), nullptr);
+  EXPECT_EQ (log.criticals (), (std::vector<std::string>{assertion_text (
+                                   "torvanix_providers_supports_sq_lite_provider_construct",
+                                   "g_type_is_a (object_type, TORVANIX_PROVIDERS_SUPPORTS_TYPE_SQ_LITE_PROVIDER)")}));
+  SQLiteProvider provider = own (torvanix_providers_supports_sq_lite_provider_new ());
+  EXPECT_EQ (G_OBJECT_TYPE (provider.get ()), TORVANIX_PROVIDERS_SUPPORTS_TYPE_SQ_LITE_PROVIDER);
 }
 
 }  // namespace

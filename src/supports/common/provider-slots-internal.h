@@ -110,3 +110,18 @@ install_is_opened (GObjectClass *object_class)
 }
 
 }  // namespace providers::home
+
+/* The constructor pair of the provider class TorvanixProvidersSupports<Name>Provider
+ * (`lower` and `UPPER` its other spellings): construct makes any subtype,
+ * new the class itself. */
+#define PROVIDERS_DEFINE_PROVIDER_CONSTRUCTORS(Name, lower, UPPER)                                                \
+  extern "C" TorvanixProvidersSupports##Name##Provider *torvanix_providers_supports_##lower##_provider_construct ( \
+      GType object_type)                                                                                          \
+  {                                                                                                               \
+    providers_return_val_if_fail_subtype (object_type, TORVANIX_PROVIDERS_SUPPORTS_TYPE_##UPPER##_PROVIDER, nullptr); \
+    return static_cast<TorvanixProvidersSupports##Name##Provider *> (g_object_new (object_type, nullptr));       \
+  }                                                                                                               \
+  extern "C" TorvanixProvidersSupports##Name##Provider *torvanix_providers_supports_##lower##_provider_new (void) \
+  {                                                                                                               \
+    return torvanix_providers_supports_##lower##_provider_construct (TORVANIX_PROVIDERS_SUPPORTS_TYPE_##UPPER##_PROVIDER); \
+  }

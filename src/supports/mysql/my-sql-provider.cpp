@@ -478,15 +478,4 @@ torvanix_providers_supports_my_sql_provider_class_init (TorvanixProvidersSupport
   providers::home::install_is_opened (G_OBJECT_CLASS (klass));
 }
 
-extern "C" TorvanixProvidersSupportsMySQLProvider *
-torvanix_providers_supports_my_sql_provider_construct (GType object_type)
-{
-  providers_return_val_if_fail_subtype (object_type, TORVANIX_PROVIDERS_SUPPORTS_TYPE_MY_SQL_PROVIDER, nullptr);
-  return static_cast<TorvanixProvidersSupportsMySQLProvider *> (g_object_new (object_type, nullptr));
-}
-
-extern "C" TorvanixProvidersSupportsMySQLProvider *
-torvanix_providers_supports_my_sql_provider_new (void)
-{
-  return torvanix_providers_supports_my_sql_provider_construct (TORVANIX_PROVIDERS_SUPPORTS_TYPE_MY_SQL_PROVIDER);
-}
+PROVIDERS_DEFINE_PROVIDER_CONSTRUCTORS (MySQL, my_sql, MY_SQL)

@@ -312,16 +312,4 @@ torvanix_providers_supports_postgre_sql_provider_class_init (TorvanixProvidersSu
   providers::home::install_is_opened (G_OBJECT_CLASS (klass));
 }
 
-extern "C" TorvanixProvidersSupportsPostgreSQLProvider *
-torvanix_providers_supports_postgre_sql_provider_construct (GType object_type)
-{
-  providers_return_val_if_fail_subtype (object_type, TORVANIX_PROVIDERS_SUPPORTS_TYPE_POSTGRE_SQL_PROVIDER, nullptr);
-  return static_cast<TorvanixProvidersSupportsPostgreSQLProvider *> (g_object_new (object_type, nullptr));
-}
-
-extern "C" TorvanixProvidersSupportsPostgreSQLProvider *
-torvanix_providers_supports_postgre_sql_provider_new (void)
-{
-  return torvanix_providers_supports_postgre_sql_provider_construct (
-      TORVANIX_PROVIDERS_SUPPORTS_TYPE_POSTGRE_SQL_PROVIDER);
-}
+PROVIDERS_DEFINE_PROVIDER_CONSTRUCTORS (PostgreSQL, postgre_sql, POSTGRE_SQL)

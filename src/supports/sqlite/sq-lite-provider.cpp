@@ -250,15 +250,4 @@ torvanix_providers_supports_sq_lite_provider_class_init (TorvanixProvidersSuppor
   g_type_class_unref (g_type_class_ref (providers::sqlite::reader_type ()));
 }
 
-extern "C" TorvanixProvidersSupportsSQLiteProvider *
-torvanix_providers_supports_sq_lite_provider_construct (GType object_type)
-{
-  providers_return_val_if_fail_subtype (object_type, TORVANIX_PROVIDERS_SUPPORTS_TYPE_SQ_LITE_PROVIDER, nullptr);
-  return static_cast<TorvanixProvidersSupportsSQLiteProvider *> (g_object_new (object_type, nullptr));
-}
-
-extern "C" TorvanixProvidersSupportsSQLiteProvider *
-torvanix_providers_supports_sq_lite_provider_new (void)
-{
-  return torvanix_providers_supports_sq_lite_provider_construct (TORVANIX_PROVIDERS_SUPPORTS_TYPE_SQ_LITE_PROVIDER);
-}
+PROVIDERS_DEFINE_PROVIDER_CONSTRUCTORS (SQLite, sq_lite, SQ_LITE)
