@@ -145,16 +145,6 @@ TEST (ValueCore, PropertiesAreReadOnly)
   auto null_value = own (torvanix_providers_contracts_value_null_new ());
   g_object_get (null_value.get (), "itsvalue", &itsvalue, nullptr);
   EXPECT_EQ (take_string (itsvalue), "NULL");
-
-  /* The other properties answer by the classes' own virtuals. */
-  gboolean is_null = TRUE;
-  gchar *name = nullptr;
-  g_object_get (error.get (), "is-null", &is_null, "name", &name, nullptr);
-  EXPECT_FALSE (is_null);
-  EXPECT_EQ (take_string (name), "error");
-  g_object_get (null_value.get (), "is-null", &is_null, "name", &name, nullptr);
-  EXPECT_TRUE (is_null);
-  EXPECT_EQ (take_string (name), "NULL");
 }
 
 TEST (ValueCore, NullArgumentsWarnWithThePlainFunctionNameAndReturnZero)

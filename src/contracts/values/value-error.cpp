@@ -74,7 +74,6 @@ value_error_get_data_type (TorvanixProvidersContractsValueObject *)
   return TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_ERROR;
 }
 
-
 }  // namespace
 
 static void

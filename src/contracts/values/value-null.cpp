@@ -17,12 +17,6 @@ value_null_to_value (TorvanixProvidersContractsValueObject *, GValue *result)
   g_value_set_static_string (result, "NULL");
 }
 
-gchar *
-value_null_to_string (TorvanixProvidersContractsValueObject *)
-{
-  return g_strdup ("");
-}
-
 TorvanixProvidersContractsIValue *
 value_null_clone (TorvanixProvidersContractsValueObject *self)
 {
@@ -63,8 +57,8 @@ torvanix_providers_contracts_value_null_class_init (TorvanixProvidersContractsVa
   auto *value_class = TORVANIX_PROVIDERS_CONTRACTS_VALUE_OBJECT_CLASS (klass);
   object_class->get_property = providers::values::read_only_text_get_property<value_null_itsvalue>;
 
+  /* to_string is ValueObject's: a null prints as "". */
   value_class->to_value = value_null_to_value;
-  value_class->to_string = value_null_to_string;
   value_class->clone = value_null_clone;
   value_class->get_name = value_null_get_name;
   value_class->get_data_type = value_null_get_data_type;
