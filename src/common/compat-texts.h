@@ -26,6 +26,16 @@
 /* A null cell read as a number, reported under the parse step's name. */
 #define PROVIDERS_TEXT_NULL_CELL "str != NULL"
 
+/* The parse steps a null cell is reported under, each a reader getter's or
+ * a cell's parse. */
+#define PROVIDERS_STEP_BOOL_PARSE "bool_parse"
+#define PROVIDERS_STEP_LONG_PARSE "long_parse"
+#define PROVIDERS_STEP_ULONG_PARSE "ulong_parse"
+#define PROVIDERS_STEP_INT64_PARSE "int64_parse"
+#define PROVIDERS_STEP_UINT64_PARSE "uint64_parse"
+#define PROVIDERS_STEP_FLOAT_PARSE "float_parse"
+#define PROVIDERS_STEP_DOUBLE_PARSE "double_parse"
+
 /* Function names that CRITICALs report for hooks and slots. (A value's own
  * check in a class virtual names the public route every call takes: the
  * slot bears that name, see contracts/values/value-family-private.h.) */

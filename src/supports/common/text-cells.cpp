@@ -357,11 +357,11 @@ typed_value (const Column &column, Cell cell, GTimeZone *local_zone)
     case CellForm::kNull:
       return nullptr;
     case CellForm::kSigned:
-      return padded (row.signed_cell (long_parse (text, "long_parse")), cell);
+      return padded (row.signed_cell (long_parse (text, PROVIDERS_STEP_LONG_PARSE)), cell);
     case CellForm::kUnsigned:
-      return padded (row.unsigned_cell (ulong_parse (text, "ulong_parse")), cell);
+      return padded (row.unsigned_cell (ulong_parse (text, PROVIDERS_STEP_ULONG_PARSE)), cell);
     case CellForm::kFloating:
-      return row.floating_cell (double_parse (text, "double_parse"));
+      return row.floating_cell (double_parse (text, PROVIDERS_STEP_DOUBLE_PARSE));
     case CellForm::kExact:
       /* An exact number: it prints the server's digits. */
       return row.exact_cell (ascii_to_double (text), cell.text, cell.length);

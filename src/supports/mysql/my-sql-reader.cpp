@@ -7,6 +7,7 @@
 
 #include "common/boundary.h"
 #include "common/check.h"
+#include "common/compat-texts.h"
 #include "common/private-data.h"
 #include "supports/common/reader-properties-internal.h"
 #include "supports/common/text-reader-internal.h"
@@ -133,7 +134,7 @@ gboolean
 reader_get_boolean (Reader *base, guint16 ordinal, GError **)
 {
   const char *text = reader_of (base).cell (ordinal).text;
-  return providers::home::has_text ("bool_parse", text) && std::strcmp (text, "true") == 0;
+  return providers::home::has_text (PROVIDERS_STEP_BOOL_PARSE, text) && std::strcmp (text, "true") == 0;
 }
 
 GTimeSpan
@@ -141,7 +142,7 @@ reader_get_timespan (Reader *base, guint16 ordinal, GError **)
 {
   const char *text = reader_of (base).cell (ordinal).text;
   g_warning (PROVIDERS_LOG_TIMESPAN_CELL "%s", text);
-  return providers::home::long_parse (text, "int64_parse");
+  return providers::home::long_parse (text, PROVIDERS_STEP_INT64_PARSE);
 }
 
 /* Spatial values arrive as the server's bytes. */

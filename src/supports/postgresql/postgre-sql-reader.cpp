@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/compat-texts.h"
 #include "common/private-data.h"
 #include "supports/common/reader-properties-internal.h"
 #include "supports/common/text-reader-internal.h"
@@ -156,7 +157,7 @@ gboolean
 reader_get_boolean (Reader *base, guint16 ordinal, GError **)
 {
   const char *text = reader_of (base).cell (ordinal).text;
-  if (!providers::home::has_text ("bool_parse", text))
+  if (!providers::home::has_text (PROVIDERS_STEP_BOOL_PARSE, text))
     return FALSE;
   return std::strcmp (text, "1") == 0 || std::strcmp (text, "t") == 0 || std::strcmp (text, "true") == 0;
 }
@@ -210,7 +211,7 @@ GTimeSpan
 reader_get_timespan (Reader *base, guint16 ordinal, GError **)
 {
   const char *p = reader_of (base).cell (ordinal).text;
-  if (!providers::home::has_text ("int64_parse", p))
+  if (!providers::home::has_text (PROVIDERS_STEP_INT64_PARSE, p))
     return 0;
   GTimeSpan span = 0;
   while (*p != '\0') {
