@@ -166,9 +166,9 @@ get_time (TextReader &r, guint16 ordinal, GError **)
   return g_date_time_new_utc (1970, 1, 1, t.hour, t.minute, t.seconds);
 }
 
-/* The server's date and time, read as UTC as the getter has always done;
- * null for zero dates, which no date-time can hold, and for text that is
- * no date and time. */
+/* The server's date and time, read as UTC, as the library reads every
+ * date-time text that names no zone; null for zero dates, which no
+ * date-time can hold, and for text that is no date and time. */
 GDateTime *
 get_datetime (TextReader &r, guint16 ordinal, GError **)
 {
