@@ -4,9 +4,9 @@
 #include <charconv>
 #include <cstring>
 #include <memory>
-#include <new>
 
 #include "common/gobject-ref.h"
+#include "common/private-data.h"
 #include "supports/common/reader-properties-internal.h"
 #include "supports/sqlite/sq-lite-provider-private.h"
 
@@ -15,16 +15,19 @@ namespace {
 using providers::sqlite::StoredCell;
 using providers::sqlite::StoredRows;
 
-struct ReaderPrivate {
+/* Built whole by the type's instance init and destroyed whole by its
+ * finalize (PROVIDERS_DEFINE_TYPE). */
+struct TorvanixProvidersSupportsSQLiteReaderPrivate {
   std::unique_ptr<StoredRows> rows;
   guint64 next_row = 0;               /* the row the next read makes current */
   const StoredCell *current = nullptr; /* the current row's first cell; null before the first and after the last */
   bool closed = false;
 };
 
+using ReaderPrivate = TorvanixProvidersSupportsSQLiteReaderPrivate;
+
 struct TorvanixProvidersSupportsSQLiteReader {
   GObject parent_instance;
-  ReaderPrivate priv;
 };
 
 struct TorvanixProvidersSupportsSQLiteReaderClass {
@@ -35,16 +38,24 @@ void reader_data_reader_init (TorvanixProvidersContractsIDataReaderInterface *if
 
 }  // namespace
 
-G_DEFINE_TYPE_WITH_CODE (TorvanixProvidersSupportsSQLiteReader, torvanix_providers_supports_sq_lite_reader, G_TYPE_OBJECT,
-                         G_IMPLEMENT_INTERFACE (TORVANIX_PROVIDERS_CONTRACTS_TYPE_IDATA_READER,
-                                                reader_data_reader_init))
+PROVIDERS_DEFINE_TYPE_WITH_CODE (TorvanixProvidersSupportsSQLiteReader, torvanix_providers_supports_sq_lite_reader,
+                                 G_TYPE_OBJECT,
+                                 G_IMPLEMENT_INTERFACE (TORVANIX_PROVIDERS_CONTRACTS_TYPE_IDATA_READER,
+                                                        reader_data_reader_init))
 
 namespace {
 
 ReaderPrivate &
+priv_of (TorvanixProvidersSupportsSQLiteReader *self)
+{
+  return *torvanix_providers_supports_sq_lite_reader_get_instance_private (self);
+}
+
+/* Only this class implements the reader's virtuals: no checked cast. */
+ReaderPrivate &
 priv_of (TorvanixProvidersContractsIDataReader *self)
 {
-  return reinterpret_cast<TorvanixProvidersSupportsSQLiteReader *> (self)->priv;
+  return priv_of (reinterpret_cast<TorvanixProvidersSupportsSQLiteReader *> (self));
 }
 
 /* The cell at `ordinal` of the current row; null with an error when there
@@ -365,27 +376,12 @@ reader_data_reader_init (TorvanixProvidersContractsIDataReaderInterface *iface)
   iface->get_is_closed = reader_get_is_closed;
 }
 
-void
-reader_finalize (GObject *object)
-{
-  std::destroy_at (&reinterpret_cast<TorvanixProvidersSupportsSQLiteReader *> (object)->priv);
-  G_OBJECT_CLASS (torvanix_providers_supports_sq_lite_reader_parent_class)->finalize (object);
-}
-
 }  // namespace
 
 static void
 torvanix_providers_supports_sq_lite_reader_class_init (TorvanixProvidersSupportsSQLiteReaderClass *klass)
 {
-  GObjectClass *object_class = G_OBJECT_CLASS (klass);
-  providers::home::reader_properties (object_class);
-  object_class->finalize = reader_finalize;
-}
-
-static void
-torvanix_providers_supports_sq_lite_reader_init (TorvanixProvidersSupportsSQLiteReader *self)
-{
-  new (&self->priv) ReaderPrivate ();
+  providers::home::reader_properties (G_OBJECT_CLASS (klass));
 }
 
 namespace providers::sqlite {
@@ -400,7 +396,7 @@ TorvanixProvidersContractsIDataReader *
 reader_new (std::unique_ptr<StoredRows> rows)
 {
   auto *reader = static_cast<TorvanixProvidersSupportsSQLiteReader *> (g_object_new (torvanix_providers_supports_sq_lite_reader_get_type (), nullptr));
-  reader->priv.rows = std::move (rows);
+  priv_of (reader).rows = std::move (rows);
   return reinterpret_cast<TorvanixProvidersContractsIDataReader *> (reader);
 }
 
