@@ -190,6 +190,18 @@ transaction_end_cases (std::size_t end_packet)
   };
 }
 
+const std::vector<FaultCase> &
+network_fault_cases ()
+{
+  static const std::vector<FaultCase> kCases = [] {
+    std::vector<FaultCase> cases = connect_fault_cases ();
+    for (auto &more : {mid_result_cases (), transaction_end_cases (network_engine ().end_packet)})
+      cases.insert (cases.end (), more.begin (), more.end ());
+    return cases;
+  }();
+  return kCases;
+}
+
 namespace {
 
 class NetworkFaults : public ::testing::TestWithParam<FaultCase> {};

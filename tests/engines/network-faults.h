@@ -51,6 +51,9 @@ struct NetworkEngine {
    * default transaction mode, and that cell. */
   const char *session_check;
   const char *session_expected;
+  /* The packet, counted from the arming, that ends a transaction: the
+   * COMMIT or ROLLBACK itself, or what the provider sends before it. */
+  std::size_t end_packet;
 };
 
 /* The engine's, defined by its program. */
@@ -91,7 +94,10 @@ struct FaultCase {
   bool goes_on;
 };
 
-/* The engine's cases, defined by its program. */
+/* The engine's faults of the connect, each armed before open, defined by
+ * its program (connect_case makes them). */
+std::vector<FaultCase> connect_fault_cases ();
+/* Every case the engine runs: those of its connect, then the shared ones. */
 const std::vector<FaultCase> &network_fault_cases ();
 
 /* The cases every engine with a server shares: the cuts in the middle of
@@ -105,6 +111,13 @@ inline FaultProxy::Fault fault (FaultProxy::Direction direction, FaultProxy::Act
                                 std::size_t packet = 0, int stall_ms = 60 * 1000)
 {
   return {direction, action, bytes, packet, stall_ms};
+}
+
+/* A fault of the connect: open fails within `seconds`, and the row the
+ * case's table starts with stays. */
+inline FaultCase connect_case (const char *name, FaultProxy::Fault fault, int seconds)
+{
+  return {name, false, fault, true, nullptr, "1", seconds, false};
 }
 
 /* Test names say which case it is; the bytes of the case say nothing. */

@@ -42,27 +42,24 @@ bool lost_connection (int code)
   return code >= 2000;
 }
 
+}  // namespace
+
 /* In the client's direction the first packet is the server's greeting, and
  * the second its answer to the login; in the server's, the first is the
  * login. A COMMIT is one packet, and the autocommit restore after it the
  * next. */
 std::vector<FaultCase>
-cases ()
+connect_fault_cases ()
 {
-  std::vector<FaultCase> cases = {
-    {"GreetingStalls", false, fault (Direction::ToClient, Action::Stall, 0), true, nullptr, "1", 20, false},
-    {"GreetingCut", false, fault (Direction::ToClient, Action::Close, 0), true, nullptr, "1", 5, false},
-    {"GreetingResetHalfway", false, fault (Direction::ToClient, Action::Reset, 20), true, nullptr, "1", 5, false},
-    {"LoginStalls", false, fault (Direction::ToServer, Action::Stall, 0, 1), true, nullptr, "1", 20, false},
-    {"LoginCut", false, fault (Direction::ToServer, Action::Close, 0, 1), true, nullptr, "1", 5, false},
-    {"LoginAnswerReset", false, fault (Direction::ToClient, Action::Reset, 0, 2), true, nullptr, "1", 5, false},
+  return {
+      connect_case ("GreetingStalls", fault (Direction::ToClient, Action::Stall, 0), 20),
+      connect_case ("GreetingCut", fault (Direction::ToClient, Action::Close, 0), 5),
+      connect_case ("GreetingResetHalfway", fault (Direction::ToClient, Action::Reset, 20), 5),
+      connect_case ("LoginStalls", fault (Direction::ToServer, Action::Stall, 0, 1), 20),
+      connect_case ("LoginCut", fault (Direction::ToServer, Action::Close, 0, 1), 5),
+      connect_case ("LoginAnswerReset", fault (Direction::ToClient, Action::Reset, 0, 2), 5),
   };
-  for (auto &more : {mid_result_cases (), transaction_end_cases (1)})
-    cases.insert (cases.end (), more.begin (), more.end ());
-  return cases;
 }
-
-}  // namespace
 
 const NetworkEngine &network_engine ()
 {
@@ -77,14 +74,9 @@ const NetworkEngine &network_engine ()
       "SELECT seq, REPEAT('x', 20) FROM seq_1_to_20000",
       "SELECT @@autocommit",
       "1",
+      1,
   };
   return engine;
-}
-
-const std::vector<FaultCase> &network_fault_cases ()
-{
-  static const std::vector<FaultCase> kCases = cases ();
-  return kCases;
 }
 
 namespace {

@@ -32,28 +32,25 @@ bool lost_connection (int code)
          || code == TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR_COMMIT_UNKNOWN;
 }
 
+}  // namespace
+
 /* The client speaks first: toward the server, byte 0 is the startup
  * message; toward the client, the server's first answer to it. The
  * provider gives up connecting after 10 s. A COMMIT the proxy resets
  * before passing it on has left the client all the same: its outcome is
  * unknown to the provider, though the server never saw it. */
 std::vector<FaultCase>
-cases ()
+connect_fault_cases ()
 {
-  std::vector<FaultCase> cases = {
-    {"GreetingStalls", false, fault (Direction::ToClient, Action::Stall, 0), true, nullptr, "1", 20, false},
-    {"GreetingCut", false, fault (Direction::ToClient, Action::Close, 0), true, nullptr, "1", 5, false},
-    {"GreetingResetHalfway", false, fault (Direction::ToClient, Action::Reset, 20), true, nullptr, "1", 5, false},
-    {"LoginStalls", false, fault (Direction::ToServer, Action::Stall, 0), true, nullptr, "1", 20, false},
-    {"LoginCut", false, fault (Direction::ToServer, Action::Close, 0), true, nullptr, "1", 5, false},
-    {"LoginReset", false, fault (Direction::ToServer, Action::Reset, 0), true, nullptr, "1", 5, false},
+  return {
+      connect_case ("GreetingStalls", fault (Direction::ToClient, Action::Stall, 0), 20),
+      connect_case ("GreetingCut", fault (Direction::ToClient, Action::Close, 0), 5),
+      connect_case ("GreetingResetHalfway", fault (Direction::ToClient, Action::Reset, 20), 5),
+      connect_case ("LoginStalls", fault (Direction::ToServer, Action::Stall, 0), 20),
+      connect_case ("LoginCut", fault (Direction::ToServer, Action::Close, 0), 5),
+      connect_case ("LoginReset", fault (Direction::ToServer, Action::Reset, 0), 5),
   };
-  for (auto &more : {mid_result_cases (), transaction_end_cases (0)})
-    cases.insert (cases.end (), more.begin (), more.end ());
-  return cases;
 }
-
-}  // namespace
 
 const NetworkEngine &network_engine ()
 {
@@ -69,14 +66,9 @@ const NetworkEngine &network_engine ()
       /* In autocommit mode every statement is a transaction of its own. */
       "SELECT CASE WHEN now () = statement_timestamp () THEN 1 ELSE 0 END",
       "1",
+      0,
   };
   return engine;
-}
-
-const std::vector<FaultCase> &network_fault_cases ()
-{
-  static const std::vector<FaultCase> kCases = cases ();
-  return kCases;
 }
 
 }  // namespace providers::testing
