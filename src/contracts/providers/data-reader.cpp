@@ -6,6 +6,7 @@
 
 #include "common/check.h"
 #include "common/gobject-ref.h"
+#include "common/reader-number-slots.h"
 #include "contracts/providers/data-reader-private.h"
 
 G_DEFINE_INTERFACE (TorvanixProvidersContractsIDataReader, torvanix_providers_contracts_idata_reader, G_TYPE_OBJECT)
@@ -47,18 +48,8 @@ READER_GETTER (get_data_type, TorvanixProvidersContractsDataType, TORVANIX_PROVI
 READER_GETTER (get_size, gint32, 0)
 READER_GETTER (is_null, gboolean, FALSE)
 READER_GETTER (get_boolean, gboolean, FALSE)
-READER_GETTER (get_int8, gint8, 0)
-READER_GETTER (get_uint8, guint8, 0)
-READER_GETTER (get_int16, gint16, 0)
-READER_GETTER (get_uint16, guint16, 0)
-READER_GETTER (get_int32, gint32, 0)
-READER_GETTER (get_uint32, guint32, 0)
-READER_GETTER (get_int64, gint64, 0)
-READER_GETTER (get_uint64, guint64, 0)
-READER_GETTER (get_decimal, gdouble, 0)
-READER_GETTER (get_money, gdouble, 0)
-READER_GETTER (get_float, gfloat, 0)
-READER_GETTER (get_double, gdouble, 0)
+#define READER_NUMBER_GETTER(name, type, kind) READER_GETTER (name, type, 0)
+PROVIDERS_READER_NUMBER_SLOTS (READER_NUMBER_GETTER)
 /* The date is the caller's to provide: an implementation writes into it. */
 extern "C" void
 torvanix_providers_contracts_idata_reader_get_date (Reader *self, guint16 ordinal, GDate *result, GError **error)

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/compat-texts.h"
 #include "common/gobject-ref.h"
 #include "libproviders/contracts.h"
 #include "supports/common/row-values-internal.h"
@@ -107,16 +108,22 @@ gchar *get_dbms_type (TextReader &r, guint16 ordinal, GError **);
 DataType get_data_type (TextReader &r, guint16 ordinal, GError **);
 gint32 get_size (TextReader &r, guint16 ordinal, GError **);
 gboolean is_null (TextReader &r, guint16 ordinal, GError **);
-gint8 get_int8 (TextReader &r, guint16 ordinal, GError **);
-gint16 get_int16 (TextReader &r, guint16 ordinal, GError **);
-gint32 get_int32 (TextReader &r, guint16 ordinal, GError **);
-gint64 get_int64 (TextReader &r, guint16 ordinal, GError **);
-guint8 get_uint8 (TextReader &r, guint16 ordinal, GError **);
-guint16 get_uint16 (TextReader &r, guint16 ordinal, GError **);
-guint32 get_uint32 (TextReader &r, guint16 ordinal, GError **);
-guint64 get_uint64 (TextReader &r, guint16 ordinal, GError **);
-gfloat get_float (TextReader &r, guint16 ordinal, GError **);
-gdouble get_double (TextReader &r, guint16 ordinal, GError **);
+/* The numeric getters: each its cell parsed by `parse`, a null cell
+ * reported under `step`, and cast to its type. */
+#define PROVIDERS_TEXT_NUMBER_GETTERS(X)                            \
+  X (get_int8, gint8, long_parse, PROVIDERS_STEP_LONG_PARSE)        \
+  X (get_int16, gint16, long_parse, PROVIDERS_STEP_LONG_PARSE)      \
+  X (get_int32, gint32, long_parse, PROVIDERS_STEP_LONG_PARSE)      \
+  X (get_uint8, guint8, ulong_parse, PROVIDERS_STEP_ULONG_PARSE)    \
+  X (get_uint16, guint16, ulong_parse, PROVIDERS_STEP_ULONG_PARSE)  \
+  X (get_uint32, guint32, ulong_parse, PROVIDERS_STEP_ULONG_PARSE)  \
+  X (get_int64, gint64, long_parse, PROVIDERS_STEP_INT64_PARSE)     \
+  X (get_uint64, guint64, ulong_parse, PROVIDERS_STEP_UINT64_PARSE) \
+  X (get_float, gfloat, double_parse, PROVIDERS_STEP_FLOAT_PARSE)   \
+  X (get_double, gdouble, double_parse, PROVIDERS_STEP_DOUBLE_PARSE)
+#define PROVIDERS_TEXT_DECLARE_NUMBER_GETTER(name, type, ...) type name (TextReader &r, guint16 ordinal, GError **);
+PROVIDERS_TEXT_NUMBER_GETTERS (PROVIDERS_TEXT_DECLARE_NUMBER_GETTER)
+#undef PROVIDERS_TEXT_DECLARE_NUMBER_GETTER
 void get_date (TextReader &r, guint16 ordinal, GDate *result, GError **);
 GDateTime *get_time (TextReader &r, guint16 ordinal, GError **);
 GDateTime *get_datetime (TextReader &r, guint16 ordinal, GError **);
@@ -156,18 +163,11 @@ install_text_reader (TorvanixProvidersContractsIDataReaderInterface *iface)
   iface->get_data_type = Slot<of, get_data_type>::call;
   iface->get_size = Slot<of, get_size>::call;
   iface->is_null = Slot<of, is_null>::call;
-  iface->get_int8 = Slot<of, get_int8>::call;
-  iface->get_uint8 = Slot<of, get_uint8>::call;
-  iface->get_int16 = Slot<of, get_int16>::call;
-  iface->get_uint16 = Slot<of, get_uint16>::call;
-  iface->get_int32 = Slot<of, get_int32>::call;
-  iface->get_uint32 = Slot<of, get_uint32>::call;
-  iface->get_int64 = Slot<of, get_int64>::call;
-  iface->get_uint64 = Slot<of, get_uint64>::call;
+#define PROVIDERS_TEXT_INSTALL_NUMBER_GETTER(name, ...) iface->name = Slot<of, name>::call;
+  PROVIDERS_TEXT_NUMBER_GETTERS (PROVIDERS_TEXT_INSTALL_NUMBER_GETTER)
+#undef PROVIDERS_TEXT_INSTALL_NUMBER_GETTER
   iface->get_decimal = Slot<of, get_double>::call;
   iface->get_money = Slot<of, get_double>::call;
-  iface->get_float = Slot<of, get_float>::call;
-  iface->get_double = Slot<of, get_double>::call;
   iface->get_date = Slot<of, get_date>::call;
   iface->get_time = Slot<of, get_time>::call;
   iface->get_datetime = Slot<of, get_datetime>::call;

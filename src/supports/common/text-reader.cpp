@@ -133,16 +133,7 @@ is_null (TextReader &r, guint16 ordinal, GError **)
     return static_cast<type> (parse (r.cell (ordinal).text, step));                                  \
   }
 
-NUMBER_GETTER (get_int8, gint8, long_parse, PROVIDERS_STEP_LONG_PARSE)
-NUMBER_GETTER (get_int16, gint16, long_parse, PROVIDERS_STEP_LONG_PARSE)
-NUMBER_GETTER (get_int32, gint32, long_parse, PROVIDERS_STEP_LONG_PARSE)
-NUMBER_GETTER (get_uint8, guint8, ulong_parse, PROVIDERS_STEP_ULONG_PARSE)
-NUMBER_GETTER (get_uint16, guint16, ulong_parse, PROVIDERS_STEP_ULONG_PARSE)
-NUMBER_GETTER (get_uint32, guint32, ulong_parse, PROVIDERS_STEP_ULONG_PARSE)
-NUMBER_GETTER (get_int64, gint64, long_parse, PROVIDERS_STEP_INT64_PARSE)
-NUMBER_GETTER (get_uint64, guint64, ulong_parse, PROVIDERS_STEP_UINT64_PARSE)
-NUMBER_GETTER (get_float, gfloat, double_parse, PROVIDERS_STEP_FLOAT_PARSE)
-NUMBER_GETTER (get_double, gdouble, double_parse, PROVIDERS_STEP_DOUBLE_PARSE)
+PROVIDERS_TEXT_NUMBER_GETTERS (NUMBER_GETTER)
 
 void
 get_date (TextReader &r, guint16 ordinal, GDate *result, GError **)

@@ -7,6 +7,7 @@
 
 #include "common/gobject-ref.h"
 #include "common/private-data.h"
+#include "common/reader-number-slots.h"
 #include "supports/common/reader-properties-internal.h"
 #include "supports/sqlite/sq-lite-provider-private.h"
 
@@ -345,18 +346,9 @@ reader_data_reader_init (TorvanixProvidersContractsIDataReaderInterface *iface)
   iface->get_size = reader_get_size;
   iface->is_null = reader_is_null;
   iface->get_boolean = reader_get_boolean;
-  iface->get_int8 = integer_getter<gint8>;
-  iface->get_uint8 = integer_getter<guint8>;
-  iface->get_int16 = integer_getter<gint16>;
-  iface->get_uint16 = integer_getter<guint16>;
-  iface->get_int32 = integer_getter<gint32>;
-  iface->get_uint32 = integer_getter<guint32>;
-  iface->get_int64 = integer_getter<gint64>;
-  iface->get_uint64 = integer_getter<guint64>;
-  iface->get_decimal = real_getter<gdouble>;
-  iface->get_money = real_getter<gdouble>;
-  iface->get_float = real_getter<gfloat>;
-  iface->get_double = real_getter<gdouble>;
+#define SQLITE_NUMBER_SLOT(name, type, kind) iface->name = kind##_getter<type>;
+  PROVIDERS_READER_NUMBER_SLOTS (SQLITE_NUMBER_SLOT)
+#undef SQLITE_NUMBER_SLOT
   iface->get_date = reader_get_date;
   iface->get_time = reader_get_datetime;
   iface->get_datetime = reader_get_datetime;
