@@ -11,6 +11,8 @@
  *   close_locked (self)                 closes under the lock
  *   kClosedLog                          the debug line of a close
  *   begin (self, error), commit (self, error), rollback (self, error)
+ *   kOpenName                           optional: the function open's argument
+ *                                       checks report instead of its own
  */
 #pragma once
 
@@ -23,12 +25,22 @@
 namespace providers::home {
 
 template <typename Engine>
+constexpr const char *
+open_check_name (const char *own)
+{
+  if constexpr (requires { Engine::kOpenName; })
+    return Engine::kOpenName;
+  else
+    return own;
+}
+
+template <typename Engine>
 void
 provider_open (TorvanixProvidersContractsIProvider *base, TorvanixProvidersContractsServer *server,
                const gchar *connection_string, GError **error) noexcept
 {
-  providers_return_if_fail (server != NULL);
-  providers_return_if_fail (connection_string != NULL);
+  providers_return_if_fail_in (open_check_name<Engine> (__func__), server != NULL);
+  providers_return_if_fail_in (open_check_name<Engine> (__func__), connection_string != NULL);
   auto *self = Engine::cast (base);
   PROVIDERS_GUARDED_ERROR (error, Engine::domain (), false, {
     typename Engine::Lock lock (self);

@@ -161,8 +161,13 @@ void set_session_lost_error (GError **error);
  * session without state. Answers false with an error. */
 bool prepare_request (TorvanixProvidersSupportsMySQLProvider *self, GError **error);
 
-/* Fills the slots of transaction, commit and rollback. */
-void install_transactions (TorvanixProvidersContractsIProviderInterface *iface);
+/* Manual-commit mode, with the client's reconnection off while the
+ * transaction is open. */
+gboolean begin_transaction (TorvanixProvidersSupportsMySQLProvider *self, GError **error);
+/* COMMIT: refused when the server already rolled the transaction back,
+ * and says when the connection went with the outcome unknown. */
+void commit_transaction (TorvanixProvidersSupportsMySQLProvider *self, GError **error);
+void rollback_transaction (TorvanixProvidersSupportsMySQLProvider *self, GError **error);
 
 /* Fills the slots of the statements that answer data. */
 void install_statements (TorvanixProvidersContractsIProviderInterface *iface);

@@ -374,27 +374,25 @@ open_locked (TorvanixProvidersSupportsMySQLProvider *self, TorvanixProvidersCont
 }
 
 void
-provider_open (TorvanixProvidersContractsIProvider *base,
-               TorvanixProvidersContractsServer *server,
-               const gchar *connection_string, GError **error) noexcept
+close_locked (TorvanixProvidersSupportsMySQLProvider *self)
 {
-  providers_return_if_fail_in (PROVIDERS_FN_MY_SQL_PROVIDER_OPEN, server != NULL);
-  providers_return_if_fail_in (PROVIDERS_FN_MY_SQL_PROVIDER_OPEN, connection_string != NULL);
-  auto *self = TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (base);
-  ProviderLock lock (self);
-  open_locked (self, server, error);
+  close_connection (provider_priv (self));
 }
 
-void
-provider_close (TorvanixProvidersContractsIProvider *base, GError **) noexcept
-{
-  auto *self = TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (base);
-  {
-    ProviderLock lock (self);
-    close_connection (provider_priv (self));
-  }
-  g_debug (PROVIDERS_LOG_CONNECTION_CLOSED);
-}
+/* What the common connection slots run for this engine. */
+struct Engine {
+  using Provider = TorvanixProvidersSupportsMySQLProvider;
+  using Lock = ProviderLock;
+  static Provider *cast (TorvanixProvidersContractsIProvider *base) { return TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (base); }
+  static GQuark domain () { return TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_ERROR; }
+  static constexpr const char *kOpenName = PROVIDERS_FN_MY_SQL_PROVIDER_OPEN;
+  static constexpr auto open_locked = ::open_locked;
+  static constexpr auto close_locked = ::close_locked;
+  static constexpr const char kClosedLog[] = PROVIDERS_LOG_CONNECTION_CLOSED;
+  static constexpr auto begin = providers::mysql::begin_transaction;
+  static constexpr auto commit = providers::mysql::commit_transaction;
+  static constexpr auto rollback = providers::mysql::rollback_transaction;
+};
 
 gboolean
 provider_get_is_opened (TorvanixProvidersContractsIProvider *base) noexcept
@@ -457,11 +455,9 @@ provider_execute_affect (TorvanixProvidersContractsIProvider *base,
 void
 torvanix_providers_supports_my_sql_provider_iprovider_init (TorvanixProvidersContractsIProviderInterface *iface)
 {
-  iface->open = provider_open;
-  iface->close = provider_close;
+  providers::home::install_connection_slots<Engine> (iface);
   iface->execute_affect = provider_execute_affect;
   iface->get_is_opened = provider_get_is_opened;
-  providers::mysql::install_transactions (iface);
   providers::mysql::install_statements (iface);
 }
 

@@ -14,28 +14,6 @@ namespace providers::mysql {
 
 namespace {
 
-gboolean
-provider_transaction (TorvanixProvidersContractsIProvider *base,
-                      GError **error) noexcept
-{
-  auto *self = TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (base);
-  ProviderLock lock (self);
-  auto *priv = provider_priv (self);
-  if (!prepare_request (self, error))
-    return FALSE;
-  if (mysql_autocommit (priv->connection.get (), 0) != 0
-      && raise_failed (self, "Autocommit could not be switched off.", error))
-    return FALSE;
-  watch_socket (priv);
-  /* A silent reconnect would drop the open transaction and go on in
-   * autocommit mode; a lost connection must be reported instead. */
-  if (!set_reconnect (self, false, error))
-    return FALSE;
-  priv->in_transaction = true;
-  priv->rolled_back_by = 0;
-  return TRUE;
-}
-
 /* The transaction ended on the server: back to autocommit, so that later
  * statements are not held in an implicit transaction that close would roll
  * back. Whatever happens here, the provider is out of its transaction and
@@ -121,11 +99,31 @@ set_commit_unknown (TorvanixProvidersSupportsMySQLProvider *self, GError **error
   g_clear_error (&local);
 }
 
-void
-provider_commit (TorvanixProvidersContractsIProvider *base,
-                 GError **error) noexcept
+}  // namespace
+
+gboolean
+begin_transaction (TorvanixProvidersSupportsMySQLProvider *self, GError **error)
 {
-  auto *self = TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (base);
+  ProviderLock lock (self);
+  auto *priv = provider_priv (self);
+  if (!prepare_request (self, error))
+    return FALSE;
+  if (mysql_autocommit (priv->connection.get (), 0) != 0
+      && raise_failed (self, "Autocommit could not be switched off.", error))
+    return FALSE;
+  watch_socket (priv);
+  /* A silent reconnect would drop the open transaction and go on in
+   * autocommit mode; a lost connection must be reported instead. */
+  if (!set_reconnect (self, false, error))
+    return FALSE;
+  priv->in_transaction = true;
+  priv->rolled_back_by = 0;
+  return TRUE;
+}
+
+void
+commit_transaction (TorvanixProvidersSupportsMySQLProvider *self, GError **error)
+{
   ProviderLock lock (self);
   auto *priv = provider_priv (self);
   MYSQL *connection = priv->connection.get ();
@@ -167,10 +165,8 @@ provider_commit (TorvanixProvidersContractsIProvider *base,
 }
 
 void
-provider_rollback (TorvanixProvidersContractsIProvider *base,
-                   GError **error) noexcept
+rollback_transaction (TorvanixProvidersSupportsMySQLProvider *self, GError **error)
 {
-  auto *self = TORVANIX_PROVIDERS_SUPPORTS_MY_SQL_PROVIDER (base);
   ProviderLock lock (self);
   if (!prepare_request (self, error))
     return;
@@ -184,16 +180,6 @@ provider_rollback (TorvanixProvidersContractsIProvider *base,
    * that held state went with it. */
   if (lost_connection (mysql_errno (connection)) && session_holds_state (provider_priv (self)))
     lose_session (provider_priv (self));
-}
-
-}  // namespace
-
-void
-install_transactions (TorvanixProvidersContractsIProviderInterface *iface)
-{
-  iface->transaction = provider_transaction;
-  iface->commit = provider_commit;
-  iface->rollback = provider_rollback;
 }
 
 }  // namespace providers::mysql
