@@ -36,11 +36,28 @@ G_DECLARE_DERIVABLE_TYPE (TorvanixProvidersSupportsPostgreSQLProvider, torvanix_
  * is found by TCP keepalive within about two minutes (probes after 60 s of
  * silence, every 10 s, 6 unanswered or data unacknowledged for 120 s end
  * it), and the operation then fails with a "PostgreSQL" error. A lost
- * connection outside a transaction is made again before the next
- * statement; inside one, the transaction is gone, the next operation
- * says so, and every later call fails with "The connection was lost with a
- * transaction open: open the provider again." until the provider is
- * opened again.
+ * connection is made again before the next statement only when the
+ * session held nothing of the caller's own. Inside a transaction, the
+ * transaction is gone, the next operation says so, and every later call
+ * fails with "The connection was lost with a transaction open: open the
+ * provider again." until the provider is opened again. A session that
+ * holds state of its own fails the same way, every call answering "The
+ * connection was lost, and with it the session's state (settings,
+ * temporary tables, prepared statements, cursors, listened channels or
+ * advisory locks): open the provider again.". A session holds state once
+ * a statement ends with the command tag PREPARE, LISTEN, CALL or DO, SET
+ * (unless the text's SETs are all SET LOCAL, SET TRANSACTION or SET
+ * CONSTRAINTS; SET ROLE and SET SESSION AUTHORIZATION are SETs) or DECLARE
+ * CURSOR with WITH HOLD in the text; once a setting the server reports
+ * (TimeZone, search_path, the session's role...) differs, outside a
+ * transaction, from what it was when the session began; and once a text
+ * names pg_advisory_lock, pg_try_advisory_lock (and their shared forms),
+ * set_config, pg_temp, CREATE [LOCAL|GLOBAL|OR REPLACE] TEMP or INTO
+ * [LOCAL|GLOBAL] TEMP, also in a name, a string or a comment. The
+ * provider's own settings made at open count for nothing; DISCARD ALL
+ * clears the mark, RESET ALL does not. A function of the database's own
+ * that a query calls and that takes an advisory lock, makes a temporary
+ * table or changes a setting the server does not report is not seen.
  *
  * The session spells cells one way whatever the server's defaults are:
  * client encoding UTF-8, `DateStyle` ISO, `IntervalStyle` postgres,

@@ -7,6 +7,8 @@
  * by itself. */
 #include "supports/mysql/my-sql-provider-private.h"
 
+#include "supports/common/statement-words-internal.h"
+
 #include <errmsg.h>
 #include <mysqld_error.h>
 #include <poll.h>
@@ -15,55 +17,20 @@
 
 namespace providers::mysql {
 
-namespace {
-
-/* The letters of `word` (lower case; a space stands for a run of one or
- * more blanks) at `text`, ignoring case; answers the end of the match or
- * null. */
-const char *
-match_words (const char *text, const char *word)
-{
-  for (; *word != '\0'; ++word) {
-    if (*word == ' ') {
-      if (!g_ascii_isspace (*text))
-        return nullptr;
-      while (g_ascii_isspace (*text))
-        ++text;
-      continue;
-    }
-    if (g_ascii_tolower (*text) != *word)
-      return nullptr;
-    ++text;
-  }
-  return text;
-}
-
-bool
-is_word_character (char c)
-{
-  return g_ascii_isalnum (c) || c == '_' || c == '$';
-}
+using providers::home::is_word_character;
+using providers::home::match_words;
 
 /* The server marks neither user variables assigned inside a query nor
  * locks a statement takes, nor the characteristics SET TRANSACTION gives
  * the next transaction: the text names them. Blanks between the words are
  * any run of spaces, tabs or newlines; `INTO` may be followed by `@`
  * directly. */
-constexpr const char *kUnmarkedState[] = {
-  "get_lock", "lock table", "read lock", "backup lock", "handler ", "set transaction",
-};
-
-}  // namespace
-
 bool
 takes_unmarked_state (const char *statement)
 {
-  for (const char *p = statement; *p != '\0'; ++p) {
-    if (p[0] == ':' && p[1] == '=')
-      return true;
-    /* Words start after a character that cannot be part of a name. */
-    if (p != statement && is_word_character (p[-1]))
-      continue;
+  if (std::strstr (statement, ":=") != nullptr)
+    return true;
+  return providers::home::any_word_start (statement, [] (const char *p) {
     if (const char *end = match_words (p, "into")) {
       while (g_ascii_isspace (*end))
         ++end;
@@ -73,12 +40,9 @@ takes_unmarked_state (const char *statement)
     /* A procedure may do any of that where no text of the caller shows it. */
     if (const char *end = match_words (p, "call"); end != nullptr && !is_word_character (*end))
       return true;
-    for (const char *words : kUnmarkedState) {
-      if (match_words (p, words) != nullptr)
-        return true;
-    }
-  }
-  return false;
+    return providers::home::starts_with_any (
+        p, {"get_lock", "lock table", "read lock", "backup lock", "handler ", "set transaction"});
+  });
 }
 
 bool

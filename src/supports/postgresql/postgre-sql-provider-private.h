@@ -31,10 +31,16 @@ struct TorvanixProvidersSupportsPostgreSQLProviderPrivate {
    * connection then took the transaction with it, and must be reported
    * rather than silently made again. */
   bool in_transaction = false;
-  /* A lost connection took a transaction with it: a new session would
-   * run the caller's later statements outside the transaction it believes
-   * open, so every call fails until the provider is opened again. */
-  bool lost_transaction = false;
+  /* The session holds state of the caller's own (postgre-sql-session.cpp
+   * says what counts): a lost connection is not made again silently. */
+  bool session_marked = false;
+  /* The settings the server reported when the session began. */
+  std::string settings_at_start;
+  /* Null, or the text every call answers until the provider is opened
+   * again: a lost connection took a transaction or the session's state
+   * with it, and a new session would run the caller's later statements
+   * without what it believes is there. */
+  const char *lost = nullptr;
   /* The types not built in that this session's results showed. */
   providers::postgresql::TypeCatalog types;
 };
@@ -52,6 +58,12 @@ using ProviderLock = providers::home::ProviderLockOf<Provider, provider_priv>;
 /* Every call's answer after a connection lost with a transaction open. */
 inline constexpr char kLostTransaction[] =
     "The connection was lost with a transaction open: open the provider again.";
+
+/* Every call's answer after a connection lost under a session that held
+ * state of its own. */
+inline constexpr char kLostSessionState[] =
+    "The connection was lost, and with it the session's state (settings, temporary tables, prepared statements, "
+    "cursors, listened channels or advisory locks): open the provider again.";
 
 /* The provider's own refusals: TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR_PROVIDER. */
 void set_own_error (GError **error, const char *message);
@@ -97,6 +109,24 @@ TorvanixProvidersContractsIDataReader *reader_over (Result result, std::vector<R
 /* The count of a statement's command tag ("UPDATE 3", "SELECT 2"); 0 for
  * a statement that reports none. */
 gint64 affected_rows (const PGresult *end);
+
+/* A session begins on a new connection: it holds nothing of the
+ * caller's yet. */
+void begin_session (Private *priv);
+/* A statement of `text` ended with `end`: its command tag may say that
+ * the session holds state now. */
+void note_statement_end (Private *priv, const PGresult *end, const char *text);
+/* Every result of `text` was taken: the text's words and the settings the
+ * server reports may say that the session holds state now. */
+void note_text_end (Private *priv, const char *text);
+/* The same for the reported settings alone, after a transaction ended. */
+void note_reported_settings (Private *priv);
+/* The connection was found lost: answers true with an error (and every
+ * later call fails until open) when the session held state of its own. */
+bool refuse_lost_state (Private *priv, GError **error);
+/* The provider's own settings, on a new connection: what the session
+ * reports decides, and what differs is set. */
+bool settle_session (PGconn *connection, GError **error);
 
 /* Remembers whether the session is inside a transaction now. */
 void note_transaction_status (Private *priv);

@@ -162,10 +162,12 @@ parameters_of (TorvanixProvidersContractsServer *server, Parameters &parameters,
   return true;
 }
 
+}  // namespace
+
 /* A server behind a pooler may not take settings from the startup packet:
  * what the session reports decides, and what differs is set. */
 bool
-settle_session (PGconn *connection, GError **error)
+providers::postgresql::settle_session (PGconn *connection, GError **error)
 {
   struct Setting {
     const char *name;
@@ -190,13 +192,16 @@ settle_session (PGconn *connection, GError **error)
   return true;
 }
 
+namespace {
+
 bool
 open_connection (Provider *self, TorvanixProvidersContractsServer *server, GError **error)
 {
   auto *priv = provider_priv (self);
   priv->connection.reset ();
   priv->in_transaction = false;
-  priv->lost_transaction = false;
+  priv->lost = nullptr;
+  priv->session_marked = false;
   priv->types.clear ();
   /* Built against another libproviders, the library must not call it. */
   if (!providers::home::internals_match (TORVANIX_PROVIDERS_SUPPORTS_POSTGRE_SQL_ERROR,
@@ -215,9 +220,10 @@ open_connection (Provider *self, TorvanixProvidersContractsServer *server, GErro
     return false;
   }
   PQsetNoticeReceiver (connection.get (), log_notice, nullptr);
-  if (!settle_session (connection.get (), error))
+  if (!providers::postgresql::settle_session (connection.get (), error))
     return false;
   priv->connection = std::move (connection);
+  providers::postgresql::begin_session (priv);
   return true;
 }
 
@@ -227,7 +233,8 @@ close_connection (Provider *self)
   auto *priv = provider_priv (self);
   priv->connection.reset ();
   priv->in_transaction = false;
-  priv->lost_transaction = false;
+  priv->lost = nullptr;
+  priv->session_marked = false;
 }
 
 /* What the common connection slots run for this engine. */

@@ -1,5 +1,6 @@
 /* Sending one text to the server and taking every result of it: the
- * connection made again when it was lost between transactions, COPY to or
+ * connection made again when it was lost between transactions under a
+ * session without state of its own, COPY to or
  * from the client ended and refused, the first failure kept. */
 #include <utility>
 
@@ -23,8 +24,8 @@ ready_connection (Private *priv, GError **error)
     set_own_error (error, "Connection is not open.");
     return false;
   }
-  if (priv->lost_transaction) {
-    set_client_error (error, nullptr, kLostTransaction);
+  if (priv->lost != nullptr) {
+    set_client_error (error, nullptr, priv->lost);
     return false;
   }
   if (PQstatus (connection) == CONNECTION_OK)
@@ -33,14 +34,22 @@ ready_connection (Private *priv, GError **error)
     /* A new session would run the statement outside the transaction the
      * caller believes open. */
     priv->in_transaction = false;
-    priv->lost_transaction = true;
+    priv->lost = kLostTransaction;
     set_client_error (error, nullptr,
                       "The connection was lost inside a transaction: the server rolled the transaction back.");
     return false;
   }
+  if (refuse_lost_state (priv, error))
+    return false;
+  /* Nothing of the caller's is lost with the session: a new one, with the
+   * provider's own settings again. */
   PQreset (connection);
-  if (PQstatus (connection) == CONNECTION_OK)
+  if (PQstatus (connection) == CONNECTION_OK) {
+    if (!settle_session (connection, error))
+      return false;
+    begin_session (priv);
     return true;
+  }
   set_client_error (error, connection, "The connection was lost and could not be made again.");
   return false;
 }
@@ -109,6 +118,7 @@ run_text (Provider *self, const char *text, TextSink &sink, GError **error)
         break;
       case PGRES_TUPLES_OK:
       case PGRES_COMMAND_OK:
+        note_statement_end (priv, taken, text);
         if (failure == nullptr && refused == nullptr)
           sink.end_kept (result);
         break;
@@ -135,6 +145,7 @@ run_text (Provider *self, const char *text, TextSink &sink, GError **error)
   if (failure == nullptr && PQstatus (connection) != CONNECTION_OK)
     set_client_error (&failure, connection, "The connection was lost.");
   note_transaction_status (priv);
+  note_text_end (priv, text);
   if (refused != nullptr) {
     g_clear_error (&failure);
     set_own_error (error, refused);

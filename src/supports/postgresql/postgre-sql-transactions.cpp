@@ -54,13 +54,16 @@ end_transaction (Provider *self, const char *statement, GError **error)
     set_own_error (error, "Connection is not open.");
     return nullptr;
   }
-  if (priv->lost_transaction) {
-    set_client_error (error, nullptr, kLostTransaction);
+  if (priv->lost != nullptr) {
+    set_client_error (error, nullptr, priv->lost);
     return nullptr;
   }
   if (PQstatus (connection) != CONNECTION_OK) {
     bool had_transaction = std::exchange (priv->in_transaction, false);
-    priv->lost_transaction = had_transaction;
+    if (had_transaction)
+      priv->lost = kLostTransaction;
+    else if (refuse_lost_state (priv, error))
+      return nullptr;
     set_client_error (error, nullptr,
                       had_transaction ? "The connection was lost: the server rolled the transaction back."
                                       : "The connection was lost.");
@@ -77,6 +80,7 @@ end_transaction (Provider *self, const char *statement, GError **error)
     set_result_error (error, result.get (), connection);
     return nullptr;
   }
+  note_reported_settings (priv);
   return result;
 }
 
