@@ -117,6 +117,28 @@ TEST (SQLiteStatements, CountsBelongToTheStatementThatMadeThem)
   EXPECT_EQ (scalar (provider, "SELECT NULL"), "ValueNull ");
 }
 
+/* execute_scalar keeps the first cell alone: it answers what the first
+ * cell of the same query's table holds, whatever its column's declaration
+ * and whatever the later rows hold. */
+TEST (SQLiteStatements, AScalarIsTheFirstCellOfTheQuerysTable)
+{
+  SQLiteProvider provider = opened (":memory:", "");
+  ASSERT_FALSE (affect (provider, "CREATE TABLE t (d DECIMAL(10,2), b BOOLEAN, u, r REAL, x BLOB);"
+                                  "INSERT INTO t VALUES (1.5, 1, NULL, 2, x'00ff'), (2, 0, 7, 3.25, NULL),"
+                                  "(3, 1, 'text', NULL, x'01')")
+                 .failed);
+  for (const char *query : {"SELECT d FROM t ORDER BY rowid", "SELECT b FROM t ORDER BY rowid",
+                            "SELECT u FROM t ORDER BY rowid", "SELECT u FROM t ORDER BY rowid DESC",
+                            "SELECT r, d FROM t ORDER BY rowid", "SELECT x FROM t ORDER BY rowid",
+                            "SELECT d * 2 FROM t ORDER BY rowid", "SELECT 'a' || u FROM t ORDER BY rowid DESC"}) {
+    auto table = model (provider, query);
+    ASSERT_NE (table.get (), nullptr) << query;
+    EXPECT_EQ (scalar (provider, query), cells_of (table.get ()).front ().front ()) << query;
+  }
+  EXPECT_EQ (scalar (provider, "SELECT d FROM t WHERE d > 100; SELECT 1"), "ValueUInt64 0");
+  EXPECT_EQ (scalar (provider, "UPDATE t SET b = b WHERE d > 1.5; SELECT 1"), "ValueUInt64 2");
+}
+
 TEST (SQLiteStatements, ModelAndReaderRefuseAStatementWithoutRows)
 {
   SQLiteProvider provider = opened (":memory:", "");

@@ -114,6 +114,13 @@ class TableRows {
   std::vector<TorvanixProvidersContractsRowModel *> built_;
 };
 
+/* The first cell of a statement's rows, kept alone, with the data type
+ * its column has as a result read whole settles it. */
+struct FirstCell {
+  TorvanixProvidersContractsDataType data_type;
+  StoredCell cell;
+};
+
 /* What one statement of a text answered. */
 struct StatementResult {
   bool answers_columns = false; /* a query, or a statement with RETURNING */
@@ -122,11 +129,15 @@ struct StatementResult {
   /* The rows, when they were asked to be kept: read whole, or as a table. */
   std::unique_ptr<StoredRows> rows;
   std::unique_ptr<TableRows> table;
+  /* The first cell alone, when only that was asked to be kept and there
+   * was a row. */
+  std::unique_ptr<FirstCell> first_cell;
 };
 
 enum class KeepRows {
   kNone,        /* count them only */
   kFirst,       /* keep the first statement's, read whole */
+  kFirstCell,   /* keep the first statement's first cell, count the rest */
   kFirstTable,  /* build the first statement's into a table */
   kAllTables,   /* build every statement's into a table */
 };

@@ -76,10 +76,12 @@ provider_execute_scalar (TorvanixProvidersContractsIProvider *base, const gchar 
   providers_return_val_if_fail (statement != NULL, nullptr);
   return guarded (__func__, statement, error, static_cast<TorvanixProvidersContractsIValue *> (nullptr), [&] {
         StatementResult first;
-        if (!run_first (base, statement, KeepRows::kFirst, first, error))
+        /* The rows are stepped to their end for the count rules, and none
+         * is kept but the answer's cell. */
+        if (!run_first (base, statement, KeepRows::kFirstCell, first, error))
           return static_cast<TorvanixProvidersContractsIValue *> (nullptr);
-        if (first.rows != nullptr && first.rows->rows > 0)
-          return value_of_cell (first.rows->columns.front ().data_type, first.rows->cells.front ().view ());
+        if (first.first_cell != nullptr)
+          return value_of_cell (first.first_cell->data_type, first.first_cell->cell.view ());
         return count_value (first.answers_columns ? 0 : first.count);
       });
 }

@@ -90,14 +90,30 @@ settle_undeclared (StoredRows &rows)
 }
 
 /* What one statement keeps of its rows. */
-enum class Keep { kNone, kStored, kTable };
+enum class Keep { kNone, kStored, kTable, kFirstCell };
+
+/* The first cell of the statement's current (first) row. A column
+ * declared with no type takes the class of its first cell that is not
+ * null: that cell's own, when it is not null; a null cell is a null value
+ * whatever its column's class. */
+std::unique_ptr<FirstCell>
+first_cell_of (sqlite3_stmt *statement)
+{
+  StoredCell cell (cell_of (statement, 0));
+  TorvanixProvidersContractsDataType data_type =
+      torvanix_providers_supports_sq_lite_type_data_type (sqlite3_column_decltype (statement, 0));
+  if (data_type == TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN)
+    data_type = cell.storage != SQLITE_NULL ? undeclared_type (cell.storage)
+                                            : TORVANIX_PROVIDERS_CONTRACTS_DATA_TYPE_STRING;
+  return std::make_unique<FirstCell> (FirstCell{data_type, std::move (cell)});
+}
 
 bool
 step_to_end (sqlite3 *database, sqlite3_stmt *statement, Keep keep, StatementResult &result, GError **error)
 {
   const int columns = sqlite3_column_count (statement);
   result.answers_columns = columns > 0;
-  if (keep != Keep::kNone && columns > 0) {
+  if ((keep == Keep::kStored || keep == Keep::kTable) && columns > 0) {
     if (keep == Keep::kTable) {
       result.table = std::make_unique<TableRows> (columns_of (statement, columns));
     } else {
@@ -105,6 +121,7 @@ step_to_end (sqlite3 *database, sqlite3_stmt *statement, Keep keep, StatementRes
       result.rows->columns = columns_of (statement, columns);
     }
   }
+  const bool first_cell = keep == Keep::kFirstCell && columns > 0;
   const sqlite3_int64 changes_before = sqlite3_total_changes64 (database);
   guint64 rows_read = 0;
   int rc;
@@ -115,6 +132,8 @@ step_to_end (sqlite3 *database, sqlite3_stmt *statement, Keep keep, StatementRes
         result.rows->cells.emplace_back (cell_of (statement, i));
     else if (result.table != nullptr)
       result.table->add_row (statement);
+    else if (first_cell && rows_read == 1)
+      result.first_cell = first_cell_of (statement);
   }
   if (rc != SQLITE_DONE) {
     set_engine_error (error, database);
@@ -169,6 +188,8 @@ run_text (Provider *self, const char *text, KeepRows keep, std::vector<Statement
       kept = Keep::kTable;
     else if (keep == KeepRows::kFirst && results.empty ())
       kept = Keep::kStored;
+    else if (keep == KeepRows::kFirstCell && results.empty ())
+      kept = Keep::kFirstCell;
     StatementResult result;
     if (!step_to_end (database, statement.get (), kept, result, error))
       return false;
