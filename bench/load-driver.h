@@ -236,6 +236,39 @@ inline std::vector<WayMedians> run_source (const char *source, long cells, int r
   return medians;
 }
 
+/* One load of the way named `key` (or "gobject", GLib's floor) of
+ * `cells` cells, in this process, for a profiler: a peer program replaces
+ * this one by exec (valgrind --trace-children=yes follows it). Prints the
+ * sample; answers the exit status. */
+inline int run_once (const std::vector<Way> &ways, const std::string &key, long cells)
+{
+  std::optional<Sample> x;
+  if (key == "gobject")
+    x = gobject_floor (cells);
+  for (const Way &way : ways) {
+    if (key != way.key)
+      continue;
+    if (way.program != nullptr) {
+      std::string path = program_beside (way.program);
+      std::vector<char *> argv{path.data ()};
+      for (const std::string &a : way.args)
+        argv.push_back (const_cast<char *> (a.c_str ()));
+      argv.push_back (nullptr);
+      std::fflush (nullptr);
+      execv (path.c_str (), argv.data ());
+      die (path.c_str (), std::strerror (errno));
+    }
+    x = way.run ();
+  }
+  if (!x) {
+    std::fprintf (stderr, "no way named %s\n", key.c_str ());
+    return 2;
+  }
+  std::printf ("%s: %ld cells, build %.1f ms, release %.1f ms, client CPU %.1f ms\n", key.c_str (), x->cells,
+               x->build_ms, x->release_ms, x->total_cpu_ms);
+  return 0;
+}
+
 /* The goals of a provider's ways on one source: load + release at or below
  * every peer's wall time, and client CPU within 1.2x GLib's floor. The
  * indices name the ways of run_source's answer. */

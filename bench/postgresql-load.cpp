@@ -6,12 +6,15 @@
  * rows show whether the cost per cell stays put as a result grows.
  *
  *   postgresql-load SERVER_ENV [ROUNDS]
+ *   postgresql-load SERVER_ENV once floor|model|reader|gda|qt|gobject ROWS
  *
  * SERVER_ENV is the server.env that scripts/test-pg-server writes; ROUNDS
  * (default 5) counted rounds on 200,000 rows, twice as many on 20,000, half
  * as many (at least two) on 2,000,000. Every measurement runs in a child
- * process of its own (load-driver.h). Run by scripts/bench-load
- * --postgresql. Not a test. */
+ * process of its own (load-driver.h). `once` makes one load of the first
+ * ROWS rows in this process, for a profiler, filling the table first when
+ * it is missing and leaving it. Run by scripts/bench-load --postgresql
+ * [--callgrind]. Not a test. */
 #include <libproviders/providers.h>
 #include <libproviders/postgresql.h>
 
@@ -67,6 +70,17 @@ void setup (const Server &s)
     PQclear (result);
   }
   PQfinish (connection);
+}
+
+/* Whether an earlier `once` left the table. */
+bool filled (const Server &s)
+{
+  PGconn *connection = connect_raw (s);
+  PGresult *result = PQexec (connection, "SELECT to_regclass ('bench_load') IS NOT NULL");
+  bool there = PQresultStatus (result) == PGRES_TUPLES_OK && PQgetvalue (result, 0, 0)[0] == 't';
+  PQclear (result);
+  PQfinish (connection);
+  return there;
 }
 
 std::string sql_of (long rows)
@@ -152,6 +166,12 @@ int main (int argc, char **argv)
     return 2;
   }
   Server s = load::read_env (argv[1]);
+  if (argc == 5 && std::string (argv[2]) == "once") {
+    if (!filled (s))
+      setup (s);
+    const long rows = std::atol (argv[4]);
+    return load::run_once (ways_of (argv[1], s, sql_of (rows)), argv[3], rows * kColumns);
+  }
   int rounds = std::max (1, argc > 2 ? std::atoi (argv[2]) : 5);
   std::printf ("filling 2,000,000 rows...\n");
   std::fflush (stdout);

@@ -8,10 +8,12 @@
  * big").
  *
  *   sqlite-load FILE [ROUNDS]
+ *   sqlite-load FILE once floor|model|reader|qt|soci|gobject
  *
  * FILE is made again for the run; ROUNDS counted rounds, default 5. Every measurement runs in a
- * child process of its own (load-driver.h). Run by scripts/bench-load
- * --sqlite. Not a test. */
+ * child process of its own (load-driver.h). `once` makes one load in this
+ * process, for a profiler, making FILE first when it is missing. Run by
+ * scripts/bench-load --sqlite [--callgrind]. Not a test. */
 #include <libproviders/providers.h>
 #include <libproviders/sqlite.h>
 
@@ -105,9 +107,12 @@ int main (int argc, char **argv)
     return 2;
   }
   std::string path = argv[1];
-  int rounds = std::max (1, argc > 2 ? std::atoi (argv[2]) : 5);
-  setup (path.c_str ());
-  std::printf ("Qt 5: QSqlQuery forward-only, value(i) every cell; SOCI: rowset<row>, every column read as the\n"
+  const bool once = argc == 4 && std::string (argv[2]) == "once";
+  int rounds = std::max (1, argc > 2 && !once ? std::atoi (argv[2]) : 5);
+  if (!once || access (path.c_str (), F_OK) != 0)
+    setup (path.c_str ());
+  if (!once)
+    std::printf ("Qt 5: QSqlQuery forward-only, value(i) every cell; SOCI: rowset<row>, every column read as the\n"
                "type the backend gives.\n"
                "Wall time is build + release; CPU is the client process's user + system time, release included.\n");
   std::vector<std::string> peer{"SQLite", path, kQuery};
@@ -128,6 +133,8 @@ int main (int argc, char **argv)
     {"qt", "Qt 5 QSQLITE forward-only", "result-load-qt", peer, nullptr},
     {"soci", "SOCI 4 sqlite3 rowset<row>", "result-load-soci", peer, nullptr},
   };
+  if (once)
+    return load::run_once (ways, argv[3], kRows * kColumns);
   auto medians = load::run_source ("bench_load", kRows * kColumns, rounds, ways);
   load::print_goals ("bench_load", ways, medians, {1, 2}, {3, 4});
   return 0;
