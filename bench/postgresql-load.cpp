@@ -177,8 +177,8 @@ int main (int argc, char **argv)
   std::fflush (stdout);
   setup (s);
   std::printf ("libgda 5: a random-access data model of every row, get_value_at every cell; Qt 5: QSqlQuery\n"
-               "forward-only, value(i) every cell. Wall time is build + release; CPU is the client process's\n"
-               "user + system time, release included.\n");
+               "forward-only, value(i) every cell. Wall time is build + the caller's release; CPU is the client\n"
+               "process's user + system time, release included, the library's release thread's to its end.\n");
   const std::pair<long, int> sources[] = {{20000, rounds * 2}, {200000, rounds}, {kAllRows, std::max (2, rounds / 2)}};
   std::vector<double> model_cpu, reader_cpu;
   for (const auto &[rows, n] : sources) {

@@ -114,7 +114,8 @@ int main (int argc, char **argv)
   if (!once)
     std::printf ("Qt 5: QSqlQuery forward-only, value(i) every cell; SOCI: rowset<row>, every column read as the\n"
                "type the backend gives.\n"
-               "Wall time is build + release; CPU is the client process's user + system time, release included.\n");
+               "Wall time is build + the caller's release; CPU is the client process's user + system time,\n"
+               "release included, the library's release thread's to its end.\n");
   std::vector<std::string> peer{"SQLite", path, kQuery};
   auto open = [path] { return open_provider (path); };
   std::vector<load::Way> ways = {
